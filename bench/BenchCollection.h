@@ -1,0 +1,69 @@
+#pragma once
+// Builds realistic collections for the benchmarks: n recordings of 12 tracks each,
+// about 500 artists and 100 labels in varying letter case.
+#include "model/CEntries.h"
+#include "model/Workspace.h"
+#include "platform/IFormats.h"
+#include "platform/IMessageService.h"
+
+#include <QTemporaryDir>
+#include <vector>
+
+namespace vinaxo::bench {
+
+class SilentMessages final : public IMessageService {
+public:
+    using IMessageService::show;
+    MsgAnswer show(const Message& m) override { return defaultAnswer(m.buttons, m.defaultButton); }
+};
+
+// Texts made once, so that building measures the collection, not string formatting.
+struct Texts {
+    std::vector<QString> artists, labels, titles, trackTitles, trackTimes, categories, mediums;
+    Texts()
+    {
+        for (int i = 0; i < 500; ++i)
+            artists.push_back(QStringLiteral("Artist Number %1").arg(i));
+        for (int i = 0; i < 100; ++i)
+            labels.push_back(QStringLiteral("Label %1 Records").arg(i));
+        for (int i = 0; i < 997; ++i)
+            titles.push_back(QStringLiteral("Album title %1 of the collection").arg(i));
+        for (int i = 0; i < 251; ++i)
+            trackTitles.push_back(QStringLiteral("Track title number %1").arg(i));
+        for (int i = 0; i < 61; ++i)
+            trackTimes.push_back(QStringLiteral("%1:%2").arg(2 + i % 7).arg(i % 60, 2, 10, QChar(u'0')));
+        categories = {QStringLiteral("Jazz"), QStringLiteral("Rock"), QStringLiteral("Classical"),
+                      QStringLiteral("Pop")};
+        mediums = {QStringLiteral("CD"), QStringLiteral("Cassette"), QStringLiteral("LP Album")};
+    }
+    // The same name in another letter case now and then, as typed by a person.
+    static QString varyCase(const QString& s, int i)
+    {
+        return i % 7 == 0 ? s.toUpper() : i % 11 == 0 ? s.toLower() : s;
+    }
+};
+
+inline void buildCollection(CEntries& c, int n, const Texts& t, bool varyCase)
+{
+    for (int i = 0; i < n; ++i) {
+        CEntry* e = c.AddNewEntry();
+        const QString& artist = t.artists[std::size_t(i % 500)];
+        const QString& label = t.labels[std::size_t(i % 100)];
+        e->CDArtist = varyCase ? Texts::varyCase(artist, i) : artist;
+        e->CDLabel = varyCase ? Texts::varyCase(label, i) : label;
+        e->CDTitle = t.titles[std::size_t(i % 997)];
+        e->CDCategory = t.categories[std::size_t(i % 4)];
+        e->CDMedium = t.mediums[std::size_t(i % 3)];
+        e->CDRelYear = qint16(1950 + i % 70);
+        e->CDNbrTracks = 12;
+        for (int k = 0; k < 12; ++k) {
+            CTrackEntry* tr = e->AddNewTrackEntry();
+            tr->CDTrackTitle = t.trackTitles[std::size_t((i + k) % 251)];
+            tr->CDTrackTime = t.trackTimes[std::size_t((i + k) % 61)];
+        }
+        c.AddNewArtist(e->CDArtist);
+        c.AddNewLabel(e->CDLabel);
+    }
+}
+
+} // namespace vinaxo::bench

@@ -1,0 +1,233 @@
+#include "model/CEntry.h"
+#include "model/CEntries.h"
+#include "model/TimeText.h"
+#include "platform/IFormats.h"
+#include "platform/IMessageService.h"
+#include "platform/NumericText.h"
+
+namespace vinaxo {
+
+QString InvalidTimeText()
+{
+    return QStringLiteral("Must be a valid time in the format of 'MM:SS'.  ")
+           + QStringLiteral("Minutes must be less than 999 and seconds must be 59 or less.");
+}
+
+namespace {
+QString rightTrimmed(QString s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1).isSpace())
+        --n;
+    s.truncate(n);
+    return s;
+}
+
+void report(IMessageService* messages, const QString& text, const QString& title)
+{
+    if (messages)
+        messages->show(text, title, MsgIcon::Critical, MsgButtons::OK);
+}
+}
+
+bool CTrackEntry::setCDTrackTimeStr(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        CDTrackTime.clear();
+        return true;
+    }
+    if (IsValidTime(t)) {
+        CDTrackTime = t;
+        return true;
+    }
+    report(Entries ? &Entries->messages() : nullptr, InvalidTimeText(),
+           QStringLiteral("Invalid Track Time"));
+    return false;
+}
+
+CEntry::CEntry(CEntries* owner) : Entries(owner) {}
+
+CEntry::~CEntry() = default;
+
+IMessageService* CEntry::messages() const { return Entries ? &Entries->messages() : nullptr; }
+const IFormats* CEntry::formats() const { return Entries ? &Entries->formats() : nullptr; }
+
+QString CEntry::FormattedCDRelYear() const
+{
+    if (CDRelYear == 0)
+        return {};
+    if (CDRelYear < 0)
+        return u'-' + QString::number(-qint32(CDRelYear)).rightJustified(4, u'0');
+    return QString::number(CDRelYear).rightJustified(4, u'0');
+}
+
+QString CEntry::FormattedCDPurchDate() const
+{
+    if (!CDPurchDate || !formats())
+        return {};
+    return rightTrimmed(formats()->shortDate(CDPurchDate->date()));
+}
+
+QString CEntry::FormattedCDPurchaseCost() const
+{
+    if (!formats())
+        return CDPurchCost.toFixedText(2);
+    return rightTrimmed(formats()->currency(CDPurchCost));
+}
+
+void CEntry::setCDRelYearStr(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        CDRelYear = 0;
+        return;
+    }
+    const auto n = ParseNumber(t);
+    if (!n)
+        return; // not a number at all: the year is left as it was
+    const auto year = ToInt32(*n);
+    if (year && *year > 1900 && *year < 2500) {
+        CDRelYear = static_cast<qint16>(*year);
+        return;
+    }
+    const QDate today = formats() ? formats()->today() : QDate::currentDate();
+    CDRelYear = static_cast<qint16>(today.year());
+}
+
+bool CEntry::setCDTotalTimeStr(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        CDTotalTime.clear();
+        return true;
+    }
+    if (IsValidTime(t)) {
+        CDTotalTime = t;
+        return true;
+    }
+    report(messages(), InvalidTimeText(), QStringLiteral("Invalid Total Time"));
+    return false;
+}
+
+bool CEntry::setCDPurchDateStr(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        CDPurchDate.reset();
+        return true;
+    }
+    if (const IFormats* f = formats()) {
+        if (const auto d = f->parseDate(t)) {
+            CDPurchDate = OleDate::fromDate(*d);
+            return true;
+        }
+    }
+    report(messages(), QStringLiteral("Purchase date is not a valid date - please correct and try again."),
+           QStringLiteral("Invalid Purchase Date"));
+    return false;
+}
+
+bool CEntry::setCDPurchCostStr(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        CDPurchCost = Currency{};
+        return true;
+    }
+    if (const IFormats* f = formats()) {
+        if (const auto c = f->parseCurrency(t)) {
+            CDPurchCost = *c;
+            return true;
+        }
+    }
+    report(messages(),
+           QStringLiteral("Purchase cost is not a valid currency value - please correct and try again."),
+           QStringLiteral("Invalid Purchase Cost"));
+    return false;
+}
+
+void CEntry::ClearAllEntries()
+{
+    m_tracks.clear();
+    m_currTrack = nullptr;
+    m_nextTrackKey = 0;
+}
+
+CTrackEntry* CEntry::AddNewTrackEntry()
+{
+    ++m_nextTrackKey;
+    auto track = std::make_unique<CTrackEntry>();
+    track->Entries = Entries;
+    track->Entry = this;
+    track->FileIO = FileIO;
+    track->Key = KeyText(m_nextTrackKey);
+    CTrackEntry* raw = track.get();
+    m_tracks.add(raw->Key, std::move(track));
+    m_currTrack = raw;
+    return raw;
+}
+
+bool CEntry::LocateTrackByKey(const QString& key)
+{
+    if (auto* t = m_tracks.find(key)) {
+        m_currTrack = t->get();
+        return true;
+    }
+    if (auto* m = messages()) {
+        m->show(QStringLiteral("Selected track was not found.  ") + QStringLiteral("Key is ") + key,
+                QStringLiteral("Error"), MsgIcon::None, MsgButtons::OK);
+    }
+    return false;
+}
+
+bool CEntry::HasColumnData(int key)
+{
+    return (key >= 101 && key <= 123 && key != 110) || key == 127 || key == 128;
+}
+
+QString CEntry::GetDataForColumn(const QString& key) const
+{
+    const auto n = ParseNumber(key);
+    const auto k = n ? ToInt32(*n) : std::nullopt;
+    return GetDataForColumn(k.value_or(0));
+}
+
+QString CEntry::GetDataForColumn(int key) const
+{
+    switch (key) {
+    case Field::Artist: return CDArtist;
+    case Field::Awards: return CDAwards;
+    case Field::Category: return CDCategory;
+    case Field::Catnbr: return CDCatnbr;
+    case Field::CollNbr: return CDCollNbr;
+    case Field::Comments: return CDComments;
+    case Field::Composer: return CDComposer;
+    case Field::Conductor: return CDConductor;
+    case Field::Desc: return CDDesc;
+    case Field::Label: return CDLabel;
+    case Field::Location: return CDLocation;
+    case Field::Medium: return CDMedium;
+    case Field::MiscKey1: return CDMiscKey1;
+    case Field::MiscKey2: return CDMiscKey2;
+    case Field::MiscKey3: return CDMiscKey3;
+    case Field::NbrDisks: return QString::number(CDNbrDisks);
+    case Field::NbrTracks: return QString::number(CDNbrTracks);
+    case Field::PurchCost: return FormattedCDPurchaseCost();
+    case Field::PurchDate: return FormattedCDPurchDate();
+    case Field::RatePerform: return QString::number(CDRatePerform);
+    case Field::RateSound: return QString::number(CDRateSound);
+    case Field::RelYear: return FormattedCDRelYear();
+    case Field::Title: return CDTitle;
+    case Field::TotalTime: return CDTotalTime;
+    default:
+        break;
+    }
+    if (auto* m = messages()) {
+        m->show(QStringLiteral("Unknown data type CEntry.GetDataForColumn."),
+                QStringLiteral("Error in element alignment"), MsgIcon::Critical, MsgButtons::OK);
+    }
+    return {};
+}
+
+} // namespace vinaxo

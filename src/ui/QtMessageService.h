@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/IMessageService.h"
+
+class QWidget;
+
+namespace vinaxo {
+
+// Message boxes of the desktop application.
+class QtMessageService final : public IMessageService {
+public:
+    explicit QtMessageService(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+    using IMessageService::show;
+    MsgAnswer show(const Message& message) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace vinaxo

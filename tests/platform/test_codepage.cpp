@@ -1,0 +1,25 @@
+#include "platform/CodePage1252.h"
+#include "support/TestWorld.h"
+
+using namespace vinaxo;
+
+TEST(CodePage1252, EveryByteRoundTrips)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = cp1252::decode(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(cp1252::encode(text), all);
+}
+
+TEST(CodePage1252, TheBytesThatDifferFromLatin1)
+{
+    EXPECT_EQ(cp1252::decode(QByteArray("\x80\x8a\x93\x94\x99\x9f", 6)),
+              QString::fromUtf8("€Š“”™Ÿ"));
+    EXPECT_EQ(cp1252::encode(QString::fromUtf8("Café – “x”")), QByteArray("Caf\xe9 \x96 \x93x\x94"));
+    // Outside the code page: one "?" per character, also for a surrogate pair.
+    EXPECT_EQ(cp1252::encode(QString::fromUtf8("a\u4e2db\U0001F3B5c")), QByteArray("a?b?c"));
+    EXPECT_TRUE(cp1252::representable(QString::fromUtf8("Motörhead €5?")));
+    EXPECT_FALSE(cp1252::representable(QString::fromUtf8("\u4e2d")));
+}
