@@ -74,6 +74,7 @@ void PrinterSurface::newPage()
 void PrinterSurface::endDoc()
 {
     finishDocument();
+    m_lastPages = m_page;
     resetDocument();
 }
 

@@ -67,6 +67,8 @@ public:
     // Takes effect for a document not yet started.
     virtual void setOrientation(int orientation) = 0;
     int page() const { return m_page; }
+    // Pages of the last document completed by endDoc.
+    int lastDocumentPages() const { return m_lastPages; }
 
 protected:
     virtual void fontChanged() {}
@@ -85,6 +87,7 @@ private:
     double m_x = 0;
     double m_y = 0;
     int m_page = 1;
+    int m_lastPages = 0;
 };
 
 } // namespace vinaxo
