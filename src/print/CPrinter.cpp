@@ -171,6 +171,7 @@ bool CPrinter::HandlePrinterError(const PrinterError& error)
 {
     // The unfinished document is abandoned at once, so no partial report is delivered.
     m_printer.killDoc();
+    m_lastError = error.description;
     if (error.number != PrinterError::Cancelled) {
         m_entries.messages().show(
             QStringLiteral("A printer error has occurred or you selected cancel for this print job.  "

@@ -44,6 +44,9 @@ public:
     // to ResetCalcSideData is refused (false).
     bool SetCalcSideData(qint16 side, const QString& title, const QString& time);
 
+    // What went wrong in the last failed print, as the printer told it (may be empty).
+    const QString& LastErrorDescription() const { return m_lastError; }
+
     // The layout of the last print (columns numbered from 1).
     qint32 ColumnStart(int i) const { return at(m_starts, i); }
     qint32 HeadingPosition(int i) const { return at(m_headingPos, i); }
@@ -111,6 +114,7 @@ private:
     std::vector<ReportColumn> m_columns; // the view report's columns, from 1 (index 0 unused)
     int m_trackColumn = 0;               // the column that carries the extra track lines
 
+    QString m_lastError;
     CalcSide m_side1;
     CalcSide m_side2;
 };

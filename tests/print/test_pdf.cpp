@@ -68,6 +68,7 @@ TEST(PdfReport, UnwritableFileIsAPrinterErrorAndLeavesNoFile)
     EXPECT_FALSE(printer.PrintCustomList());
     ASSERT_EQ(f.w.messages.count(), 1u);
     EXPECT_EQ(f.w.messages.last().title, QStringLiteral("Printer Error"));
+    EXPECT_TRUE(printer.LastErrorDescription().startsWith(QStringLiteral("The file could not be opened")));
     EXPECT_FALSE(QFile::exists(path));
 }
 
