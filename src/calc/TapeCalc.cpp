@@ -1,6 +1,7 @@
 #include "calc/TapeCalc.h"
 #include "model/CEntry.h"
 #include "model/TimeText.h"
+#include "platform/TextTrim.h"
 #include "platform/NumericText.h"
 #include "print/CPrinter.h"
 
@@ -9,14 +10,6 @@
 namespace vinaxo {
 
 namespace {
-QString rightTrimmed(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-
 // Minutes and seconds of a time text, each part right-trimmed and taken as a whole
 // number; a part that is no number counts as 0.
 struct MinSec {
@@ -118,13 +111,13 @@ QStringList AvailableTrackRows(const CEntry& entry)
 
 QString SideRowText(const QString& availableRow)
 {
-    const QString row = rightTrimmed(availableRow);
+    const QString row = RightTrimmed(availableRow);
     return row.mid(row.indexOf(u'.') + 1).trimmed();
 }
 
 SideRow SplitSideRow(const QString& row)
 {
-    const QString t = rightTrimmed(row);
+    const QString t = RightTrimmed(row);
     const qsizetype semi = t.indexOf(u';');
     if (semi < 0)
         return {t.trimmed(), QString()};
@@ -153,7 +146,7 @@ QString ClipboardText(const SideTables& tables)
     QString text;
     auto add = [&](const std::vector<SideRow>& rows, const QString& side) {
         for (const SideRow& r : rows) {
-            text += side + u'\t' + rightTrimmed(r.title) + u'\t' + rightTrimmed(r.time)
+            text += side + u'\t' + RightTrimmed(r.title) + u'\t' + RightTrimmed(r.time)
                     + QStringLiteral("\r\n");
         }
     };

@@ -3,6 +3,7 @@
 #include "model/CEntrySequence.h"
 #include "model/TimeText.h"
 #include "model/Utility.h"
+#include "platform/TextTrim.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IFormats.h"
 #include "platform/IMessageService.h"
@@ -17,14 +18,6 @@ namespace {
 qint32 nearest(double x)
 {
     return static_cast<qint32>(std::nearbyint(x));
-}
-
-QString rightTrimmed(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return n == s.size() ? s : s.left(n);
 }
 
 const QString& alphabet()
@@ -67,7 +60,7 @@ float CPrinter::UsableWidth(PrinterSurface& printer, qint32 orientation)
 
 void CPrinter::UseFont(const ReportFont& f)
 {
-    const QString name = rightTrimmed(f.name);
+    const QString name = RightTrimmed(f.name);
     if (name.isEmpty())
         return;
     m_printer.setFontName(name);
@@ -105,7 +98,7 @@ bool CPrinter::AddReportColumn(int i, int width, const QString& heading)
     next = nearest(start + a * (width + 1)); // one character of gap per column
 
     UseHeadingFont();
-    m_headingText[std::size_t(i)] = rightTrimmed(heading);
+    m_headingText[std::size_t(i)] = RightTrimmed(heading);
     const double hw = m_printer.textWidth(m_headingText[std::size_t(i)] + u' ');
     auto& pos = m_headingPos[std::size_t(i)];
     pos = nearest((start + next) / 2.0 - hw / 2);
@@ -145,7 +138,7 @@ void CPrinter::PrintPageHeading(bool viewReport)
     m_printer.setCurrentX(DatePos);
     m_printer.print(m_reportDate, false);
     m_printer.setCurrentX(m_pageNumberPos);
-    m_printer.print(rightTrimmed(QStringLiteral("Page ") + QString::number(m_printer.page())), false);
+    m_printer.print(RightTrimmed(QStringLiteral("Page ") + QString::number(m_printer.page())), false);
 
     UseHeadingFont();
     m_printer.setCurrentX(m_reportHeadingPos);
@@ -191,7 +184,7 @@ bool CPrinter::PrintCustomList()
 {
     try {
         m_printer.setOrientation(m_orientation);
-        m_heading = rightTrimmed(m_printHeading);
+        m_heading = RightTrimmed(m_printHeading);
         if (m_heading.isEmpty())
             m_heading = QStringLiteral("CUSTOM REPORT");
         PlaceHeading(m_heading);
@@ -256,7 +249,7 @@ void CPrinter::PrintEntryRow(const CEntry& entry)
         const ReportColumn& c = m_columns[std::size_t(i)];
         const QString text = isTrackColumn(c.key) ? TrackCell(entry, 0, c.key) : cellText(entry, c.key);
         m_printer.setCurrentX(m_starts[std::size_t(i)]);
-        m_printer.print(rightTrimmed(rightTrimmed(text).left(qMax(c.width, 0))), i == m_columnCount);
+        m_printer.print(RightTrimmed(RightTrimmed(text).left(qMax(c.width, 0))), i == m_columnCount);
     }
     if (m_trackColumn == 0)
         return;
@@ -270,7 +263,7 @@ void CPrinter::PrintEntryRow(const CEntry& entry)
         // Cut like the first line, so that no track line runs into the next column.
         const QString text = TrackCell(entry, t, tc.key);
         m_printer.setCurrentX(m_starts[std::size_t(m_trackColumn)]);
-        m_printer.print(rightTrimmed(rightTrimmed(text).left(qMax(tc.width, 0))), true);
+        m_printer.print(RightTrimmed(RightTrimmed(text).left(qMax(tc.width, 0))), true);
     }
 }
 
@@ -303,9 +296,9 @@ void CPrinter::PrintCalcSide(const CalcSide& side, const QString& number)
         m_printer.setCurrentX(m_starts[1]);
         m_printer.print(number, false);
         m_printer.setCurrentX(m_starts[2]);
-        m_printer.print(rightTrimmed(row.title), false);
+        m_printer.print(RightTrimmed(row.title), false);
         m_printer.setCurrentX(m_starts[3]);
-        m_printer.print(rightTrimmed(row.time), true);
+        m_printer.print(RightTrimmed(row.time), true);
     }
 }
 
@@ -324,7 +317,7 @@ bool CPrinter::PrintCalcList()
 {
     try {
         m_printer.setOrientation(m_orientation);
-        m_heading = rightTrimmed(m_printHeading);
+        m_heading = RightTrimmed(m_printHeading);
         if (m_heading.isEmpty())
             m_heading = QStringLiteral("SELECTED TRACKS");
         PlaceHeading(m_heading);

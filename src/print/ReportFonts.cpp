@@ -1,4 +1,5 @@
 #include "print/ReportFonts.h"
+#include "platform/TextTrim.h"
 #include "platform/IMessageService.h"
 #include "platform/NumericText.h"
 #include "storage/CDConfig.h"
@@ -6,16 +7,6 @@
 #include <QStringList>
 
 namespace vinaxo {
-
-namespace {
-QString rightTrimmed(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-}
 
 ReportFonts ReportFontsFromConfig(const CDConfig& c)
 {
@@ -29,7 +20,7 @@ ReportFonts ReportFontsFromConfig(const CDConfig& c)
 
 bool ReportFontsChosen(const ReportFonts& f)
 {
-    return !rightTrimmed(f.heading.name).isEmpty() && !rightTrimmed(f.detail.name).isEmpty()
+    return !RightTrimmed(f.heading.name).isEmpty() && !RightTrimmed(f.detail.name).isEmpty()
            && f.heading.size != 0 && f.detail.size != 0;
 }
 
