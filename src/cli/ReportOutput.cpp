@@ -1,4 +1,5 @@
 #include "cli/ReportOutput.h"
+#include "cli/CliCollection.h"
 #include "cli/CliCommand.h"
 #include "model/Workspace.h"
 #include "print/CPrinter.h"
@@ -30,7 +31,7 @@ std::optional<ReportFonts> chooseReportFonts(Context& ctx, const ReportOptions& 
 {
     ReportFonts fonts;
     if (!o.headingFont || !o.detailFont)
-        fonts = ReportFontsFromConfig(ctx.workspace().config);
+        fonts = ReportFontsFromConfig(collectionWorkspace(ctx).config);
     if (o.headingFont)
         fonts.heading = *o.headingFont;
     if (o.detailFont)
