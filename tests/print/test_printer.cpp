@@ -140,6 +140,28 @@ TEST(CPrinterLayout, TrackTitlesTimesColumnPrintsLaterTracksOnLinesOfTheirOwn)
     EXPECT_EQ(textAt(f.surface, QStringLiteral("Next")).y, artist.y + 720);
 }
 
+TEST(CPrinterLayout, TrackLinesThatReachTheFootContinueOnANewPageInTheDetailFont)
+{
+    PrintFixture f;
+    f.view({{Field::Title, 20}, {Field::TrackTitle, 20}});
+    for (int i = 1; i <= 50; ++i)
+        f.add(QStringLiteral("Row %1").arg(i));
+    CEntry* e = f.add(QStringLiteral("Last"));
+    for (const char* t : {"First", "Second", "Third"})
+        e->AddNewTrackEntry()->CDTrackTitle = QString::fromLatin1(t);
+    f.sequenceAll();
+    ASSERT_TRUE(f.printer->PrintCustomList());
+
+    EXPECT_EQ(textAt(f.surface, QStringLiteral("First")).page, 1);
+    EXPECT_EQ(textAt(f.surface, QStringLiteral("First")).y, 864 + 50 * 240);
+    const auto& second = textAt(f.surface, QStringLiteral("Second"));
+    EXPECT_EQ(second.page, 2);
+    EXPECT_EQ(second.y, 864);
+    EXPECT_EQ(second.font.name, QStringLiteral("Detail"));
+    EXPECT_EQ(textAt(f.surface, QStringLiteral("Third")).y, 864 + 240);
+    EXPECT_EQ(f.surface.pageTexts(2).mid(0, 2), (QStringList{"12/7/2026", "Page 2"}));
+}
+
 // The cell text of each kind of column, cut to the column's width.
 TEST(CPrinterLayout, CellTexts)
 {
