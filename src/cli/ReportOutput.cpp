@@ -14,13 +14,13 @@ bool takeReportOptions(Context& ctx, QStringList& args, ReportOptions& o)
     o.landscape = takeFlag(args, QStringLiteral("--landscape"));
     for (auto [flag, slot] : {std::pair{QStringLiteral("--heading-font"), &o.headingFont},
                               std::pair{QStringLiteral("--detail-font"), &o.detailFont}}) {
-        const QString spec = takeOption(args, flag);
-        if (spec.isNull())
+        const QString text = takeOption(args, flag);
+        if (text.isNull())
             continue;
-        *slot = ParseFontSpec(spec);
+        *slot = ParseFontText(text);
         if (!*slot) {
             ctx.err << "vinaxo-cli: " << flag << " wants \"Family,size[,bold][,italic][,underline][,strikethru]\", not \""
-                    << spec << "\"" << Qt::endl;
+                    << text << "\"" << Qt::endl;
             return false;
         }
     }

@@ -32,7 +32,7 @@ void ShowPrintSetupError(IMessageService& messages)
                   QStringLiteral("Print Setup Error"), MsgIcon::Critical);
 }
 
-std::optional<ReportFont> ParseFontSpec(const QString& text)
+std::optional<ReportFont> ParseFontText(const QString& text)
 {
     const QStringList parts = text.split(u',');
     if (parts.size() < 2)

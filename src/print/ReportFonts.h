@@ -30,6 +30,6 @@ bool ReportFontsChosen(const ReportFonts& fonts);
 void ShowPrintSetupError(IMessageService& messages);
 
 // "Family,size[,bold][,italic][,underline][,strikethru]"; nothing for a malformed text.
-std::optional<ReportFont> ParseFontSpec(const QString& text);
+std::optional<ReportFont> ParseFontText(const QString& text);
 
 } // namespace vinaxo

@@ -9,20 +9,20 @@ using namespace vinaxo::test;
 
 namespace {
 
-TEST(ReportFonts, ParseFontSpec)
+TEST(ReportFonts, ParseFontText)
 {
-    const auto f = ParseFontSpec(QStringLiteral(" DejaVu Serif ,14,Bold,italic,underline,strikethru"));
+    const auto f = ParseFontText(QStringLiteral(" DejaVu Serif ,14,Bold,italic,underline,strikethru"));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->name, QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(f->size, 14);
     EXPECT_TRUE(f->bold && f->italic && f->underline && f->strikethru);
 
-    const auto plain = ParseFontSpec(QStringLiteral("Sans,10"));
+    const auto plain = ParseFontText(QStringLiteral("Sans,10"));
     ASSERT_TRUE(plain);
     EXPECT_FALSE(plain->bold || plain->italic || plain->underline || plain->strikethru);
 
     for (const char* bad : {"Sans", ",10", "Sans,0", "Sans,ten", "Sans,10,heavy", "Sans,99999"})
-        EXPECT_FALSE(ParseFontSpec(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(ParseFontText(QString::fromLatin1(bad))) << bad;
 }
 
 TEST(ReportFonts, ChosenOnlyWithBothNamesAndSizes)
