@@ -138,6 +138,7 @@ bool CCDInfo::connectToSite()
         m_access.reset();
         return false;
     }
+    m_access->setHttpPort(m_httpPort);
     m_access->setServer(m_siteAddress);
     m_access->setPort(quint16(rounded));
     m_access->setAdditionalAddress(m_siteAdditional);

@@ -72,6 +72,9 @@ public:
     const KeyedList<QString>& QueryDiscID() const { return m_queryDiscID; }
     void setMCIControl(ICDAudioDevice* device);
 
+    // The port that means HTTP rather than cddbp: 80 unless told otherwise.
+    void setHttpPort(quint16 port) { m_httpPort = port; }
+
     const SiteListFiles& siteListFiles() const { return m_files; }
     // The component, for the details a command line shows (last error, disc id).
     CDLookupAccess* access() const { return m_access.get(); }
@@ -107,6 +110,7 @@ private:
     KeyedList<QString> m_queryName, m_queryCategory, m_queryDiscID;
     QString m_exactDiscId, m_exactTitle;
     bool m_entryRead = false;
+    quint16 m_httpPort = 80;
 };
 
 } // namespace vinaxo

@@ -40,10 +40,13 @@ public:
     void setClientName(const QString& name) { m_clientName = name; }
     void setClientVersion(const QString& version) { m_clientVersion = version; }
 
+    // The port that means HTTP: 80 unless told otherwise (a test server, a proxy).
+    void setHttpPort(quint16 port) { m_httpPort = port; }
+
     QString server() const { return m_server; }
     quint16 port() const { return m_port; }
     int timeoutSeconds() const { return m_timeout; }
-    bool isHttp() const { return m_port == 80; }
+    bool isHttp() const { return m_port == m_httpPort; }
 
     bool Connect();
     bool IsConnected() const { return m_connected; }
@@ -95,6 +98,7 @@ private:
     QString m_server;
     QString m_path;
     quint16 m_port = 8880;
+    quint16 m_httpPort = 80;
     QString m_user;
     int m_timeout = 15;
     QString m_clientName;

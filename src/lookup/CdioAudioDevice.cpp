@@ -1,5 +1,6 @@
 #include "lookup/CdioAudioDevice.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -94,8 +95,18 @@ CDOpenResult CdioAudioDevice::open(const QString& driveOrImage)
     }
 
     CdioHandle h;
-    const QByteArray native = QFileInfo(path).exists() ? QFile::encodeName(path) : path.toLocal8Bit();
-    h.p = cdio_open(native.constData(), DRIVER_UNKNOWN);
+    const QByteArray native = image ? QFile::encodeName(QFileInfo(path).absoluteFilePath()) : QFile::encodeName(path);
+    {
+        // A cdrdao TOC names its data files relative to itself, libcdio reads them
+        // relative to the working folder: the TOC's folder is made current meanwhile.
+        const bool toc = image && path.endsWith(QLatin1String(".toc"), Qt::CaseInsensitive);
+        const QString before = QDir::currentPath();
+        if (toc)
+            QDir::setCurrent(QFileInfo(path).absolutePath());
+        h.p = cdio_open(native.constData(), DRIVER_UNKNOWN);
+        if (toc)
+            QDir::setCurrent(before);
+    }
     if (!h.p)
         return fail(image ? CDOpenResult::BrokenImage : CDOpenResult::NoDisc, path);
 
