@@ -15,6 +15,23 @@ QString DecodeReplyLine(QByteArrayView bytes)
     return s;
 }
 
+QStringList SplitReplyLines(QByteArrayView bytes)
+{
+    QStringList out;
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        qsizetype nl = bytes.indexOf('\n', from);
+        if (nl < 0)
+            nl = bytes.size();
+        QByteArrayView line = bytes.sliced(from, nl - from);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        out.push_back(DecodeReplyLine(line));
+        from = nl + 1;
+    }
+    return out;
+}
+
 int ReplyCode(QStringView line)
 {
     if (line.size() < 3)
@@ -283,17 +300,9 @@ namespace vinaxo {
 QStringList ParseSiteList(QByteArrayView bytes)
 {
     QStringList out;
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        qsizetype nl = bytes.indexOf('\n', from);
-        if (nl < 0)
-            nl = bytes.size();
-        QByteArrayView line = bytes.sliced(from, nl - from);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (auto entry = ParseSiteLine(DecodeReplyLine(line)))
+    for (const QString& line : SplitReplyLines(bytes)) {
+        if (auto entry = ParseSiteLine(line))
             out.push_back(std::move(*entry));
-        from = nl + 1;
     }
     return out;
 }

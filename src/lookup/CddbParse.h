@@ -13,6 +13,9 @@ namespace vinaxo {
 // as Latin-1, as older servers send it.
 QString DecodeReplyLine(QByteArrayView bytes);
 
+// A whole reply cut into lines: LF or CR LF ends a line, each line decoded as above.
+QStringList SplitReplyLines(QByteArrayView bytes);
+
 // The status code at the start of a reply line, or -1.
 int ReplyCode(QStringView line);
 // A reply whose code has 1 as its second digit goes on up to a line holding only ".".
