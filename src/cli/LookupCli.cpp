@@ -51,12 +51,14 @@ bool ApplyServerOptions(Context& ctx, QStringList& args, CCDInfo& info)
     return true;
 }
 
-void EchoStatus(Context& ctx, CCDInfo& info)
+bool PrepareLookup(Context& ctx, QStringList& args, CCDInfo& info)
 {
     QObject::connect(&info, &CCDInfo::OnStatusChange, &info, [&ctx](const QString& text) {
         if (!text.isEmpty())
             ctx.err << "status: " << text << Qt::endl;
     });
+    info.Initialize();
+    return ApplyServerOptions(ctx, args, info);
 }
 
 QString DiscArgument(Context& ctx, const QStringList& args)

@@ -34,8 +34,9 @@ private:
 // stderr, for a bad value.
 bool ApplyServerOptions(Context& ctx, QStringList& args, CCDInfo& info);
 
-// Status texts of the lookup object go to stderr as "status: TEXT".
-void EchoStatus(Context& ctx, CCDInfo& info);
+// Status texts go to stderr as "status: TEXT", then the object is initialised from the
+// stored settings and the server flags applied. False for a bad flag.
+bool PrepareLookup(Context& ctx, QStringList& args, CCDInfo& info);
 
 // The stored drive, or the one given.
 QString DiscArgument(Context& ctx, const QStringList& args);

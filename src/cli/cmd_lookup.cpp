@@ -31,11 +31,8 @@ int run(Context& ctx)
 {
     QStringList args = ctx.args;
     const QString choose = takeOption(args, QStringLiteral("--choose"));
-    Workspace& ws = ctx.workspace();
-    CCDInfo info(ws.config, ctx.messages);
-    EchoStatus(ctx, info);
-    info.Initialize();
-    if (!ApplyServerOptions(ctx, args, info))
+    CCDInfo info(ctx.workspace().config, ctx.messages);
+    if (!PrepareLookup(ctx, args, info))
         return 2;
     FixedDiscDevice device(DiscArgument(ctx, args));
     info.setMCIControl(&device);

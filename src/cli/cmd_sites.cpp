@@ -14,11 +14,8 @@ int run(Context& ctx)
 {
     QStringList args = ctx.args;
     const bool listOnly = takeFlag(args, QStringLiteral("--list"));
-    Workspace& ws = ctx.workspace();
-    CCDInfo info(ws.config, ctx.messages);
-    EchoStatus(ctx, info);
-    info.Initialize();
-    if (!ApplyServerOptions(ctx, args, info))
+    CCDInfo info(ctx.workspace().config, ctx.messages);
+    if (!PrepareLookup(ctx, args, info))
         return 2;
     bool fetched = false;
     if (!listOnly) {

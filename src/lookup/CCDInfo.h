@@ -41,6 +41,13 @@ public:
     void Initialize();
 
     void SearchForCD();
+    // Ends the wait for the server in progress (a window's Cancel during a search): the
+    // operation then fails as if the server had not answered.
+    void Cancel()
+    {
+        if (m_access)
+            m_access->abort();
+    }
     void ReadCD(const QString& category, const QString& discId);
     void GetSiteList();
 

@@ -242,7 +242,7 @@ TEST_P(OverEither, SiteListIsFetchedIntoTheUsersFolder)
 }
 
 INSTANTIATE_TEST_SUITE_P(CDInfo, OverEither, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "HTTP" : "cddbp"; });
+                         [](const auto& p) { return p.param ? "HTTP" : "cddbp"; });
 
 TEST(CDInfo, MissingSettingsAreAskedFor)
 {

@@ -162,8 +162,7 @@ TEST_P(BothTransports, MisbehavingServersEndCleanlyWithinTheTimeout)
         for (const QString& l : r.a.replyLines())
             bytes += l.size();
         EXPECT_LE(bytes, CDLookupAccess::MaxReplyBytes);
-        if (!ok)
-            EXPECT_FALSE(r.a.lastError().isEmpty());
+        EXPECT_TRUE(ok || !r.a.lastError().isEmpty());
         EXPECT_TRUE(r.a.Disconnect());
     }
 }
@@ -198,7 +197,7 @@ TEST_P(BothTransports, SiteListIsWrittenInTheSevenFieldForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lookup, BothTransports, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "HTTP" : "cddbp"; });
+                         [](const auto& p) { return p.param ? "HTTP" : "cddbp"; });
 
 TEST(LookupAccess, HttpRequestsKeepTheirParameterOrderAndPath)
 {
