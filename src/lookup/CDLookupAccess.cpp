@@ -357,21 +357,24 @@ bool CDLookupAccess::Connect()
             const QStringList hello = m_lines;
             // A session starts at level 1. 201 sets the level, 502 says it is already set;
             // 501 refuses it, and the highest level the server names is asked for instead.
-            if (sendCddbp(QStringLiteral("proto %1").arg(ProtocolLevel))) {
-                if (m_status == 201 || m_status == 502) {
-                    m_level = ProtocolLevel;
-                } else if (m_status == 501 && sendCddbp(QStringLiteral("proto"))) {
-                    const int supported = qMin(SupportedProtocolLevel(m_lines.value(0)), ProtocolLevel);
-                    if (supported > 1 && sendCddbp(QStringLiteral("proto %1").arg(supported))
-                        && (m_status == 201 || m_status == 502))
+            // A refused level leaves the session at level 1; a command left unanswered
+            // leaves the stream out of step, and the connection is given up.
+            ok = sendCddbp(QStringLiteral("proto %1").arg(ProtocolLevel));
+            if (ok && (m_status == 201 || m_status == 502)) {
+                m_level = ProtocolLevel;
+            } else if (ok && m_status == 501) {
+                ok = sendCddbp(QStringLiteral("proto"));
+                const int supported = ok ? qMin(SupportedProtocolLevel(m_lines.value(0)), ProtocolLevel) : 0;
+                if (supported > 1) {
+                    ok = sendCddbp(QStringLiteral("proto %1").arg(supported));
+                    if (ok && (m_status == 201 || m_status == 502))
                         m_level = supported;
                 }
             }
-            ok = m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
-            if (!ok)
-                fail(QStringLiteral("connection lost after the greeting"));
-            m_lines = hello;
-            m_status = 200;
+            if (ok) {
+                m_lines = hello;
+                m_status = 200;
+            }
         }
     }
     if (!ok) {

@@ -254,6 +254,14 @@ TEST(LookupAccess, ConnectionsThatFail)
         EXPECT_LT(t.elapsed(), 2000); // the time-out plus a second at most
     }
     {
+        // Unanswered, the level command would leave every later reply out of step.
+        Rig r;
+        r.a.setTimeoutSeconds(1);
+        r.server.misbehaveOn(QStringLiteral("proto"), CddbTestServer::Fault::Silent);
+        EXPECT_FALSE(r.a.Connect());
+        EXPECT_FALSE(r.a.IsConnected());
+    }
+    {
         Rig r;
         r.server.setHelloReply("431 Handshake not successful, closing connection.");
         EXPECT_FALSE(r.a.Connect());
