@@ -121,14 +121,6 @@ TEST(CdioDevice, EveryUnreadableDiscGivesAClearResult)
     EXPECT_NE(CdioAudioDevice().open(QStringLiteral("Q:")), CDOpenResult::Ok);
 }
 
-TEST(CdioDevice, DriveLettersNameDrivesAndPathsNameImages)
-{
-    for (const char* s : {"D:", "d:", "Z:", "", "  "})
-        EXPECT_TRUE(CdioAudioDevice::isDriveLetter(QString::fromLatin1(s))) << s;
-    for (const char* s : {"/dev/sr0", "D:/x.cue", "disc.cue", "DD:"})
-        EXPECT_FALSE(CdioAudioDevice::isDriveLetter(QString::fromLatin1(s))) << s;
-}
-
 TEST(CdioDevice, ReadTrackTimeOpensAndClosesPerTrack)
 {
     QTemporaryDir dir;

@@ -231,6 +231,16 @@ TEST(LookupAccess, HttpStopsAtTheDotLineWithoutWaitingForTheServerToClose)
     EXPECT_EQ(r.server.connections, 2);
 }
 
+TEST(LookupAccess, AnHttpErrorIsNoReply)
+{
+    Rig r(true);
+    r.server.setHttpStatus(404);
+    ASSERT_TRUE(r.a.Connect());
+    EXPECT_FALSE(r.a.QueryDisc());
+    EXPECT_TRUE(r.a.lastError().contains("404")) << r.a.lastError().toStdString();
+    EXPECT_EQ(r.a.StatusCode(), 0);
+}
+
 TEST(LookupAccess, ConnectionsThatFail)
 {
     {

@@ -236,7 +236,8 @@ void CddbTestServer::handleHttp(Client* c)
     if (m_fault == Fault::Silent && lastHttpParameters.value(QStringLiteral("cmd")).startsWith(m_faultPrefix))
         return;
     // A Content-Length that is plainly wrong: the client must not rely on it.
-    c->socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/plain; charset=UTF-8\r\nContent-Length: 3\r\n\r\n");
+    c->socket->write("HTTP/1.0 " + QByteArray::number(m_httpStatus)
+                     + " Status\r\nContent-Type: text/plain; charset=UTF-8\r\nContent-Length: 3\r\n\r\n");
     c->socket->write(body);
     pump(c);
     if (!m_httpKeepOpen && c->remaining == 0 && !c->trickle)

@@ -50,6 +50,8 @@ public:
     // HTTP replies normally close the connection after the body; kept open, the client
     // must stop at the "." line. The Content-Length sent is wrong on purpose.
     void setHttpKeepOpen(bool keep) { m_httpKeepOpen = keep; }
+    // The HTTP status line's code (200 unless told otherwise).
+    void setHttpStatus(int code) { m_httpStatus = code; }
 
     // The whole reply to "cddb query DISCID ..." (lines without the line ends, "." included
     // for multi-line replies).
@@ -95,6 +97,7 @@ private:
     Fault m_fault = Fault::None;
     bool m_httpKeepOpen = false;
     bool m_http = false;
+    int m_httpStatus = 200;
     QHash<QString, QStringList> m_queries;
     QHash<QString, QStringList> m_entries;
     QHash<QString, QByteArray> m_rawEntries;
