@@ -15,18 +15,8 @@
 using namespace vinaxo;
 
 namespace {
-struct World {
-    QTemporaryDir dir;
-    bench::SilentMessages messages;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    Workspace ws{messages, formats, dir.filePath(QStringLiteral("s.ini"))};
-};
-
-const bench::Texts& texts()
-{
-    static const bench::Texts t;
-    return t;
-}
+using bench::World;
+using bench::texts;
 
 // The file of n recordings, made once per size.
 const QByteArray& fileOf(int n)
@@ -41,6 +31,13 @@ const QByteArray& fileOf(int n)
     }
     return it->second;
 }
+
+// The file of n recordings written to a temporary folder.
+struct FileOnDisk {
+    explicit FileOnDisk(const QByteArray& bytes) { LocalFiles().replaceFile(path, bytes); }
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("c.DAT"));
+};
 
 // Kilobytes from /proc/self/status ("VmRSS", "VmHWM").
 qint64 statusKb(const char* key)
@@ -107,15 +104,13 @@ void BM_LoadFromMemory(benchmark::State& state)
 void BM_LoadFromFile(benchmark::State& state)
 {
     const QByteArray& bytes = fileOf(int(state.range(0)));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("c.DAT"));
-    LocalFiles().replaceFile(path, bytes);
+    const FileOnDisk file(bytes);
     for (auto _ : state) {
         state.PauseTiming();
         auto w = std::make_unique<World>();
         state.ResumeTiming();
         CFileIO io(w->ws);
-        io.FileName = path;
+        io.FileName = file.path;
         benchmark::DoNotOptimize(io.OpenCDFile());
         state.PauseTiming();
         w.reset();
@@ -128,9 +123,7 @@ void BM_LoadFromFile(benchmark::State& state)
 void BM_LoadPeakMemory(benchmark::State& state)
 {
     const QByteArray& bytes = fileOf(int(state.range(0)));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("c.DAT"));
-    LocalFiles().replaceFile(path, bytes);
+    const FileOnDisk file(bytes);
     double ratio = 0, peakMb = 0, modelMb = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -140,7 +133,7 @@ void BM_LoadPeakMemory(benchmark::State& state)
         const qint64 base = statusKb("VmRSS");
         state.ResumeTiming();
         CFileIO io(w->ws);
-        io.FileName = path;
+        io.FileName = file.path;
         benchmark::DoNotOptimize(io.OpenCDFile());
         state.PauseTiming();
         const qint64 peak = statusKb("VmHWM");
