@@ -38,9 +38,7 @@ public:
             return it == m_index.cend() ? -1 : it.value();
         }
         for (qsizetype i = 0; i < size(); ++i) {
-            const QString& k = m_items[std::size_t(i)].key;
-            // Case folding keeps the length, so a length that differs decides at once.
-            if (k.size() == key.size() && k.compare(key, Qt::CaseInsensitive) == 0)
+            if (m_items[std::size_t(i)].key.compare(key, Qt::CaseInsensitive) == 0)
                 return i;
         }
         return -1;
