@@ -43,6 +43,20 @@ struct Texts {
     }
 };
 
+// One world of the application with silent messages and settings in a temporary folder.
+struct World {
+    QTemporaryDir dir;
+    SilentMessages messages;
+    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
+    Workspace ws{messages, formats, dir.filePath(QStringLiteral("s.ini"))};
+};
+
+inline const Texts& texts()
+{
+    static const Texts t;
+    return t;
+}
+
 inline void buildCollection(CEntries& c, int n, const Texts& t, bool varyCase)
 {
     for (int i = 0; i < n; ++i) {

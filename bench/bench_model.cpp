@@ -8,18 +8,8 @@
 using namespace vinaxo;
 
 namespace {
-struct World {
-    QTemporaryDir dir;
-    bench::SilentMessages messages;
-    LocaleFormats formats{QLocale(QLocale::English, QLocale::UnitedStates)};
-    Workspace ws{messages, formats, dir.filePath(QStringLiteral("s.ini"))};
-};
-
-const bench::Texts& texts()
-{
-    static const bench::Texts t;
-    return t;
-}
+using bench::World;
+using bench::texts;
 
 void BM_BuildCollection(benchmark::State& state)
 {

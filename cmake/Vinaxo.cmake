@@ -9,6 +9,11 @@ if(VINAXO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(VINAXO_FUZZ)
+  # Coverage for libFuzzer in the libraries a fuzz target links, not only in the target.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
 # Core libraries: Qt Core/Gui/Network only. vinaxo_check_core_targets() fails the
 # configure step when one of them reaches Qt Widgets, directly or through another target.
 set_property(GLOBAL PROPERTY VINAXO_CORE_TARGETS "")

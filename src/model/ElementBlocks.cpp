@@ -64,9 +64,9 @@ bool CTrackEntry::LoadTrackEntry()
     for (;;) {
         switch (io.ReadElementType()) {
         case Field::TrackTitle: io.ReadStringElement(CDTrackTitle); break;
-        case Field::TrackTime: io.ReadStringElement(CDTrackTime); break;
+        case Field::TrackTime: io.ReadSharedStringElement(CDTrackTime); break;
         case Field::TrackDesc: io.ReadStringElement(CDTrackDesc); break;
-        case Field::TrackArtists: io.ReadStringElement(CDTrackArtists); break;
+        case Field::TrackArtists: io.ReadSharedStringElement(CDTrackArtists); break;
         case TrackEnd: skipMark(io); return true;
         default:
             reportAlignment(Entries ? &Entries->messages() : nullptr, "CTrackEntry.LoadEntry");
@@ -126,31 +126,31 @@ bool CEntry::LoadEntry()
         const int code = io.ReadElementType();
         switch (code) {
         case Field::Artist:
-            if (io.ReadStringElement(CDArtist) && Entries)
+            if (io.ReadSharedStringElement(CDArtist) && Entries)
                 Entries->AddNewArtist(static_cast<const QString&>(CDArtist));
             break;
         case Field::Category:
-            if (io.ReadStringElement(CDCategory) && Entries)
+            if (io.ReadSharedStringElement(CDCategory) && Entries)
                 Entries->AddNewCategory(static_cast<const QString&>(CDCategory));
             break;
         case Field::Label:
-            if (io.ReadStringElement(CDLabel) && Entries)
+            if (io.ReadSharedStringElement(CDLabel) && Entries)
                 Entries->AddNewLabel(static_cast<const QString&>(CDLabel));
             break;
         case Field::Awards: io.ReadStringElement(CDAwards); break;
         case Field::Catnbr: io.ReadStringElement(CDCatnbr); break;
         case Field::CollNbr: io.ReadStringElement(CDCollNbr); break;
         case Field::Comments: io.ReadStringElement(CDComments); break;
-        case Field::Composer: io.ReadStringElement(CDComposer); break;
-        case Field::Conductor: io.ReadStringElement(CDConductor); break;
+        case Field::Composer: io.ReadSharedStringElement(CDComposer); break;
+        case Field::Conductor: io.ReadSharedStringElement(CDConductor); break;
         case Field::Desc: io.ReadStringElement(CDDesc); break;
-        case Field::Location: io.ReadStringElement(CDLocation); break;
-        case Field::Medium: io.ReadStringElement(CDMedium); break;
+        case Field::Location: io.ReadSharedStringElement(CDLocation); break;
+        case Field::Medium: io.ReadSharedStringElement(CDMedium); break;
         case Field::MiscKey1: io.ReadStringElement(CDMiscKey1); break;
         case Field::MiscKey2: io.ReadStringElement(CDMiscKey2); break;
         case Field::MiscKey3: io.ReadStringElement(CDMiscKey3); break;
         case Field::Title: io.ReadStringElement(CDTitle); break;
-        case Field::TotalTime: io.ReadStringElement(CDTotalTime); break;
+        case Field::TotalTime: io.ReadSharedStringElement(CDTotalTime); break;
         case Field::NbrDisks: readInteger(io, CDNbrDisks); break;
         case Field::NbrTracks: readInteger(io, CDNbrTracks); break;
         case Field::RatePerform: readInteger(io, CDRatePerform); break;
@@ -173,6 +173,8 @@ bool CEntry::LoadEntry()
         }
         case TrackStart: {
             skipMark(io);
+            if (m_tracks.isEmpty() && CDNbrTracks > 1)
+                m_tracks.reserve(qMin<qsizetype>(CDNbrTracks, 99)); // the count comes first
             CTrackEntry* track = AddNewTrackEntry();
             track->LoadTrackEntry();
             track->FileIO = nullptr;
@@ -210,10 +212,18 @@ bool CView::LoadView(IMessageService& messages)
     if (!FileIO)
         return false;
     IElementIO& io = *FileIO;
+    // The writer leaves out a blank heading: a block without one had a blank heading, not
+    // the default a new view gets.
+    ReportHeading.clear();
     CColumn* last = nullptr; // the column a width element belongs to
     for (;;) {
         switch (io.ReadElementType()) {
-        case ViewNameCode: io.ReadStringElement(ViewName); break;
+        case ViewNameCode:
+            // Trimmed, as every view name is: names that differ only in surrounding blanks
+            // would become one on saving, and one of the views would be lost.
+            if (io.ReadStringElement(ViewName))
+                ViewName = ViewName.trimmed();
+            break;
         case ViewHeading: io.ReadStringElement(ReportHeading); break;
         case ViewColumn: {
             qint16 key = 0;

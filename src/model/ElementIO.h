@@ -38,6 +38,9 @@ public:
     // Each read returns false when the stream ended before the value did (the value is
     // then left alone and the stream stands at its end).
     virtual bool ReadStringElement(QString& value) = 0;
+    // The same for a text that many recordings share (a name, a time): the reader may hand
+    // out one copy for all of them.
+    virtual bool ReadSharedStringElement(QString& value) { return ReadStringElement(value); }
     virtual bool ReadIntegerElement(qint16& value) = 0;
     virtual bool ReadCurrencyElement(Currency& value) = 0;
     // False also for a zero length word (no date) and for a day number that is no date.

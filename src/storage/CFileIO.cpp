@@ -50,19 +50,11 @@ QStringView trimSpaces(QStringView t)
     return t.sliced(b, e - b);
 }
 
-template <class T>
-void putLE(QByteArray& out, T value)
-{
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, qsizetype(sizeof(T)));
-}
-
-void putDouble(QByteArray& out, double value)
+quint64 doubleBits(double value)
 {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    putLE(out, bits);
+    return bits;
 }
 
 template <class... F>
@@ -150,6 +142,7 @@ qint16 CFileIO::load(QByteArray bytes)
         CFileIO& io;
         ~Release()
         {
+            io.m_shared.clear(); // its keys point into the input
             io.m_in = QByteArray();
             io.m_reader = ByteReader();
         }
@@ -263,6 +256,20 @@ bool CFileIO::ReadStringElement(QString& value)
     return true;
 }
 
+bool CFileIO::ReadSharedStringElement(QString& value)
+{
+    qint16 length = 0;
+    const char* bytes = nullptr;
+    if (!m_reader.read(length) || !m_reader.take(length, bytes))
+        return false;
+    const std::string_view key(bytes, size_t(length));
+    auto it = m_shared.find(key);
+    if (it == m_shared.end())
+        it = m_shared.emplace(key, cp1252::decode(bytes, length)).first;
+    value = it->second;
+    return true;
+}
+
 bool CFileIO::ReadIntegerElement(qint16& value) { return m_reader.read(value); }
 
 bool CFileIO::ReadCurrencyElement(Currency& value)
@@ -298,14 +305,17 @@ QByteArray CFileIO::SaveToBytes()
 {
     CEntries& entries = m_ws.entries;
     m_out = QByteArray();
-    m_out.reserve(HeaderSize + 4096 + qsizetype(entries.Count()) * 256);
-    putLE(m_out, qint16(0));
-    putDouble(m_out, CurrentRelease);
-    m_out.append(16, '\0');
+    m_out.resize(HeaderSize + 65536 + qsizetype(entries.Count()) * 512);
+    m_used = 0;
+    put(qint16(0));
+    put(doubleBits(CurrentRelease));
+    std::memset(grow(16), 0, 16);
     IElementIO* previous = entries.FileIO;
     entries.FileIO = this;
     entries.SaveAllEntries();
     entries.FileIO = previous;
+    m_out.resize(m_used);
+    m_used = 0;
     return std::exchange(m_out, QByteArray());
 }
 
@@ -321,6 +331,21 @@ bool CFileIO::SaveFiles()
     return true;
 }
 
+char* CFileIO::grow(qsizetype n)
+{
+    if (m_used + n > m_out.size())
+        m_out.resize(qMax(m_out.size() * 2, m_used + n + 65536));
+    char* p = m_out.data() + m_used;
+    m_used += n;
+    return p;
+}
+
+template <class T>
+void CFileIO::put(T value)
+{
+    qToLittleEndian(value, grow(qsizetype(sizeof(T))));
+}
+
 void CFileIO::WriteElement(int code, const ElementValue& value)
 {
     const char codeByte = static_cast<char>(code);
@@ -330,37 +355,46 @@ void CFileIO::WriteElement(int code, const ElementValue& value)
                 text = trimSpaces(text);
                 if (text.isEmpty())
                     return;
-                m_out.append(codeByte);
-                const qsizetype lengthAt = m_out.size();
-                m_out.append(2, '\0');
-                cp1252::encodeAppend(text, m_out);
-                qsizetype n = m_out.size() - lengthAt - 2;
-                if (n > MaxTextBytes) {
-                    m_out.truncate(lengthAt + 2 + MaxTextBytes);
-                    n = MaxTextBytes;
+                // Room for the longest encoding: one byte per character at most.
+                char* p = grow(3 + text.size());
+                p[0] = codeByte;
+                char* dst = p + 3;
+                const char16_t* src = text.utf16();
+                qsizetype bytes = 0;
+                while (bytes < text.size() && src[bytes] < 0x80) {
+                    dst[bytes] = char(src[bytes]);
+                    ++bytes;
                 }
-                qToLittleEndian(qint16(n), m_out.data() + lengthAt);
+                if (bytes < text.size()) { // beyond ASCII: the code page's own encoder
+                    m_scratch.clear();
+                    cp1252::encodeAppend(text, m_scratch);
+                    bytes = m_scratch.size();
+                    std::memcpy(dst, m_scratch.constData(), size_t(bytes));
+                }
+                bytes = qMin(bytes, MaxTextBytes);
+                qToLittleEndian(qint16(bytes), p + 1);
+                m_used -= text.size() - bytes; // give back what the text did not need
             },
             [&](qint16 v) {
-                m_out.append(codeByte);
-                putLE(m_out, v);
+                *grow(1) = codeByte;
+                put(v);
             },
             [&](Currency c) {
-                m_out.append(codeByte);
-                putLE(m_out, c.units);
+                *grow(1) = codeByte;
+                put(c.units);
             },
             [&](OleDate d) {
-                m_out.append(codeByte);
+                *grow(1) = codeByte;
                 if (!OleDate::isPlausible(d.serial)) {
-                    putLE(m_out, qint16(0)); // no reader could take it for a date
+                    put(qint16(0)); // no reader could take it for a date
                     return;
                 }
-                putLE(m_out, qint16(8));
-                putDouble(m_out, d.serial);
+                put(qint16(8));
+                put(doubleBits(d.serial));
             },
             [&](ElementNull) {
-                m_out.append(codeByte);
-                putLE(m_out, qint16(0));
+                *grow(1) = codeByte;
+                put(qint16(0));
             },
             [&](ElementUnhandled) {
                 m_ws.messages.show(QStringLiteral("Unhandled data type in CFileIO.WriteElement."),

@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string_view>
+#include <unordered_map>
 
 namespace vinaxo {
 
@@ -73,6 +75,7 @@ public:
     void WriteElement(int code, const ElementValue& value) override;
     int ReadElementType() override;
     bool ReadStringElement(QString& value) override;
+    bool ReadSharedStringElement(QString& value) override;
     bool ReadIntegerElement(qint16& value) override;
     bool ReadCurrencyElement(Currency& value) override;
     bool ReadDateElement(OleDate& value) override;
@@ -84,6 +87,10 @@ private:
     qint16 load(QByteArray bytes);
     void readElementStream();
     void finishLoad(bool converted);
+    // The next n bytes of the output, to be filled in.
+    char* grow(qsizetype n);
+    template <class T>
+    void put(T value);
 
     Workspace& m_ws;
     IBusyPointer* m_busy;
@@ -92,7 +99,10 @@ private:
 
     QByteArray m_in;
     ByteReader m_reader;
+    std::unordered_map<std::string_view, QString> m_shared; // texts handed out once, by their bytes
     QByteArray m_out;
+    qsizetype m_used = 0; // bytes of m_out filled
+    QByteArray m_scratch;
 
     double m_releaseId = 0.0;
     qint16 m_leadingCategories = 0;

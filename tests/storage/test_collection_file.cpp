@@ -324,11 +324,12 @@ TEST(CollectionFile, ViewBlocks)
             .integer(82, 103).integer(83, 12).integer(83, 14) // the second width wins
             .integer(82, 103).integer(83, 77)                  // a repeated key is not added
             .integer(82, 185).integer(89, 0)
-        .integer(80, 0).text(81, "v").integer(89, 0);          // the name is taken already
+        .integer(80, 0).text(81, "v").integer(89, 0)           // the name is taken already
+        .integer(80, 0).text(81, " V ").integer(89, 0);        // so is this one, trimmed
     ASSERT_EQ(loadBytes(w, bytes), CFileIO::Loaded);
     ASSERT_EQ(w.entries().ViewEntries().size(), 1);
     const CView& v = *w.entries().ViewEntries().at(0);
-    EXPECT_EQ(v.ReportHeading, "Vinaxo Report");
+    EXPECT_EQ(v.ReportHeading, ""); // saved blank, so left out
     ASSERT_EQ(v.TotalCols(), 2);
     EXPECT_EQ(v.ColumnEntries().at(0)->ColumnWidth, 14);
     EXPECT_EQ(v.ColumnEntries().at(1)->ColumnHeading, "Track Titles/Times");

@@ -8,52 +8,10 @@
 
 using namespace vinaxo;
 using test::FileBytes;
+using namespace vinaxo::test::old;
 
 namespace {
-QByteArray vEmpty() { return FileBytes{}.i16(0); }
-QByteArray vNull() { return FileBytes{}.i16(1); }
-QByteArray vDate(double serial) { return FileBytes{}.i16(7).f64(serial); }
-QByteArray vDouble(double serial) { return FileBytes{}.i16(5).f64(serial); }
-QByteArray vText(const QByteArray& t) { return FileBytes{}.i16(8).i16(qint16(t.size())).raw(t); }
 double serialOf(int y, int m, int d) { return OleDate::fromDate(QDate(y, m, d)).serial; }
-
-// One record of the previous release.
-struct OldRecord {
-    QByteArray title = "Title", artist = "Artist", desc, category = "Jazz", label = "Label",
-               catnbr, medium = "C";
-    qint16 disks = 1, sound = 0, perform = 0, tracks = 0;
-    QByteArray released = vEmpty(), purchased = vEmpty();
-    QByteArray composer, conductor, location, collNbr, misc1, misc2, misc3, totalTime, awards,
-        comments;
-    qint64 cost = 0;
-    QByteArray titles, times, descs;
-
-    QByteArray bytes() const
-    {
-        FileBytes f;
-        f.f64(1).fixed(title, 80).fixed(artist, 80).fixed(desc, 80).fixed(category, 10)
-            .fixed(label, 20).fixed(catnbr, 20).i16(disks).fixed(medium, 1).raw(released)
-            .i16(sound).i16(perform).fixed(composer, 40).fixed(conductor, 40).raw(purchased)
-            .le(cost).fixed(location, 10).fixed(collNbr, 10).fixed(misc1, 10).fixed(misc2, 10)
-            .fixed(misc3, 10).i16(tracks).fixed(totalTime, 6).fixed(awards, 100)
-            .fixed(comments, 200).i16(qint16(titles.size())).i16(qint16(times.size()))
-            .i16(qint16(descs.size())).fixed("", 100);
-        if (!titles.isEmpty())
-            f.raw(titles).raw(times).raw(descs);
-        return f;
-    }
-};
-
-QByteArray oldFile(const std::vector<OldRecord>& records, const QList<QByteArray>& categories = {})
-{
-    FileBytes f;
-    f.header(150, qint16(categories.size()));
-    for (const QByteArray& c : categories)
-        f.fixed(c, 10);
-    for (const OldRecord& r : records)
-        f.raw(r.bytes());
-    return f;
-}
 
 qint16 convert(test::TestWorld& w, const QByteArray& bytes)
 {
