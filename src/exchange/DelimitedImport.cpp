@@ -1,0 +1,339 @@
+#include "exchange/DelimitedImport.h"
+#include "exchange/TextDecoding.h"
+#include "model/CEntries.h"
+#include "model/TimeText.h"
+#include "platform/IBusyPointer.h"
+#include "platform/IFormats.h"
+#include "platform/NumericText.h"
+
+#include <cmath>
+#include <utility>
+
+namespace vinaxo::exchange {
+
+namespace {
+constexpr char16_t CR = 13;
+constexpr char16_t LF = 10;
+
+QStringView rightTrimmed(QStringView s)
+{
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
+    return s;
+}
+
+// The track pieces of a value: split at every track delimiter; a piece after the last
+// delimiter counts only when it is not empty.
+template <class F>
+void forEachPiece(QStringView t, QChar delimiter, F&& f)
+{
+    t = t.trimmed();
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype at = t.indexOf(delimiter, start);
+        if (at < 0) {
+            if (start < t.size())
+                f(t.mid(start));
+            return;
+        }
+        f(t.mid(start, at - start));
+        start = at + 1;
+    }
+}
+}
+
+DelimitedImport::DelimitedImport(CEntries& entries, const ColTable& table, Delimiters delimiters,
+                                 ExchangeHooks hooks)
+    : m_entries(entries), m_table(table), m_delims(delimiters), m_hooks(std::move(hooks))
+{
+}
+
+CEntry& DelimitedImport::entry()
+{
+    if (!m_entry) {
+        m_entry = m_entries.AddNewEntry();
+        ++m_added;
+    }
+    return *m_entry;
+}
+
+void DelimitedImport::logLine(const QString& what, QStringView t)
+{
+    if (!m_hooks.log)
+        return;
+    QString line = QStringLiteral("Record ") + QString::number(m_record) + QStringLiteral(", ") + what;
+    line.append(t);
+    m_hooks.log->addLogLine(line);
+}
+
+namespace {
+// The platform's numeric test, with the point the export writes or the locale's.
+bool isNumber(QStringView t, const IFormats& formats)
+{
+    return ParseNumber(t).has_value() || formats.parseNumber(t.toString()).has_value();
+}
+}
+
+bool DelimitedImport::storeField(QStringView t)
+{
+    if (m_timesExpected) {
+        m_timesExpected = false;
+        readTrackTimes(t);
+        return true;
+    }
+    if (m_position > m_table.Count()) {
+        logLine(QStringLiteral("Has extra field containing:  "), t);
+        return false;
+    }
+    storeCatalogueField(m_table.Item(m_position).Number, t);
+    return false;
+}
+
+void DelimitedImport::storeCatalogueField(int number, QStringView t)
+{
+    CEntry& e = entry();
+    const IFormats& formats = m_entries.formats();
+
+    // A whole number for a 16-bit field: the leading number of a numeric text, rounded.
+    // Nothing when the text is no number or the value does not fit (both are logged).
+    auto smallInt = [&](QStringView text) -> std::optional<qint16> {
+        if (!isNumber(text, formats))
+            return std::nullopt;
+        return ToInt16(LeadingNumber(text));
+    };
+    auto rating = [&](qint16& field, const QString& name) {
+        if (!isNumber(t, formats)) {
+            logLine(name + QStringLiteral(" is in error:  "), t);
+            return;
+        }
+        const auto v = ToInt16(LeadingNumber(t));
+        if (!v)
+            logLine(name + QStringLiteral(" is in error:  "), t);
+        else if (*v < 0 || *v > 10)
+            logLine(name + QStringLiteral(" must be between 0 and 10:  "), t);
+        else
+            field = *v;
+    };
+
+    switch (number) {
+    case Cat::Title: e.CDTitle = t.toString(); break;
+    case Cat::Artist:
+        e.CDArtist = t.toString();
+        m_entries.AddNewArtist(std::as_const(e.CDArtist)); // the field keeps its blanks
+        break;
+    case Cat::Description: e.CDDesc = t.toString(); break;
+    case Cat::Category:
+        e.CDCategory = t.toString();
+        m_entries.AddNewCategory(std::as_const(e.CDCategory)); // the field keeps its blanks
+        break;
+    case Cat::Label:
+        e.CDLabel = t.toString();
+        m_entries.AddNewLabel(std::as_const(e.CDLabel)); // the field keeps its blanks
+        break;
+    case Cat::CatalogNumber: e.CDCatnbr = t.toString(); break;
+    case Cat::NbrDiscs:
+        if (const auto v = smallInt(t))
+            e.CDNbrDisks = *v;
+        else
+            logLine(QStringLiteral("Nbr Discs is in error:  "), t);
+        break;
+    case Cat::RelYear:
+        if (t.trimmed().isEmpty()) {
+            logLine(QStringLiteral("Rel Year is missing"));
+        } else if (t != u"0") {
+            const QStringView year = rightTrimmed(t);
+            const auto n = ParseNumber(year);
+            const auto v = n ? ToInt16(*n) : std::nullopt;
+            if (v)
+                e.CDRelYear = *v;
+            else
+                logLine(QStringLiteral("Rel Year is in error:  "), t);
+        }
+        break;
+    case Cat::Sound: rating(e.CDRateSound, QStringLiteral("Sound Rating")); break;
+    case Cat::Perform: rating(e.CDRatePerform, QStringLiteral("Performance")); break;
+    case Cat::Awards: e.CDAwards = t.toString(); break;
+    case Cat::Composer: e.CDComposer = t.toString(); break;
+    case Cat::Conductor: e.CDConductor = t.toString(); break;
+    case Cat::PurchDate:
+        if (t.trimmed().isEmpty()) {
+            logLine(QStringLiteral("Purchase Date is missing"));
+        } else if (const auto d = formats.parseDate(t.toString())) {
+            e.CDPurchDate = OleDate::fromDate(*d);
+        } else {
+            logLine(QStringLiteral("Purchase Date is in error:  "), t);
+        }
+        break;
+    case Cat::PurchCost: {
+        std::optional<Currency> cost;
+        if (isNumber(t, formats)) {
+            // Exactly when the text is a plain decimal; else through its leading number.
+            cost = Currency::parse(t.trimmed(), u'.', QChar());
+            if (!cost) {
+                const double v = LeadingNumber(t) * double(Currency::Scale);
+                if (std::isfinite(v) && std::fabs(v) < 9.2e18)
+                    cost = Currency{std::llround(v)};
+            }
+        }
+        if (cost)
+            e.CDPurchCost = *cost;
+        else
+            logLine(QStringLiteral("Purchase Cost is in error:  "), t);
+        break;
+    }
+    case Cat::Location: e.CDLocation = t.toString(); break;
+    case Cat::CollNbr: e.CDCollNbr = t.toString(); break;
+    case Cat::Misc1: e.CDMiscKey1 = t.toString(); break;
+    case Cat::Misc2: e.CDMiscKey2 = t.toString(); break;
+    case Cat::Misc3: e.CDMiscKey3 = t.toString(); break;
+    case Cat::Tracks:
+        if (const auto v = smallInt(t))
+            e.CDNbrTracks = *v;
+        else
+            logLine(QStringLiteral("Nbr Tracks is in error:  "), t);
+        break;
+    case Cat::Time:
+        if (t.isEmpty())
+            e.CDTotalTime.clear();
+        else if (const QString time = t.toString(); IsValidTime(time))
+            e.CDTotalTime = time;
+        else
+            logLine(QStringLiteral("Total Time is in error:  "), t);
+        break;
+    case Cat::Medium: {
+        QString medium = t.trimmed().toString();
+        e.CDMedium = medium;
+        m_entries.AddNewMedium(medium);
+        break;
+    }
+    case Cat::TrackTitles: readTrackTitles(t); break;
+    case Cat::TrackTitlesTimes:
+        m_timesExpected = true;
+        readTrackTitles(t);
+        break;
+    default:
+        break; // a definition item without a catalogue row takes its field and stores nothing
+    }
+}
+
+void DelimitedImport::readTrackTitles(QStringView t)
+{
+    CEntry& e = entry();
+    const IFormats& formats = m_entries.formats();
+    forEachPiece(t, m_delims.track, [&](QStringView piece) {
+        // A leading track number of one to three digits with its point is dropped.
+        const qsizetype dot = piece.indexOf(u'.');
+        if (dot >= 1 && dot <= 3 && isNumber(piece.left(dot), formats))
+            piece = piece.mid(dot + 1);
+        e.AddNewTrackEntry()->CDTrackTitle = piece.trimmed().toString();
+    });
+}
+
+void DelimitedImport::readTrackTimes(QStringView t)
+{
+    CEntry& e = entry();
+    qint64 k = 0;
+    forEachPiece(t, m_delims.track, [&](QStringView piece) {
+        ++k;
+        // Pieces without a matching track are ignored, without a message.
+        if (auto* track = e.TrackEntries().find(KeyText(k))) {
+            e.LocateTrackByKey(KeyText(k));
+            (*track)->setCDTrackTimeStr(piece.trimmed().toString());
+        }
+    });
+}
+
+void DelimitedImport::endRecord(QStringView t)
+{
+    if (m_hooks.log)
+        m_hooks.log->showCount(m_record);
+    entry();
+    storeField(t);
+    m_position = 1;
+    m_entry = nullptr;
+    m_timesExpected = false;
+    ++m_record;
+}
+
+ImportResult DelimitedImport::readBytes(QByteArrayView bytes)
+{
+    return read(DecodeImportText(bytes));
+}
+
+ImportResult DelimitedImport::read(QStringView text)
+{
+    if (m_hooks.busy)
+        m_hooks.busy->ShowBusyPointer();
+    if (m_hooks.log)
+        m_hooks.log->showCount(m_record);
+
+    const char16_t* p = text.utf16();
+    const qsizetype n = text.size();
+    const char16_t fd = m_delims.field.unicode();
+    const char16_t sd = m_delims.string.unicode();
+    auto ordinary = [=](char16_t c) { return c != CR && c != LF && c != fd && c != sd; };
+
+    QString buf;
+    buf.reserve(256);
+    bool quoted = false;
+    bool started = false; // something of the current record has been read
+    bool cancelled = false;
+    bool cancelAsked = false;
+    qsizetype i = 0;
+    while (i < n) {
+        if (cancelAsked) {
+            if (m_hooks.log)
+                m_hooks.log->addLogLine(QStringLiteral("IMPORT CANCELLED BY OPERATOR"));
+            cancelled = true;
+            break;
+        }
+        // Ordinary characters in one run.
+        qsizetype j = i;
+        while (j < n && ordinary(p[j]))
+            ++j;
+        if (j > i) {
+            buf.append(reinterpret_cast<const QChar*>(p + i), j - i);
+            started = true;
+            i = j;
+            continue;
+        }
+        const char16_t c = p[i];
+        if (c == CR || c == LF) {
+            // CR, CR LF and a lone LF each end one record, quoted or not.
+            ++i;
+            if (c == CR && i < n && p[i] == LF)
+                ++i;
+            endRecord(buf);
+            buf.resize(0);
+            quoted = false;
+            started = false;
+            if (m_hooks.progress && !m_hooks.progress->step(i, n))
+                cancelAsked = true;
+            continue;
+        }
+        started = true;
+        ++i;
+        if (c == fd && !quoted) {
+            entry();
+            if (!storeField(buf))
+                ++m_position;
+            buf.resize(0);
+        } else if (c == fd) {
+            buf.append(QChar(c));
+        } else if (quoted && i < n && p[i] == sd) {
+            buf.append(QChar(c)); // a doubled string delimiter inside quotes is one character
+            ++i;
+        } else {
+            quoted = !quoted;
+        }
+    }
+    // A last record without a line end is a record too.
+    if (!cancelled && started)
+        endRecord(buf);
+
+    if (m_hooks.busy)
+        m_hooks.busy->ShowNormalPointer();
+    return ImportResult{m_record, m_added, cancelled};
+}
+
+} // namespace vinaxo::exchange
