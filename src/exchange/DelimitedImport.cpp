@@ -22,6 +22,20 @@ QStringView rightTrimmed(QStringView s)
     return s;
 }
 
+// "m:ss" with one to three digits of minutes and seconds up to 59: the common valid time,
+// recognised without the general numeric test.
+bool isPlainTime(QStringView t)
+{
+    const qsizetype colon = t.indexOf(u':');
+    if (colon < 1 || colon > 3 || t.size() - colon - 1 < 1 || t.size() - colon - 1 > 2)
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (i != colon && (t[i] < u'0' || t[i] > u'9'))
+            return false;
+    }
+    return t.mid(colon + 1).toInt() <= 59;
+}
+
 // The track pieces of a value: split at every track delimiter; a piece after the last
 // delimiter counts only when it is not empty.
 template <class F>
@@ -118,17 +132,19 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
     switch (number) {
     case Cat::Title: e.CDTitle = t.toString(); break;
     case Cat::Artist:
-        e.CDArtist = t.toString();
-        m_entries.AddNewArtist(std::as_const(e.CDArtist)); // the field keeps its blanks
+        // A name new to this run goes to its list too (which keeps the trimmed form); the
+        // field keeps its blanks.
+        if (bool added; (e.CDArtist = m_artists.get(t, &added)), added)
+            m_entries.AddNewArtist(std::as_const(e.CDArtist));
         break;
     case Cat::Description: e.CDDesc = t.toString(); break;
     case Cat::Category:
-        e.CDCategory = t.toString();
-        m_entries.AddNewCategory(std::as_const(e.CDCategory)); // the field keeps its blanks
+        if (bool added; (e.CDCategory = m_categories.get(t, &added)), added)
+            m_entries.AddNewCategory(std::as_const(e.CDCategory));
         break;
     case Cat::Label:
-        e.CDLabel = t.toString();
-        m_entries.AddNewLabel(std::as_const(e.CDLabel)); // the field keeps its blanks
+        if (bool added; (e.CDLabel = m_labels.get(t, &added)), added)
+            m_entries.AddNewLabel(std::as_const(e.CDLabel));
         break;
     case Cat::CatalogNumber: e.CDCatnbr = t.toString(); break;
     case Cat::NbrDiscs:
@@ -152,9 +168,9 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         break;
     case Cat::Sound: rating(e.CDRateSound, QStringLiteral("Sound Rating")); break;
     case Cat::Perform: rating(e.CDRatePerform, QStringLiteral("Performance")); break;
-    case Cat::Awards: e.CDAwards = t.toString(); break;
-    case Cat::Composer: e.CDComposer = t.toString(); break;
-    case Cat::Conductor: e.CDConductor = t.toString(); break;
+    case Cat::Awards: e.CDAwards = m_texts.get(t); break;
+    case Cat::Composer: e.CDComposer = m_texts.get(t); break;
+    case Cat::Conductor: e.CDConductor = m_texts.get(t); break;
     case Cat::PurchDate:
         if (t.trimmed().isEmpty()) {
             logLine(QStringLiteral("Purchase Date is missing"));
@@ -181,11 +197,11 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
             logLine(QStringLiteral("Purchase Cost is in error:  "), t);
         break;
     }
-    case Cat::Location: e.CDLocation = t.toString(); break;
+    case Cat::Location: e.CDLocation = m_texts.get(t); break;
     case Cat::CollNbr: e.CDCollNbr = t.toString(); break;
-    case Cat::Misc1: e.CDMiscKey1 = t.toString(); break;
-    case Cat::Misc2: e.CDMiscKey2 = t.toString(); break;
-    case Cat::Misc3: e.CDMiscKey3 = t.toString(); break;
+    case Cat::Misc1: e.CDMiscKey1 = m_texts.get(t); break;
+    case Cat::Misc2: e.CDMiscKey2 = m_texts.get(t); break;
+    case Cat::Misc3: e.CDMiscKey3 = m_texts.get(t); break;
     case Cat::Tracks:
         if (const auto v = smallInt(t))
             e.CDNbrTracks = *v;
@@ -195,17 +211,15 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
     case Cat::Time:
         if (t.isEmpty())
             e.CDTotalTime.clear();
-        else if (const QString time = t.toString(); IsValidTime(time))
-            e.CDTotalTime = time;
+        else if (isPlainTime(t) || IsValidTime(t.toString()))
+            e.CDTotalTime = m_texts.get(t);
         else
             logLine(QStringLiteral("Total Time is in error:  "), t);
         break;
-    case Cat::Medium: {
-        QString medium = t.trimmed().toString();
-        e.CDMedium = medium;
-        m_entries.AddNewMedium(medium);
+    case Cat::Medium:
+        if (bool added; (e.CDMedium = m_mediums.get(t.trimmed(), &added)), added)
+            m_entries.AddNewMedium(std::as_const(e.CDMedium));
         break;
-    }
     case Cat::TrackTitles: readTrackTitles(t); break;
     case Cat::TrackTitlesTimes:
         m_timesExpected = true;
@@ -220,6 +234,7 @@ void DelimitedImport::readTrackTitles(QStringView t)
 {
     CEntry& e = entry();
     const IFormats& formats = m_entries.formats();
+    e.TrackEntries().reserve(e.TrackEntries().size() + t.count(m_delims.track) + 1);
     forEachPiece(t, m_delims.track, [&](QStringView piece) {
         // A leading track number of one to three digits with its point is dropped.
         const qsizetype dot = piece.indexOf(u'.');
@@ -232,14 +247,25 @@ void DelimitedImport::readTrackTitles(QStringView t)
 void DelimitedImport::readTrackTimes(QStringView t)
 {
     CEntry& e = entry();
-    qint64 k = 0;
+    TrackList& tracks = e.TrackEntries();
+    qsizetype k = 0;
     forEachPiece(t, m_delims.track, [&](QStringView piece) {
         ++k;
+        // The track whose key is k: the k-th of a recording built here, else looked up.
         // Pieces without a matching track are ignored, without a message.
-        if (auto* track = e.TrackEntries().find(KeyText(k))) {
-            e.LocateTrackByKey(KeyText(k));
-            (*track)->setCDTrackTimeStr(piece.trimmed().toString());
-        }
+        const QString& key = KeyText(k);
+        std::unique_ptr<CTrackEntry>* track = nullptr;
+        if (k <= tracks.size() && tracks.keyAt(k - 1) == key)
+            track = &tracks.at(k - 1);
+        else
+            track = tracks.find(key);
+        if (!track)
+            return;
+        piece = piece.trimmed();
+        if (isPlainTime(piece))
+            (*track)->CDTrackTime = m_texts.get(piece);
+        else
+            (*track)->setCDTrackTimeStr(piece.toString()); // reports an invalid time
     });
 }
 

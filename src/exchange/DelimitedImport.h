@@ -4,6 +4,8 @@
 #include "exchange/ColTable.h"
 #include "exchange/ExchangeRun.h"
 
+#include "exchange/TextPool.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -54,6 +56,7 @@ private:
     CEntry* m_entry = nullptr;
     bool m_timesExpected = false;
     qint32 m_added = 0;
+    TextPool m_artists, m_labels, m_categories, m_mediums, m_texts;
 };
 
 } // namespace vinaxo::exchange

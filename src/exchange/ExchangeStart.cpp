@@ -1,4 +1,5 @@
 #include "exchange/ExchangeStart.h"
+#include "exchange/TextDecoding.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 
@@ -65,11 +66,13 @@ std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws,
     }
 
     log(hooks, QStringLiteral("---Now Starting Import of ") + r.path + QStringLiteral("---"));
-    const auto bytes = ReadWholeFile(r.path, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
+    auto bytes = ReadWholeFile(r.path, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
     if (!bytes)
         return std::nullopt;
+    const QString text = DecodeImportText(*bytes);
+    bytes.reset(); // the bytes are not needed beside their characters
     DelimitedImport reader(ws.entries, r.table, delimitersOf(r), hooks);
-    const ImportResult result = reader.readBytes(*bytes);
+    const ImportResult result = reader.read(text);
     log(hooks, QStringLiteral("---Import Complete - Total records read: ") + QString::number(result.recordsRead())
                    + QStringLiteral("---"));
     ws.refillArtists = true;
