@@ -16,7 +16,8 @@ class Workspace;
 namespace vinaxo::cli {
 
 // Messages go to stderr as "title: text"; a question takes its answer from --yes / --no,
-// else the default button's answer.
+// else the default button's answer. Retry/Cancel is answered Cancel: with nobody to set
+// things right, a retry would only fail again.
 class CliMessages final : public IMessageService {
 public:
     enum class Forced { None, Yes, No };
@@ -24,6 +25,7 @@ public:
     using IMessageService::show;
     MsgAnswer show(const Message& message) override;
     void setForced(Forced f) { m_forced = f; }
+    Forced forced() const { return m_forced; }
     const std::vector<Message>& shown() const { return m_shown; }
     void setEcho(bool echo) { m_echo = echo; }
 

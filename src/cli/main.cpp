@@ -42,6 +42,8 @@ MsgAnswer CliMessages::show(const Message& m)
     const bool question = m.buttons == MsgButtons::YesNo || m.buttons == MsgButtons::YesNoCancel;
     if (question && m_forced != Forced::None)
         a = m_forced == Forced::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    if (m.buttons == MsgButtons::RetryCancel)
+        a = MsgAnswer::Cancel;
     if (m_echo) {
         QString text = m.text;
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');

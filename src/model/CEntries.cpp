@@ -88,7 +88,7 @@ CEntry* CEntries::AddNewEntry()
     auto entry = std::make_unique<CEntry>(this);
     entry->CDKey = KeyText(m_nextEntryKey);
     CEntry* raw = entry.get();
-    m_entries.add(raw->CDKey, std::move(entry));
+    m_entries.addNew(raw->CDKey, std::move(entry)); // keys come from a counter
     m_curr = raw;
     return raw;
 }

@@ -117,6 +117,12 @@ public:
 
     void ClearDatabase();
 
+    // The collection file's body through FileIO: categories, mediums, views, recordings.
+    void SaveAllEntries();
+    // One text element added to the category / medium list; false when the stream ended.
+    bool LoadCategoryEntry();
+    bool LoadMediumEntry();
+
     // Edit protocol
     bool ActionAdd();
     bool ActionPost();

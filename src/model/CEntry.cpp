@@ -163,7 +163,7 @@ CTrackEntry* CEntry::AddNewTrackEntry()
     track->FileIO = FileIO;
     track->Key = KeyText(m_nextTrackKey);
     CTrackEntry* raw = track.get();
-    m_tracks.add(raw->Key, std::move(track));
+    m_tracks.addNew(raw->Key, std::move(track)); // keys come from a counter
     m_currTrack = raw;
     return raw;
 }

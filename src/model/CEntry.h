@@ -91,6 +91,12 @@ public:
     CTrackEntry* AddNewTrackEntry();
     bool LocateTrackByKey(const QString& key);
 
+    // The entry block of the collection file through FileIO. LoadEntry reads up to and
+    // including the end code; false when an unlisted code (or the end of the stream)
+    // ended the block early, after reporting it.
+    void SaveEntry();
+    bool LoadEntry();
+
     // The display text of one field by its number; a key that names no field is reported.
     QString GetDataForColumn(const QString& key) const;
     QString GetDataForColumn(int key) const;

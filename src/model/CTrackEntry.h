@@ -23,6 +23,10 @@ public:
     // Trimmed; empty clears the time; a valid time is stored; anything else is reported
     // ("Invalid Track Time") and false is returned with the time unchanged.
     bool setCDTrackTimeStr(const QString& text);
+
+    // The track block of the collection file through FileIO; as CEntry::LoadEntry.
+    void SaveTrackEntry();
+    bool LoadTrackEntry();
 };
 
 } // namespace vinaxo

@@ -11,6 +11,7 @@
 namespace vinaxo {
 
 class IElementIO;
+class IMessageService;
 
 class CColumn {
 public:
@@ -58,6 +59,11 @@ public:
     bool DeleteColumn(const QString& key);
     bool LocateColumnByKey(const QString& key);
     void ClearAllColumns();
+
+    // The view block of the collection file through FileIO; LoadView reports an
+    // unlisted code with `messages` and ends the block there (false).
+    void SaveView();
+    bool LoadView(IMessageService& messages);
 
 private:
     ColumnList m_columns;

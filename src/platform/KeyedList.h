@@ -1,8 +1,8 @@
 #pragma once
 // The one keyed container of the model: insertion order, keys compared without regard
 // to letter case (the first form added is kept), O(1) look-up, order kept on removal.
-#include <QHash>
 #include <QString>
+#include <unordered_map>
 #include <vector>
 
 namespace vinaxo {
@@ -23,22 +23,33 @@ public:
     {
         if (indexOf(key) >= 0)
             return false;
+        addNew(key, std::move(value));
+        return true;
+    }
+
+    // For keys that are unique by construction (counters): no search before adding.
+    void addNew(const QString& key, T value)
+    {
+        Q_ASSERT(indexOf(key) < 0);
+        if (m_items.capacity() == 0)
+            m_items.reserve(8);
         m_items.push_back(Item{key, std::move(value)});
         if (m_indexed)
-            m_index.insert(fold(key), size() - 1);
+            m_index.emplace(m_items.back().key, size() - 1);
         else if (size() > kLinearLimit)
             rebuildIndex();
-        return true;
     }
 
     qsizetype indexOf(const QString& key) const
     {
         if (m_indexed) {
-            auto it = m_index.constFind(fold(key));
-            return it == m_index.cend() ? -1 : it.value();
+            auto it = m_index.find(key);
+            return it == m_index.end() ? -1 : it->second;
         }
         for (qsizetype i = 0; i < size(); ++i) {
-            if (m_items[std::size_t(i)].key.compare(key, Qt::CaseInsensitive) == 0)
+            const QString& k = m_items[std::size_t(i)].key;
+            // Simple case folding keeps the length, so keys of other lengths differ.
+            if (k.size() == key.size() && k.compare(key, Qt::CaseInsensitive) == 0)
                 return i;
         }
         return -1;
@@ -69,11 +80,11 @@ public:
     void removeAt(qsizetype i)
     {
         if (m_indexed)
-            m_index.remove(fold(m_items[std::size_t(i)].key));
+            m_index.erase(m_items[std::size_t(i)].key);
         m_items.erase(m_items.begin() + i);
         if (m_indexed) {
             for (qsizetype j = i; j < size(); ++j)
-                m_index[fold(m_items[std::size_t(j)].key)] = j;
+                m_index[m_items[std::size_t(j)].key] = j;
         }
     }
 
@@ -100,28 +111,40 @@ private:
     // is built once a list grows past this.
     static constexpr qsizetype kLinearLimit = 16;
 
-    // Keys such as "12" or "rock" are their own folded form: no copy is made for them.
-    static QString fold(const QString& key)
-    {
-        for (QChar c : key) {
-            const char16_t u = c.unicode();
-            if (u >= 0x80 || (u >= u'A' && u <= u'Z'))
-                return key.toCaseFolded();
-        }
-        return key;
-    }
-
     void rebuildIndex()
     {
         m_index.clear();
-        m_index.reserve(size() * 2);
+        m_index.reserve(std::size_t(size()) * 2);
         for (qsizetype j = 0; j < size(); ++j)
-            m_index.insert(fold(m_items[std::size_t(j)].key), j);
+            m_index.emplace(m_items[std::size_t(j)].key, j);
         m_indexed = true;
     }
 
     std::vector<Item> m_items;
-    QHash<QString, qsizetype> m_index;
+    // Hashes and compares keys by their case-folded characters without making a folded copy.
+    struct FoldedHash {
+        std::size_t operator()(const QString& key) const noexcept
+        {
+            std::size_t h = 1469598103934665603ULL;
+            const char16_t* p = reinterpret_cast<const char16_t*>(key.utf16());
+            const qsizetype n = key.size();
+            for (qsizetype i = 0; i < n; ++i) {
+                char32_t c = p[i];
+                if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1]))
+                    c = QChar::surrogateToUcs4(char16_t(c), p[++i]);
+                c = c < 0x80 ? (c >= u'A' && c <= u'Z' ? c + 32 : c) : QChar::toCaseFolded(c);
+                h = (h ^ c) * 1099511628211ULL;
+            }
+            return h;
+        }
+    };
+    struct FoldedEqual {
+        bool operator()(const QString& a, const QString& b) const noexcept
+        {
+            return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+        }
+    };
+    std::unordered_map<QString, qsizetype, FoldedHash, FoldedEqual> m_index;
     bool m_indexed = false;
 };
 

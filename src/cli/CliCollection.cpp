@@ -1,0 +1,46 @@
+#include "cli/CliCollection.h"
+#include "model/Workspace.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace vinaxo::cli {
+
+Workspace& collectionWorkspace(Context& ctx)
+{
+    if (!ctx.ws) {
+        static QTemporaryDir settingsCopy;
+        const QString copy = settingsCopy.filePath(QStringLiteral("settings.ini"));
+        QFile::remove(copy);
+        if (QFileInfo::exists(CDConfig::defaultPath()))
+            QFile::copy(CDConfig::defaultPath(), copy);
+        ctx.ws = std::make_unique<Workspace>(ctx.messages, ctx.formats, copy);
+    }
+    return *ctx.ws;
+}
+
+LoadReport loadCollection(Context& ctx, const QString& path)
+{
+    return LoadCollectionFile(collectionWorkspace(ctx), path);
+}
+
+bool saveCollection(Context& ctx, const QString& path)
+{
+    return SaveCollectionFile(collectionWorkspace(ctx), path);
+}
+
+bool saveCollectionAs(Context& ctx, const QString& path)
+{
+    if (QFileInfo::exists(path)) {
+        const MsgAnswer a = ctx.messages.show(
+            QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
+            QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
+            MsgDefault::Second);
+        if (a != MsgAnswer::Yes)
+            return false;
+    }
+    return saveCollection(ctx, path);
+}
+
+} // namespace vinaxo::cli

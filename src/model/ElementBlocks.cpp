@@ -1,0 +1,280 @@
+// The blocks of the collection file's element stream: each model class writes and
+// reads its own elements, in the order and with the codes the file format fixes.
+#include "model/CEntries.h"
+#include "model/CEntry.h"
+#include "model/CTrackEntry.h"
+#include "model/CView.h"
+#include "model/ElementIO.h"
+#include "platform/IMessageService.h"
+
+namespace vinaxo {
+
+namespace {
+// Block marks: the start and end codes carry an int16 0.
+enum : int {
+    CategoryCode = 49, MediumCode = 50,
+    ViewStart = 80, ViewNameCode = 81, ViewColumn = 82, ViewWidth = 83, ViewHeading = 87,
+    ViewEnd = 89,
+    EntryStart = 100, EntryEnd = 254, TrackStart = 180, TrackEnd = 189,
+};
+
+void reportAlignment(IMessageService* messages, const char* operation)
+{
+    if (messages) {
+        messages->show(QStringLiteral("Unknown data type ") + QLatin1String(operation) + u'.',
+                       QStringLiteral("Error in element alignment"), MsgIcon::Critical,
+                       MsgButtons::OK);
+    }
+}
+
+void skipMark(IElementIO& io)
+{
+    qint16 zero = 0;
+    io.ReadIntegerElement(zero);
+}
+
+void readInteger(IElementIO& io, qint16& field)
+{
+    qint16 v = 0;
+    if (io.ReadIntegerElement(v))
+        field = v;
+}
+}
+
+// --- tracks --------------------------------------------------------------------------
+
+void CTrackEntry::SaveTrackEntry()
+{
+    if (!FileIO)
+        return;
+    IElementIO& io = *FileIO;
+    io.WriteElement(TrackStart, qint16(0));
+    io.WriteElement(Field::TrackTitle, QStringView(CDTrackTitle));
+    io.WriteElement(Field::TrackTime, QStringView(CDTrackTime));
+    io.WriteElement(Field::TrackDesc, QStringView(CDTrackDesc));
+    io.WriteElement(Field::TrackArtists, QStringView(CDTrackArtists));
+    io.WriteElement(TrackEnd, qint16(0));
+}
+
+bool CTrackEntry::LoadTrackEntry()
+{
+    if (!FileIO)
+        return false;
+    IElementIO& io = *FileIO;
+    for (;;) {
+        switch (io.ReadElementType()) {
+        case Field::TrackTitle: io.ReadStringElement(CDTrackTitle); break;
+        case Field::TrackTime: io.ReadStringElement(CDTrackTime); break;
+        case Field::TrackDesc: io.ReadStringElement(CDTrackDesc); break;
+        case Field::TrackArtists: io.ReadStringElement(CDTrackArtists); break;
+        case TrackEnd: skipMark(io); return true;
+        default:
+            reportAlignment(Entries ? &Entries->messages() : nullptr, "CTrackEntry.LoadEntry");
+            return false;
+        }
+    }
+}
+
+// --- recordings ----------------------------------------------------------------------
+
+void CEntry::SaveEntry()
+{
+    if (!FileIO)
+        return;
+    IElementIO& io = *FileIO;
+    auto text = [&io](int code, const QString& value) { io.WriteElement(code, QStringView(value)); };
+    io.WriteElement(EntryStart, qint16(0));
+    text(Field::Artist, CDArtist);
+    text(Field::Title, CDTitle);
+    text(Field::Desc, CDDesc);
+    text(Field::Category, CDCategory);
+    text(Field::Label, CDLabel);
+    text(Field::Catnbr, CDCatnbr);
+    io.WriteElement(Field::NbrDisks, CDNbrDisks);
+    text(Field::Medium, CDMedium);
+    io.WriteElement(Field::RelYear, CDRelYear);
+    io.WriteElement(Field::RateSound, CDRateSound);
+    io.WriteElement(Field::RatePerform, CDRatePerform);
+    text(Field::Composer, CDComposer);
+    text(Field::Conductor, CDConductor);
+    io.WriteElement(Field::PurchDate, DateValue(CDPurchDate));
+    io.WriteElement(Field::PurchCost, CDPurchCost);
+    text(Field::Location, CDLocation);
+    text(Field::CollNbr, CDCollNbr);
+    text(Field::MiscKey1, CDMiscKey1);
+    text(Field::MiscKey2, CDMiscKey2);
+    text(Field::MiscKey3, CDMiscKey3);
+    io.WriteElement(Field::NbrTracks, CDNbrTracks);
+    text(Field::TotalTime, CDTotalTime);
+    text(Field::Awards, CDAwards);
+    text(Field::Comments, CDComments);
+    for (auto& item : m_tracks) {
+        CTrackEntry& track = *item.value;
+        track.FileIO = FileIO;
+        track.SaveTrackEntry();
+        track.FileIO = nullptr; // the file object lives for this save only
+    }
+    io.WriteElement(EntryEnd, qint16(0));
+}
+
+bool CEntry::LoadEntry()
+{
+    if (!FileIO)
+        return false;
+    IElementIO& io = *FileIO;
+    for (;;) {
+        const int code = io.ReadElementType();
+        switch (code) {
+        case Field::Artist:
+            if (io.ReadStringElement(CDArtist) && Entries)
+                Entries->AddNewArtist(static_cast<const QString&>(CDArtist));
+            break;
+        case Field::Category:
+            if (io.ReadStringElement(CDCategory) && Entries)
+                Entries->AddNewCategory(static_cast<const QString&>(CDCategory));
+            break;
+        case Field::Label:
+            if (io.ReadStringElement(CDLabel) && Entries)
+                Entries->AddNewLabel(static_cast<const QString&>(CDLabel));
+            break;
+        case Field::Awards: io.ReadStringElement(CDAwards); break;
+        case Field::Catnbr: io.ReadStringElement(CDCatnbr); break;
+        case Field::CollNbr: io.ReadStringElement(CDCollNbr); break;
+        case Field::Comments: io.ReadStringElement(CDComments); break;
+        case Field::Composer: io.ReadStringElement(CDComposer); break;
+        case Field::Conductor: io.ReadStringElement(CDConductor); break;
+        case Field::Desc: io.ReadStringElement(CDDesc); break;
+        case Field::Location: io.ReadStringElement(CDLocation); break;
+        case Field::Medium: io.ReadStringElement(CDMedium); break;
+        case Field::MiscKey1: io.ReadStringElement(CDMiscKey1); break;
+        case Field::MiscKey2: io.ReadStringElement(CDMiscKey2); break;
+        case Field::MiscKey3: io.ReadStringElement(CDMiscKey3); break;
+        case Field::Title: io.ReadStringElement(CDTitle); break;
+        case Field::TotalTime: io.ReadStringElement(CDTotalTime); break;
+        case Field::NbrDisks: readInteger(io, CDNbrDisks); break;
+        case Field::NbrTracks: readInteger(io, CDNbrTracks); break;
+        case Field::RatePerform: readInteger(io, CDRatePerform); break;
+        case Field::RateSound: readInteger(io, CDRateSound); break;
+        case Field::RelYear: readInteger(io, CDRelYear); break;
+        case Field::SongsDescLength: readInteger(io, CDSongsDescLength); break;
+        case Field::SongsLength: readInteger(io, CDSongsLength); break;
+        case Field::SongsTimeLength: readInteger(io, CDSongsTimeLength); break;
+        case Field::PurchCost: {
+            Currency c;
+            if (io.ReadCurrencyElement(c))
+                CDPurchCost = c;
+            break;
+        }
+        case Field::PurchDate: {
+            OleDate d;
+            if (io.ReadDateElement(d))
+                CDPurchDate = d;
+            break;
+        }
+        case TrackStart: {
+            skipMark(io);
+            CTrackEntry* track = AddNewTrackEntry();
+            track->LoadTrackEntry();
+            track->FileIO = nullptr;
+            break;
+        }
+        case EntryEnd:
+            skipMark(io);
+            return true;
+        default:
+            reportAlignment(messages(), "CEntry.LoadEntry");
+            return false;
+        }
+    }
+}
+
+// --- views ---------------------------------------------------------------------------
+
+void CView::SaveView()
+{
+    if (!FileIO)
+        return;
+    IElementIO& io = *FileIO;
+    io.WriteElement(ViewStart, qint16(0));
+    io.WriteElement(ViewNameCode, QStringView(ViewName));
+    io.WriteElement(ViewHeading, QStringView(ReportHeading));
+    for (const auto& item : m_columns) {
+        io.WriteElement(ViewColumn, qint16(item.value->KeyNumber()));
+        io.WriteElement(ViewWidth, item.value->ColumnWidth);
+    }
+    io.WriteElement(ViewEnd, qint16(0));
+}
+
+bool CView::LoadView(IMessageService& messages)
+{
+    if (!FileIO)
+        return false;
+    IElementIO& io = *FileIO;
+    CColumn* last = nullptr; // the column a width element belongs to
+    for (;;) {
+        switch (io.ReadElementType()) {
+        case ViewNameCode: io.ReadStringElement(ViewName); break;
+        case ViewHeading: io.ReadStringElement(ReportHeading); break;
+        case ViewColumn: {
+            qint16 key = 0;
+            if (io.ReadIntegerElement(key))
+                last = AddNewColumn(key); // null for a key the view has already
+            break;
+        }
+        case ViewWidth: {
+            qint16 width = 0;
+            if (io.ReadIntegerElement(width) && last)
+                last->ColumnWidth = width;
+            break;
+        }
+        case ViewEnd:
+            skipMark(io);
+            return true;
+        default:
+            reportAlignment(&messages, "CView.LoadView");
+            return false;
+        }
+    }
+}
+
+// --- the collection ------------------------------------------------------------------
+
+void CEntries::SaveAllEntries()
+{
+    if (!FileIO)
+        return;
+    for (const auto& item : m_categories)
+        FileIO->WriteElement(CategoryCode, QStringView(item.value));
+    for (const auto& item : m_mediums)
+        FileIO->WriteElement(MediumCode, QStringView(item.value));
+    for (auto& item : m_views) {
+        item.value->FileIO = FileIO;
+        item.value->SaveView();
+        item.value->FileIO = nullptr;
+    }
+    for (auto& item : m_entries) {
+        item.value->FileIO = FileIO;
+        item.value->SaveEntry();
+        item.value->FileIO = nullptr;
+    }
+}
+
+bool CEntries::LoadCategoryEntry()
+{
+    QString name;
+    if (!FileIO || !FileIO->ReadStringElement(name))
+        return false;
+    AddNewCategory(name);
+    return true;
+}
+
+bool CEntries::LoadMediumEntry()
+{
+    QString name;
+    if (!FileIO || !FileIO->ReadStringElement(name))
+        return false;
+    AddNewMedium(name);
+    return true;
+}
+
+} // namespace vinaxo

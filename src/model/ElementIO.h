@@ -1,0 +1,47 @@
+#pragma once
+// The element stream of the collection file as the model classes see it: each block
+// (entry, track, view) writes and reads its own elements through this interface, so
+// that the model knows the codes and their order but nothing of files.
+#include "platform/Currency.h"
+#include "platform/OleDate.h"
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <variant>
+
+namespace vinaxo {
+
+// An empty date: the code, a zero length word and nothing more.
+struct ElementNull {};
+// A value of a type the file cannot hold; the writer reports it and writes nothing.
+struct ElementUnhandled {};
+
+// One element's value; its alternative decides the encoding.
+using ElementValue =
+    std::variant<QStringView, qint16, Currency, OleDate, ElementNull, ElementUnhandled>;
+
+inline ElementValue DateValue(const std::optional<OleDate>& date)
+{
+    return date ? ElementValue(*date) : ElementValue(ElementNull{});
+}
+
+class IElementIO {
+public:
+    virtual ~IElementIO() = default;
+
+    // Writes one element (code 0-255). An empty or all-blank text writes nothing at all.
+    virtual void WriteElement(int code, const ElementValue& value) = 0;
+
+    // The next code byte; -1 at the end of the stream.
+    virtual int ReadElementType() = 0;
+    // Each read returns false when the stream ended before the value did (the value is
+    // then left alone and the stream stands at its end).
+    virtual bool ReadStringElement(QString& value) = 0;
+    virtual bool ReadIntegerElement(qint16& value) = 0;
+    virtual bool ReadCurrencyElement(Currency& value) = 0;
+    // False also for a zero length word (no date) and for a day number that is no date.
+    virtual bool ReadDateElement(OleDate& value) = 0;
+};
+
+} // namespace vinaxo

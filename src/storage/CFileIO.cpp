@@ -1,0 +1,374 @@
+#include "storage/CFileIO.h"
+#include "model/Utility.h"
+#include "model/Workspace.h"
+#include "platform/CodePage1252.h"
+#include "platform/IBusyPointer.h"
+#include "platform/IMessageService.h"
+#include "storage/FileAccess.h"
+#include "storage/Release150.h"
+
+#include <cstring>
+
+namespace vinaxo {
+
+namespace {
+NullBusyPointer g_noBusyPointer;
+
+// Shows the busy pointer for its lifetime; paused while a message asks the user.
+class BusyScope {
+public:
+    explicit BusyScope(IBusyPointer& p) : m_p(p) { on(); }
+    ~BusyScope() { off(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    void on()
+    {
+        if (!m_on)
+            m_p.ShowBusyPointer();
+        m_on = true;
+    }
+    void off()
+    {
+        if (m_on)
+            m_p.ShowNormalPointer();
+        m_on = false;
+    }
+
+private:
+    IBusyPointer& m_p;
+    bool m_on = false;
+};
+
+// Leading and trailing spaces (only spaces) are not stored.
+QStringView trimSpaces(QStringView t)
+{
+    qsizetype b = 0, e = t.size();
+    while (b < e && t[b] == u' ')
+        ++b;
+    while (e > b && t[e - 1] == u' ')
+        --e;
+    return t.sliced(b, e - b);
+}
+
+template <class T>
+void putLE(QByteArray& out, T value)
+{
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, qsizetype(sizeof(T)));
+}
+
+void putDouble(QByteArray& out, double value)
+{
+    quint64 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    putLE(out, bits);
+}
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
+const QString& refusalText()
+{
+    static const QString t = QStringLiteral(
+        "This file is from a release of Vinaxo prior to 1.7. We are unable to directly convert "
+        "your data from this old version. You should obtain an older copy of Vinaxo 2.3, "
+        "convert to that format, then load the converted 2.3 version file into this program.  ");
+    return t;
+}
+
+const QString& conversionQuestion()
+{
+    static const QString t = QStringLiteral(
+        "This file is from release 2.3 or older of Vinaxo!  If you continue, Vinaxo will convert "
+        "your file to the new format.  Once this is done, you will not be able to open this file "
+        "from an older version of Vinaxo.  Please make a backup of your file before continuing!  "
+        "Do you want to continue? ");
+    return t;
+}
+}
+
+CFileIO::CFileIO(Workspace& workspace, IBusyPointer* busy)
+    : m_ws(workspace), m_busy(busy ? busy : &g_noBusyPointer), m_access(&LocalFiles())
+{
+}
+
+CFileIO::~CFileIO()
+{
+    if (m_ws.entries.FileIO == this)
+        m_ws.entries.FileIO = nullptr;
+}
+
+CEntries& CFileIO::Entries() const { return m_ws.entries; }
+
+QString CFileIO::ConvertMediumCodeToDesg(const QString& code)
+{
+    if (code == u"C")
+        return QStringLiteral("CD");
+    if (code == u"T")
+        return QStringLiteral("Cassette");
+    if (code == u"R")
+        return QStringLiteral("LP Album");
+    if (code == u"D")
+        return QStringLiteral("DAT");
+    if (code == u"O")
+        return QStringLiteral("Other");
+    return {};
+}
+
+// --- loading -------------------------------------------------------------------------
+
+qint16 CFileIO::OpenCDFile()
+{
+    m_error = {};
+    BusyScope busy(*m_busy);
+    QByteArray bytes;
+    if (FileError e = m_access->readAll(FileName, bytes)) {
+        m_error = e;
+        return FileSystemError;
+    }
+    busy.off();
+    return load(std::move(bytes));
+}
+
+qint16 CFileIO::OpenCDBytes(QByteArray bytes)
+{
+    m_error = {};
+    return load(std::move(bytes));
+}
+
+qint16 CFileIO::load(QByteArray bytes)
+{
+    BusyScope busy(*m_busy);
+    m_in = std::move(bytes);
+    m_reader = ByteReader(m_in.constData(), m_in.constData() + m_in.size());
+    struct Release {
+        CFileIO& io;
+        ~Release()
+        {
+            io.m_in = QByteArray();
+            io.m_reader = ByteReader();
+        }
+    } release{*this};
+
+    if (m_in.size() < HeaderSize)
+        return NotCollectionFile;
+    m_reader.read(m_leadingCategories);
+    m_reader.readDouble(m_releaseId);
+    m_reader.skip(16);
+    m_headerRead = true;
+
+    CEntries& entries = m_ws.entries;
+    IMessageService& messages = m_ws.messages;
+    if (m_releaseId == CurrentRelease) {
+        entries.ClearDatabase();
+        entries.FileIO = this;
+        readElementStream();
+        entries.FileIO = nullptr;
+        EnsureStandardView(entries);
+        entries.LocateViewByName(m_ws.config.LastViewName());
+        finishLoad(false);
+        return Loaded;
+    }
+    if (m_releaseId == PreviousRelease) {
+        busy.off();
+        const MsgAnswer a = messages.show(conversionQuestion(),
+                                          QStringLiteral("File About To Be Converted"),
+                                          MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second);
+        if (a != MsgAnswer::Yes)
+            return NotConverted;
+        busy.on();
+        entries.ClearDatabase();
+        ConvertRelease150(entries, m_reader, m_leadingCategories, m_progress);
+        busy.off();
+        messages.show(QStringLiteral("Your file has been converted.  Please remember to save the "
+                                     "converted version of this file. "),
+                      QStringLiteral("File Converted"), MsgIcon::Information, MsgButtons::OK);
+        finishLoad(true);
+        return Loaded;
+    }
+    if (m_releaseId == OldestRelease) {
+        busy.off();
+        messages.show(refusalText(), QStringLiteral("File Cannot Be Converted"), MsgIcon::Critical,
+                      MsgButtons::YesNo, MsgDefault::Second);
+        return Refused;
+    }
+    return NotCollectionFile;
+}
+
+void CFileIO::finishLoad(bool converted)
+{
+    // The editor's lists all come from the new collection.
+    m_ws.refillArtists = m_ws.refillLabels = m_ws.refillCategories = m_ws.refillMediums = true;
+    m_ws.entries.DBChanged = converted;
+    if (converted) {
+        // The converted collection has no file yet: it must be saved under a name.
+        m_ws.config.setLastFileName(QString());
+        m_ws.currentFileName.clear();
+    }
+}
+
+void CFileIO::readElementStream()
+{
+    CEntries& entries = m_ws.entries;
+    IMessageService& messages = m_ws.messages;
+    const qsizetype total = m_in.size();
+    qint64 blocks = 0;
+    for (;;) {
+        const int code = ReadElementType();
+        if (code < 0)
+            break;
+        qint16 zero = 0;
+        switch (code) {
+        case 49: entries.LoadCategoryEntry(); break;
+        case 50: entries.LoadMediumEntry(); break;
+        case 80: {
+            ReadIntegerElement(zero);
+            auto view = std::make_unique<CView>();
+            view->FileIO = this;
+            view->LoadView(messages);
+            view->FileIO = nullptr;
+            entries.AddNewViewObject(std::move(view));
+            break;
+        }
+        case 100: {
+            ReadIntegerElement(zero);
+            CEntry* entry = entries.AddNewEntry();
+            entry->FileIO = this;
+            entry->LoadEntry();
+            entry->FileIO = nullptr;
+            if (m_progress && (++blocks & 1023) == 0)
+                m_progress->step(total - m_reader.remaining(), total);
+            break;
+        }
+        default:
+            break; // not a top-level code: skipped, byte by byte
+        }
+    }
+}
+
+int CFileIO::ReadElementType() { return m_reader.byte(); }
+
+bool CFileIO::ReadStringElement(QString& value)
+{
+    qint16 length = 0;
+    const char* bytes = nullptr;
+    if (!m_reader.read(length) || !m_reader.take(length, bytes))
+        return false;
+    value = cp1252::decode(bytes, length);
+    return true;
+}
+
+bool CFileIO::ReadIntegerElement(qint16& value) { return m_reader.read(value); }
+
+bool CFileIO::ReadCurrencyElement(Currency& value)
+{
+    qint64 units = 0;
+    if (!m_reader.read(units))
+        return false;
+    value.units = units;
+    return true;
+}
+
+bool CFileIO::ReadDateElement(OleDate& value)
+{
+    qint16 length = 0;
+    if (!m_reader.read(length))
+        return false;
+    if (length == 0)
+        return false; // no date
+    double serial = 0.0;
+    if (length < 0) {
+        m_reader.toEnd();
+        return false;
+    }
+    if (!m_reader.readDouble(serial) || !OleDate::isPlausible(serial))
+        return false;
+    value.serial = serial;
+    return true;
+}
+
+// --- saving --------------------------------------------------------------------------
+
+QByteArray CFileIO::SaveToBytes()
+{
+    CEntries& entries = m_ws.entries;
+    m_out = QByteArray();
+    m_out.reserve(HeaderSize + 4096 + qsizetype(entries.Count()) * 256);
+    putLE(m_out, qint16(0));
+    putDouble(m_out, CurrentRelease);
+    m_out.append(16, '\0');
+    IElementIO* previous = entries.FileIO;
+    entries.FileIO = this;
+    entries.SaveAllEntries();
+    entries.FileIO = previous;
+    return std::exchange(m_out, QByteArray());
+}
+
+bool CFileIO::SaveFiles()
+{
+    m_error = {};
+    const QByteArray bytes = SaveToBytes();
+    if (FileError e = m_access->replaceFile(FileName, bytes)) {
+        m_error = e;
+        return false;
+    }
+    m_ws.entries.DBChanged = false;
+    return true;
+}
+
+void CFileIO::WriteElement(int code, const ElementValue& value)
+{
+    const char codeByte = static_cast<char>(code);
+    std::visit(
+        Overloaded{
+            [&](QStringView text) {
+                text = trimSpaces(text);
+                if (text.isEmpty())
+                    return;
+                m_out.append(codeByte);
+                const qsizetype lengthAt = m_out.size();
+                m_out.append(2, '\0');
+                cp1252::encodeAppend(text, m_out);
+                qsizetype n = m_out.size() - lengthAt - 2;
+                if (n > MaxTextBytes) {
+                    m_out.truncate(lengthAt + 2 + MaxTextBytes);
+                    n = MaxTextBytes;
+                }
+                qToLittleEndian(qint16(n), m_out.data() + lengthAt);
+            },
+            [&](qint16 v) {
+                m_out.append(codeByte);
+                putLE(m_out, v);
+            },
+            [&](Currency c) {
+                m_out.append(codeByte);
+                putLE(m_out, c.units);
+            },
+            [&](OleDate d) {
+                m_out.append(codeByte);
+                if (!OleDate::isPlausible(d.serial)) {
+                    putLE(m_out, qint16(0)); // no reader could take it for a date
+                    return;
+                }
+                putLE(m_out, qint16(8));
+                putDouble(m_out, d.serial);
+            },
+            [&](ElementNull) {
+                m_out.append(codeByte);
+                putLE(m_out, qint16(0));
+            },
+            [&](ElementUnhandled) {
+                m_ws.messages.show(QStringLiteral("Unhandled data type in CFileIO.WriteElement."),
+                                   QStringLiteral("Bad internal file type"), MsgIcon::Critical,
+                                   MsgButtons::OK);
+            },
+        },
+        value);
+}
+
+} // namespace vinaxo

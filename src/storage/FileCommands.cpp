@@ -1,0 +1,76 @@
+#include "storage/FileCommands.h"
+#include "model/Workspace.h"
+#include "platform/IMessageService.h"
+#include "storage/CFileIO.h"
+#include "storage/FileAccess.h"
+
+#include <QFileInfo>
+
+namespace vinaxo {
+
+LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileCommandOptions& options)
+{
+    LoadReport report;
+    IMessageService& messages = ws.messages;
+    if (!QFileInfo::exists(path)) {
+        messages.show(QStringLiteral("This file does not exist.  You must choose another file name to open."),
+                      QStringLiteral("File Not Found"), MsgIcon::Critical, MsgButtons::OK);
+        ws.config.setLastFileName(QString());
+        report.outcome = LoadOutcome::Missing;
+        return report;
+    }
+    const QString previousName = ws.currentFileName;
+    for (;;) {
+        CFileIO io(ws, options.busy);
+        io.FileName = path;
+        if (options.access)
+            io.setFileAccess(*options.access);
+        io.setProgress(options.progress);
+        ws.currentFileName = path; // a conversion clears it again
+        const qint16 result = io.OpenCDFile();
+        if (io.HeaderRead())
+            report.release = io.ReleaseID();
+        if (result == CFileIO::Loaded) {
+            ws.config.setLastFileName(ws.currentFileName);
+            report.outcome = LoadOutcome::Loaded;
+            return report;
+        }
+        ws.currentFileName = previousName;
+        switch (result) {
+        case CFileIO::FileSystemError:
+            if (RetryAfterFileError(messages, io.LastError(), QStringLiteral("CFileIO.OpenCDFile")))
+                continue;
+            report.outcome = LoadOutcome::Abandoned;
+            return report;
+        case CFileIO::NotCollectionFile:
+            messages.show(QStringLiteral("This is not a Vinaxo file.  Please choose another file."),
+                          QStringLiteral("Wrong File Type"), MsgIcon::Critical, MsgButtons::OK);
+            report.outcome = LoadOutcome::NotCollection;
+            return report;
+        case CFileIO::NotConverted:
+            messages.show(QStringLiteral("Older format Vinaxo file not converted."),
+                          QStringLiteral("Old File Format"), MsgIcon::Critical, MsgButtons::OK);
+            report.outcome = LoadOutcome::NotConverted;
+            return report;
+        default:
+            report.outcome = LoadOutcome::Refused;
+            return report;
+        }
+    }
+}
+
+bool SaveCollectionFile(Workspace& ws, const QString& path, const FileCommandOptions& options)
+{
+    for (;;) {
+        CFileIO io(ws, options.busy);
+        io.FileName = path;
+        if (options.access)
+            io.setFileAccess(*options.access);
+        if (io.SaveFiles())
+            return true;
+        if (!RetryAfterFileError(ws.messages, io.LastError(), QStringLiteral("CFileIO.SaveFiles")))
+            return false;
+    }
+}
+
+} // namespace vinaxo

@@ -1,0 +1,47 @@
+#pragma once
+// The file commands' work on the collection file, shared by the main window and
+// vinaxo-cli: loading a file with the window's messages, saving with the retry/cancel
+// question on a file error.
+#include <QString>
+#include <optional>
+
+namespace vinaxo {
+
+class FileAccess;
+class IBusyPointer;
+class IProgress;
+class Workspace;
+
+struct FileCommandOptions {
+    IBusyPointer* busy = nullptr;
+    IProgress* progress = nullptr;
+    const FileAccess* access = nullptr; // the file system when null
+};
+
+enum class LoadOutcome {
+    Loaded,
+    Missing,        // "File Not Found" has been shown; LastFileName cleared
+    Refused,        // release 120
+    NotCollection,  // result 12, "Wrong File Type" shown
+    NotConverted,   // result 14, "Old File Format" shown
+    Abandoned,      // a file error, cancelled or reported
+};
+
+struct LoadReport {
+    LoadOutcome outcome = LoadOutcome::Abandoned;
+    std::optional<double> release; // the header's release number, when there was a header
+    bool loaded() const { return outcome == LoadOutcome::Loaded; }
+};
+
+// Loads `path` as the main window loads its current file. On success the workspace's
+// current file name is `path` (empty after a conversion) and LastFileName follows it;
+// otherwise the collection, the current file name and LastFileName are as they were
+// (except for a missing file, which clears LastFileName).
+LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileCommandOptions& options = {});
+
+// Writes the collection to `path`, replacing the file only when the new one is complete.
+// A file error is asked about (Retry writes again, Cancel gives up) or reported. True
+// when written; DBChanged is then clear, otherwise unchanged.
+bool SaveCollectionFile(Workspace& ws, const QString& path, const FileCommandOptions& options = {});
+
+} // namespace vinaxo

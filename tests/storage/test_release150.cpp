@@ -1,0 +1,352 @@
+// Files of the previous release, built here record by record, and their conversion.
+#include "model/Utility.h"
+#include "storage/CFileIO.h"
+#include "storage/FileBytes.h"
+#include "support/TestWorld.h"
+
+#include <cmath>
+
+using namespace vinaxo;
+using test::FileBytes;
+
+namespace {
+QByteArray vEmpty() { return FileBytes{}.i16(0); }
+QByteArray vNull() { return FileBytes{}.i16(1); }
+QByteArray vDate(double serial) { return FileBytes{}.i16(7).f64(serial); }
+QByteArray vDouble(double serial) { return FileBytes{}.i16(5).f64(serial); }
+QByteArray vText(const QByteArray& t) { return FileBytes{}.i16(8).i16(qint16(t.size())).raw(t); }
+double serialOf(int y, int m, int d) { return OleDate::fromDate(QDate(y, m, d)).serial; }
+
+// One record of the previous release.
+struct OldRecord {
+    QByteArray title = "Title", artist = "Artist", desc, category = "Jazz", label = "Label",
+               catnbr, medium = "C";
+    qint16 disks = 1, sound = 0, perform = 0, tracks = 0;
+    QByteArray released = vEmpty(), purchased = vEmpty();
+    QByteArray composer, conductor, location, collNbr, misc1, misc2, misc3, totalTime, awards,
+        comments;
+    qint64 cost = 0;
+    QByteArray titles, times, descs;
+
+    QByteArray bytes() const
+    {
+        FileBytes f;
+        f.f64(1).fixed(title, 80).fixed(artist, 80).fixed(desc, 80).fixed(category, 10)
+            .fixed(label, 20).fixed(catnbr, 20).i16(disks).fixed(medium, 1).raw(released)
+            .i16(sound).i16(perform).fixed(composer, 40).fixed(conductor, 40).raw(purchased)
+            .le(cost).fixed(location, 10).fixed(collNbr, 10).fixed(misc1, 10).fixed(misc2, 10)
+            .fixed(misc3, 10).i16(tracks).fixed(totalTime, 6).fixed(awards, 100)
+            .fixed(comments, 200).i16(qint16(titles.size())).i16(qint16(times.size()))
+            .i16(qint16(descs.size())).fixed("", 100);
+        if (!titles.isEmpty())
+            f.raw(titles).raw(times).raw(descs);
+        return f;
+    }
+};
+
+QByteArray oldFile(const std::vector<OldRecord>& records, const QList<QByteArray>& categories = {})
+{
+    FileBytes f;
+    f.header(150, qint16(categories.size()));
+    for (const QByteArray& c : categories)
+        f.fixed(c, 10);
+    for (const OldRecord& r : records)
+        f.raw(r.bytes());
+    return f;
+}
+
+qint16 convert(test::TestWorld& w, const QByteArray& bytes)
+{
+    w.messages.answer(MsgAnswer::Yes);
+    CFileIO io(*w.ws);
+    return io.OpenCDBytes(bytes);
+}
+
+QStringList names(const NameList& list)
+{
+    QStringList out;
+    for (const auto& item : list)
+        out << item.value;
+    return out;
+}
+}
+
+TEST(Release150, ConvertsEveryFieldAndAsksFirst)
+{
+    OldRecord r;
+    r.title = "  Kind of Blue";
+    r.artist = "Miles Davis";
+    r.desc = "Modal";
+    r.category = "Bebop";
+    r.label = "Columbia";
+    r.catnbr = "CL 1355";
+    r.disks = 2;
+    r.medium = "R";
+    r.released = vDate(serialOf(1959, 8, 17));
+    r.sound = 4;
+    r.perform = 5;
+    r.composer = "Davis";
+    r.conductor = "None";
+    r.purchased = vDate(serialOf(2001, 2, 3) + 0.5);
+    r.cost = 129900;
+    r.location = "Shelf 2";
+    r.collNbr = "17";
+    r.misc1 = "a";
+    r.misc2 = "b";
+    r.misc3 = "c";
+    r.tracks = 2;
+    r.totalTime = "19:20";
+    r.awards = "Gold";
+    r.comments = "Caf\xe9";
+    r.titles = "1. So What~2. Freddie Freeloader~";
+    r.times = "9:22~9:46~";
+    r.descs = "first~second~";
+
+    test::TestWorld w;
+    w.config().setLastFileName("/old/place.DAT");
+    w.ws->currentFileName = "/old/place.DAT";
+    ASSERT_EQ(convert(w, oldFile({r}, {"Skipped", "Too"})), CFileIO::Loaded);
+
+    ASSERT_EQ(w.messages.count(), 2u);
+    const Message& q = w.messages.messages()[0];
+    EXPECT_EQ(q.text, "This file is from release 2.3 or older of Vinaxo!  If you continue, Vinaxo will "
+                      "convert your file to the new format.  Once this is done, you will not be able "
+                      "to open this file from an older version of Vinaxo.  Please make a backup of "
+                      "your file before continuing!  Do you want to continue? ");
+    EXPECT_EQ(q.title, "File About To Be Converted");
+    EXPECT_EQ(q.icon, MsgIcon::Critical);
+    EXPECT_EQ(q.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(q.defaultButton, MsgDefault::Second);
+    const Message& done = w.messages.messages()[1];
+    EXPECT_EQ(done.text, "Your file has been converted.  Please remember to save the converted "
+                         "version of this file. ");
+    EXPECT_EQ(done.title, "File Converted");
+    EXPECT_EQ(done.icon, MsgIcon::Information);
+    EXPECT_EQ(done.buttons, MsgButtons::OK);
+
+    CEntries& c = w.entries();
+    ASSERT_EQ(c.Count(), 1);
+    const CEntry& e = *c.Entries().at(0);
+    EXPECT_EQ(e.CDTitle, "Kind of Blue");
+    EXPECT_EQ(e.CDArtist, "Miles Davis");
+    EXPECT_EQ(e.CDDesc, "Modal");
+    EXPECT_EQ(e.CDCategory, "Bebop");
+    EXPECT_EQ(e.CDLabel, "Columbia");
+    EXPECT_EQ(e.CDCatnbr, "CL 1355");
+    EXPECT_EQ(e.CDNbrDisks, 2);
+    EXPECT_EQ(e.CDMedium, "LP Album");
+    EXPECT_EQ(e.CDRelYear, 1959);
+    EXPECT_EQ(e.CDRateSound, 4);
+    EXPECT_EQ(e.CDRatePerform, 5);
+    EXPECT_EQ(e.CDComposer, "Davis");
+    EXPECT_EQ(e.CDConductor, "None");
+    ASSERT_TRUE(e.CDPurchDate);
+    EXPECT_EQ(e.CDPurchDate->serial, serialOf(2001, 2, 3) + 0.5);
+    EXPECT_EQ(e.CDPurchCost.toPlainText(), "12.9900");
+    EXPECT_EQ(e.CDLocation, "Shelf 2");
+    EXPECT_EQ(e.CDCollNbr, "17");
+    EXPECT_EQ(e.CDMiscKey1, "a");
+    EXPECT_EQ(e.CDMiscKey2, "b");
+    EXPECT_EQ(e.CDMiscKey3, "c");
+    EXPECT_EQ(e.CDNbrTracks, 2);
+    EXPECT_EQ(e.CDTotalTime, "19:20");
+    EXPECT_EQ(e.CDAwards, "Gold");
+    EXPECT_EQ(e.CDComments, QStringLiteral("Caf\u00e9"));
+    EXPECT_EQ(e.CDSongsLength, r.titles.size());
+    EXPECT_EQ(e.CDSongsTimeLength, r.times.size());
+    EXPECT_EQ(e.CDSongsDescLength, r.descs.size());
+    ASSERT_EQ(e.TrackEntries().size(), 2);
+    EXPECT_EQ(e.TrackEntries().at(1)->CDTrackTitle, "Freddie Freeloader");
+    EXPECT_EQ(e.TrackEntries().at(1)->CDTrackTime, "9:46");
+    EXPECT_EQ(e.TrackEntries().at(1)->CDTrackDesc, "second");
+    EXPECT_EQ(e.TrackEntries().at(1)->CDTrackArtists, "");
+
+    // The default lists, then what the records added; the leading records are not kept.
+    QStringList categories = names(c.CategoryEntries());
+    EXPECT_EQ(categories.size(), 17);
+    EXPECT_EQ(categories.first(), "Classical");
+    EXPECT_EQ(categories.last(), "Bebop");
+    EXPECT_FALSE(categories.contains("Skipped"));
+    EXPECT_EQ(names(c.MediumEntries()),
+              (QStringList{"CD", "Cassette", "LP Album", "DAT", "Other", "MiniDisk", "DVD"}));
+    EXPECT_EQ(names(c.ArtistEntries()), QStringList{"Miles Davis"});
+    EXPECT_EQ(names(c.LabelEntries()), QStringList{"Columbia"});
+    EXPECT_EQ(ViewNameList(c), QStringList{"Standard View"});
+
+    // Unnamed and changed: it must be saved under a name.
+    EXPECT_TRUE(c.DBChanged);
+    EXPECT_EQ(w.config().LastFileName(), "");
+    EXPECT_EQ(w.ws->currentFileName, "");
+    EXPECT_TRUE(w.ws->refillArtists && w.ws->refillLabels);
+}
+
+TEST(Release150, DecliningLeavesTheCollectionAsItWas)
+{
+    test::TestWorld w;
+    w.entries().AddNewEntry()->CDTitle = "Mine";
+    w.messages.answer(MsgAnswer::No);
+    CFileIO io(*w.ws);
+    EXPECT_EQ(io.OpenCDBytes(oldFile({OldRecord{}})), CFileIO::NotConverted);
+    ASSERT_EQ(w.entries().Count(), 1);
+    EXPECT_EQ(w.entries().Entries().at(0)->CDTitle, "Mine");
+}
+
+TEST(Release150, TrackTexts)
+{
+    struct Case {
+        const char* name;
+        qint16 tracks;
+        QByteArray titles, times, descs;
+        QStringList wantTitles, wantTimes, wantDescs;
+    };
+    const std::vector<Case> cases = {
+        {"MorePiecesThanTracks", 2, "1. A~2. B~3. C~", "1:00~2:00~3:00~", "x~y~z~",
+         {"A", "B"}, {"1:00", "2:00"}, {"x", "y"}},
+        {"FewerPiecesThanTracks", 3, "1. A~", "", "", {"A", "", ""}, {"", "", ""}, {"", "", ""}},
+        {"TextAfterTheLastTildeIsNoPiece", 2, "1. A~2. B", "1:00~2:00", "", {"A", ""},
+         {"1:00", ""}, {"", ""}},
+        {"PiecesAreTrimmed", 2, "1.  Spaced   ~10. Ten~", "  3:05 ~ 99:99~", " d1 ~d2~",
+         {"Spaced", "Ten"}, {"3:05", ""}, {"d1", "d2"}},
+        {"APieceWithoutADotIsAllTitle", 2, "Intro~~", "", "", {"Intro", ""}, {"", ""}, {"", ""}},
+        {"EmptyTitlesTextBuildsNoTracks", 5, "", "", "", {}, {}, {}},
+        {"NoTracksCounted", 0, "1. A~", "", "", {}, {}, {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        OldRecord r;
+        r.tracks = k.tracks;
+        r.titles = k.titles;
+        r.times = k.times;
+        r.descs = k.descs;
+        OldRecord next; // the record after shows that the texts were consumed exactly
+        next.title = "Next";
+        test::TestWorld w;
+        ASSERT_EQ(convert(w, oldFile({r, next})), CFileIO::Loaded);
+        ASSERT_EQ(w.entries().Count(), 2);
+        const CEntry& e = *w.entries().Entries().at(0);
+        EXPECT_EQ(e.CDNbrTracks, k.tracks);
+        QStringList titles, times, descs;
+        for (const auto& t : e.TrackEntries()) {
+            titles << t.value->CDTrackTitle;
+            times << t.value->CDTrackTime;
+            descs << t.value->CDTrackDesc;
+        }
+        EXPECT_EQ(titles, k.wantTitles);
+        EXPECT_EQ(times, k.wantTimes);
+        EXPECT_EQ(descs, k.wantDescs);
+        EXPECT_EQ(w.entries().Entries().at(1)->CDTitle, "Next");
+    }
+}
+
+TEST(Release150, MediumCodes)
+{
+    struct Case {
+        QByteArray code;
+        const char* medium;
+    };
+    for (const Case& k : {Case{"C", "CD"}, Case{"T", "Cassette"}, Case{"R", "LP Album"},
+                          Case{"D", "DAT"}, Case{"O", "Other"}, Case{"X", ""}, Case{"c", ""},
+                          Case{" ", ""}}) {
+        OldRecord r;
+        r.medium = k.code;
+        test::TestWorld w;
+        ASSERT_EQ(convert(w, oldFile({r})), CFileIO::Loaded);
+        EXPECT_EQ(w.entries().Entries().at(0)->CDMedium, k.medium) << k.code.constData();
+        EXPECT_EQ(w.entries().MediumEntries().size(), 7); // nothing beyond the defaults
+        EXPECT_EQ(CFileIO::ConvertMediumCodeToDesg(QString::fromLatin1(k.code)), k.medium);
+    }
+}
+
+TEST(Release150, VariantDates)
+{
+    struct Case {
+        const char* name;
+        QByteArray variant;
+        qint16 relYear;
+        std::optional<QDate> purchased;
+    };
+    const std::vector<Case> cases = {
+        {"Date", vDate(serialOf(1985, 6, 1)), 1985, QDate(1985, 6, 1)},
+        {"Double", vDouble(serialOf(1990, 1, 2)), 1990, QDate(1990, 1, 2)},
+        {"TextDate", vText("6/1/1985"), 1985, QDate(1985, 6, 1)},
+        {"TextNoDate", vText("soon"), 0, std::nullopt},
+        {"EmptyText", vText(""), 0, std::nullopt},
+        {"Empty", vEmpty(), 0, std::nullopt},
+        {"Null", vNull(), 0, std::nullopt},
+        {"YearOutsideTheSetterRange", vDate(serialOf(1850, 1, 1)), 2026, QDate(1850, 1, 1)},
+        {"NotANumber", vDate(std::nan("")), 0, std::nullopt},
+        {"BeyondTheYear9999", vDate(1e9), 0, std::nullopt},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        OldRecord r;
+        r.released = k.variant;
+        r.purchased = k.variant;
+        r.comments = "after";
+        test::TestWorld w;
+        ASSERT_EQ(convert(w, oldFile({r})), CFileIO::Loaded);
+        ASSERT_EQ(w.entries().Count(), 1);
+        const CEntry& e = *w.entries().Entries().at(0);
+        EXPECT_EQ(e.CDRelYear, k.relYear);
+        EXPECT_EQ(e.CDPurchDate ? std::optional<QDate>(e.CDPurchDate->date()) : std::nullopt,
+                  k.purchased);
+        EXPECT_EQ(e.CDComments, "after");
+    }
+}
+
+TEST(Release150, ReadingStopsAtARecordThatCannotBeRead)
+{
+    OldRecord a, b, bad;
+    a.title = "A";
+    b.title = "B";
+    bad.released = FileBytes{}.i16(9).f64(0); // a variant type of unknown size
+    const QByteArray full = oldFile({a, b});
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        int entries;
+    };
+    for (const Case& k : {Case{"CutShort", full.left(full.size() - 10), 1},
+                          Case{"TrailingBytes", full + QByteArray(40, 'x'), 2},
+                          Case{"UnknownVariant", oldFile({a, bad, b}), 1},
+                          Case{"CategoryRecordsBeyondTheEnd", FileBytes{}.header(150, 1000).raw(a.bytes()), 0},
+                          Case{"NoRecords", oldFile({}), 0}}) {
+        SCOPED_TRACE(k.name);
+        test::TestWorld w;
+        ASSERT_EQ(convert(w, k.bytes), CFileIO::Loaded);
+        EXPECT_EQ(w.entries().Count(), k.entries);
+        EXPECT_EQ(ViewNameList(w.entries()), QStringList{"Standard View"});
+    }
+}
+
+TEST(Release150, ADamagedTrackCountBuildsABoundedNumberOfTracks)
+{
+    OldRecord r;
+    r.tracks = 32000;
+    r.titles = "1. A~2. B~";
+    test::TestWorld w;
+    ASSERT_EQ(convert(w, oldFile({r})), CFileIO::Loaded);
+    const CEntry& e = *w.entries().Entries().at(0);
+    EXPECT_EQ(e.CDNbrTracks, 32000);
+    EXPECT_EQ(e.TrackEntries().size(), 99);
+    EXPECT_EQ(e.TrackEntries().at(1)->CDTrackTitle, "B");
+}
+
+TEST(Release150, AConvertedFileSavesAndLoadsAsTheCurrentRelease)
+{
+    OldRecord r;
+    r.tracks = 1;
+    r.titles = "1. Only~";
+    test::TestWorld w;
+    ASSERT_EQ(convert(w, oldFile({r})), CFileIO::Loaded);
+    CFileIO out(*w.ws);
+    const QByteArray saved = out.SaveToBytes();
+    test::TestWorld back;
+    CFileIO in(*back.ws);
+    ASSERT_EQ(in.OpenCDBytes(saved), CFileIO::Loaded);
+    EXPECT_EQ(in.ReleaseID(), 301.0);
+    EXPECT_EQ(back.entries().Entries().at(0)->TrackEntries().at(0)->CDTrackTitle, "Only");
+    EXPECT_EQ(back.entries().CategoryEntries().size(), w.entries().CategoryEntries().size());
+    CFileIO again(*back.ws);
+    EXPECT_EQ(again.SaveToBytes(), saved);
+}
