@@ -1,9 +1,6 @@
 #include "exchange/ExchangeRun.h"
 #include "platform/IMessageService.h"
-
-#include <QFile>
-#include <QSaveFile>
-#include <cerrno>
+#include "storage/FileAccess.h"
 
 namespace vinaxo::exchange {
 
@@ -20,89 +17,43 @@ Delimiters Delimiters::fromBoxes(const QString& field, const QString& string, co
 }
 
 namespace {
-// The platform's error numbers for what went wrong, so that the shared file-error
-// routine can answer them.
-int errorNumber(QFileDevice::FileError error, int sysErrno)
+// After a failed step: true when it is to be repeated. Without a handler of its own the
+// run asks the shared file-error question.
+bool retry(IMessageService& messages, const FileErrorHandler& onError, const FileError& error,
+           const QString& source)
 {
-    switch (sysErrno) {
-    case ENOENT: return 53;            // file not found
-    case EACCES: case EROFS: case EPERM: case EISDIR: return 75;
-    case ENOSPC: case EDQUOT: return 61;
-    case EBUSY: case ETXTBSY: return 70;
-    case ENAMETOOLONG: return 64;
-    default: break;
-    }
-    switch (error) {
-    case QFileDevice::OpenError: return 75;
-    case QFileDevice::ResourceError: return 61;
-    default: return 57;
-    }
-}
-
-// Runs one step until it succeeds or the error answer gives up. A retry answer is
-// bounded so that an unattended caller that always retries still ends.
-template <class Step>
-bool withRetries(Step step, IMessageService& messages, const FileErrorHandler& onError,
-                 const QString& source)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        errno = 0;
-        QString description;
-        QFileDevice::FileError error = QFileDevice::NoError;
-        if (step(error, description))
-            return true;
-        const int number = errorNumber(error, errno);
-        const int answer = onError ? onError(number) : 3;
-        if (answer == 0)
-            continue;
-        if (answer == 3)
-            ReportError(messages, number, source, description);
-        return false;
-    }
-    return false;
+    if (!onError)
+        return RetryAfterFileError(messages, error, source);
+    const int action = onError(error.number);
+    if (action == NotHandled)
+        ReportError(messages, error.number, source, error.description);
+    return action == RetryStep;
 }
 }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path, IMessageService& messages,
                                         const FileErrorHandler& onError, const QString& source)
 {
-    QByteArray bytes;
-    const bool ok = withRetries(
-        [&](QFileDevice::FileError& error, QString& description) {
-            QFile f(path);
-            if (!f.open(QIODevice::ReadOnly)) {
-                error = f.error();
-                description = f.errorString();
-                return false;
-            }
-            bytes = f.readAll();
-            if (f.error() != QFileDevice::NoError) {
-                error = f.error();
-                description = f.errorString();
-                return false;
-            }
-            return true;
-        },
-        messages, onError, source);
-    if (!ok)
-        return std::nullopt;
-    return bytes;
+    for (;;) {
+        QByteArray bytes;
+        const FileError error = LocalFiles().readAll(path, bytes);
+        if (!error)
+            return bytes;
+        if (!retry(messages, onError, error, source))
+            return std::nullopt;
+    }
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, IMessageService& messages,
                     const FileErrorHandler& onError, const QString& source)
 {
-    return withRetries(
-        [&](QFileDevice::FileError& error, QString& description) {
-            QSaveFile f(path);
-            if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-                error = f.error();
-                description = f.errorString();
-                return false;
-            }
+    for (;;) {
+        const FileError error = LocalFiles().replaceFile(path, bytes);
+        if (!error)
             return true;
-        },
-        messages, onError, source);
+        if (!retry(messages, onError, error, source))
+            return false;
+    }
 }
 
 } // namespace vinaxo::exchange

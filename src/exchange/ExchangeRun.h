@@ -34,14 +34,15 @@ public:
 };
 
 // What a file-system error means for the operation: 0 retry the failing step, 1 skip it,
-// 2 abandon quietly, 3 not handled (reported as an unexpected error).
+// 2 abandon quietly, 3 not handled (reported as an unexpected error). Without one, the
+// shared retry/cancel question (HandleFileError) answers.
 using FileErrorHandler = std::function<int(int errorNumber)>;
 
 struct ExchangeHooks {
     IExchangeLog* log = nullptr;
     IProgress* progress = nullptr; // called after every record; false asks the run to stop
     IBusyPointer* busy = nullptr;
-    FileErrorHandler onFileError;  // none: every error is reported as unexpected
+    FileErrorHandler onFileError;  // none: HandleFileError
 };
 
 // Whole-file access with the error answers above. `source` names the operation in the

@@ -78,8 +78,9 @@ TEST(Definition, Decoded)
         DefinitionHeader h;
         EXPECT_EQ(DecodeDefinition(c.bytes, table, h), c.status) << c.name;
         EXPECT_EQ(table.Items(), c.items) << c.name;
-        if (c.bytes.size() >= 75)
+        if (c.bytes.size() >= 75) {
             EXPECT_EQ(QByteArray(h.bytes.data(), 75), c.bytes.left(75)) << c.name;
+        }
     }
 }
 

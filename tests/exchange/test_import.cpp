@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         GrammarCase{"TwoExtraFields", "a,b,c,\r\n", {"a|b"},
                     {"Record 1, Has extra field containing:  c", "Record 1, Has extra field containing:  "}},
         GrammarCase{"MissingFieldsStayEmpty", "a\r\n", {"a|"}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(Import, OtherDelimiters)
 {
@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"Time", "Time", "45:30", "", time("45:30")},
         FieldCase{"TimeBadSeconds", "Time", "4:75", "Record 2, Total Time is in error:  4:75", time("")},
         FieldCase{"TimeBlank", "Time", " ", "Record 2, Total Time is in error:   ", time("")}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tp) { return std::string(tp.param.name); });
 
 TEST(Import, TextFieldsAndNameLists)
 {

@@ -88,8 +88,9 @@ void expectSame(const CEntry& a, const CEntry& b, bool times)
     ASSERT_EQ(a.TrackEntries().size(), b.TrackEntries().size()) << a.CDKey.toStdString();
     for (qsizetype k = 0; k < a.TrackEntries().size(); ++k) {
         EXPECT_EQ(a.TrackEntries().at(k)->CDTrackTitle, b.TrackEntries().at(k)->CDTrackTitle);
-        if (times)
+        if (times) {
             EXPECT_EQ(a.TrackEntries().at(k)->CDTrackTime, b.TrackEntries().at(k)->CDTrackTime);
+        }
     }
 }
 
