@@ -5,6 +5,9 @@
 #include "platform/CodePage1252.h"
 #include "platform/IBusyPointer.h"
 
+#include <bit>
+#include <charconv>
+
 namespace vinaxo::exchange {
 
 namespace {
@@ -15,7 +18,14 @@ QStringView rightTrimmed(QStringView s)
     return s;
 }
 
-QByteArray encodeOne(QChar c) { return cp1252::encode(QStringView(&c, 1)); }
+char encodeOne(QChar c) { return cp1252::encode(QStringView(&c, 1)).at(0); }
+
+void appendNumber(QByteArray& out, int v)
+{
+    char digits[16];
+    const auto r = std::to_chars(digits, digits + sizeof digits, v);
+    out.append(digits, r.ptr - digits);
+}
 }
 
 QString PlainCostText(const CEntry& entry)
@@ -69,6 +79,18 @@ void DelimitedExport::appendTrackList(const CEntry& entry, Get get, QByteArray& 
     out.append(m_string);
 }
 
+const QByteArray& DelimitedExport::dateText(const CEntry& e) const
+{
+    // Formatting a date in the locale's pattern is slow; collections repeat their dates.
+    const auto day = std::bit_cast<qint64>(e.CDPurchDate->serial);
+    auto it = m_dates.find(day);
+    if (it == m_dates.end()) {
+        // The short date always has a four-digit year.
+        it = m_dates.emplace(day, cp1252::encode(rightTrimmed(e.FormattedCDPurchDate()))).first;
+    }
+    return it->second;
+}
+
 void DelimitedExport::appendLine(const CEntry& e, QByteArray& out) const
 {
     bool first = true;
@@ -83,16 +105,16 @@ void DelimitedExport::appendLine(const CEntry& e, QByteArray& out) const
         case Cat::Category: appendQuoted(e.CDCategory, out); break;
         case Cat::Label: appendQuoted(e.CDLabel, out); break;
         case Cat::CatalogNumber: appendQuoted(e.CDCatnbr, out); break;
-        case Cat::NbrDiscs: out.append(QByteArray::number(e.CDNbrDisks)); break;
-        case Cat::RelYear: out.append(QByteArray::number(e.CDRelYear)); break;
-        case Cat::Sound: out.append(QByteArray::number(e.CDRateSound)); break;
-        case Cat::Perform: out.append(QByteArray::number(e.CDRatePerform)); break;
+        case Cat::NbrDiscs: appendNumber(out, e.CDNbrDisks); break;
+        case Cat::RelYear: appendNumber(out, e.CDRelYear); break;
+        case Cat::Sound: appendNumber(out, e.CDRateSound); break;
+        case Cat::Perform: appendNumber(out, e.CDRatePerform); break;
         case Cat::Awards: appendQuoted(e.CDAwards, out); break;
         case Cat::Composer: appendQuoted(e.CDComposer, out); break;
         case Cat::Conductor: appendQuoted(e.CDConductor, out); break;
         case Cat::PurchDate:
-            // The short date always has a four-digit year.
-            cp1252::encodeAppend(rightTrimmed(e.FormattedCDPurchDate()), out);
+            if (e.CDPurchDate)
+                out.append(dateText(e));
             break;
         case Cat::PurchCost: cp1252::encodeAppend(PlainCostText(e), out); break;
         case Cat::Location: appendQuoted(e.CDLocation, out); break;
@@ -100,7 +122,7 @@ void DelimitedExport::appendLine(const CEntry& e, QByteArray& out) const
         case Cat::Misc1: appendQuoted(e.CDMiscKey1, out); break;
         case Cat::Misc2: appendQuoted(e.CDMiscKey2, out); break;
         case Cat::Misc3: appendQuoted(e.CDMiscKey3, out); break;
-        case Cat::Tracks: out.append(QByteArray::number(e.CDNbrTracks)); break;
+        case Cat::Tracks: appendNumber(out, e.CDNbrTracks); break;
         case Cat::Time: appendQuoted(e.CDTotalTime, out); break;
         case Cat::Medium: appendQuoted(e.CDMedium, out); break;
         case Cat::TrackTitles:

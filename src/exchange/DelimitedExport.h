@@ -5,6 +5,7 @@
 #include "exchange/ExchangeRun.h"
 
 #include <QByteArray>
+#include <unordered_map>
 
 namespace vinaxo {
 class CEntries;
@@ -28,7 +29,10 @@ private:
 
     ColTable m_table; // a copy: callers may pass a temporary
     Delimiters m_delims;
-    QByteArray m_field, m_string, m_track; // the delimiters as bytes
+    const QByteArray& dateText(const CEntry& entry) const;
+
+    char m_field, m_string, m_track; // the delimiters as bytes
+    mutable std::unordered_map<qint64, QByteArray> m_dates; // date texts by date value
 };
 
 struct ExportResult {

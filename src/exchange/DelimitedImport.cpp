@@ -2,10 +2,12 @@
 #include "exchange/TextDecoding.h"
 #include "model/CEntries.h"
 #include "model/TimeText.h"
+#include "platform/CodePage1252.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IFormats.h"
 #include "platform/NumericText.h"
 
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -281,24 +283,65 @@ void DelimitedImport::endRecord(QStringView t)
     ++m_record;
 }
 
+namespace {
+// Windows-1252 byte to character, made once from the code page's own decoder.
+const std::array<char16_t, 256>& cp1252Table()
+{
+    static const std::array<char16_t, 256> table = [] {
+        char bytes[256];
+        for (int i = 0; i < 256; ++i)
+            bytes[i] = char(i);
+        const QString chars = cp1252::decode(bytes, 256);
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[std::size_t(i)] = chars[i].unicode();
+        return t;
+    }();
+    return table;
+}
+
+// A delimiter as a byte of the code page; -1 (never matching) when the code page lacks it.
+int delimiterByte(QChar c)
+{
+    const QByteArray b = cp1252::encode(QStringView(&c, 1));
+    return b == "?" && c != u'?' ? -1 : int(static_cast<unsigned char>(b[0]));
+}
+}
+
 ImportResult DelimitedImport::readBytes(QByteArrayView bytes)
 {
-    return read(DecodeImportText(bytes));
+    if (DetectImportEncoding(bytes) != TextEncoding::Windows1252)
+        return read(DecodeImportText(bytes));
+    // Windows-1252 is read from the bytes themselves: no copy of the whole text.
+    const auto& table = cp1252Table();
+    return scan(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                delimiterByte(m_delims.field), delimiterByte(m_delims.string),
+                [&table](QString& buf, const unsigned char* from, qsizetype len) {
+                    const qsizetype at = buf.size();
+                    buf.resize(at + len);
+                    char16_t* dst = reinterpret_cast<char16_t*>(buf.data()) + at;
+                    for (qsizetype k = 0; k < len; ++k)
+                        dst[k] = table[from[k]];
+                });
 }
 
 ImportResult DelimitedImport::read(QStringView text)
+{
+    return scan(text.utf16(), text.size(), m_delims.field.unicode(), m_delims.string.unicode(),
+                [](QString& buf, const char16_t* from, qsizetype len) {
+                    buf.append(reinterpret_cast<const QChar*>(from), len);
+                });
+}
+
+template <class Unit, class AppendRun>
+ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, AppendRun appendRun)
 {
     if (m_hooks.busy)
         m_hooks.busy->ShowBusyPointer();
     if (m_hooks.log)
         m_hooks.log->showCount(m_record);
 
-    const char16_t* p = text.utf16();
-    const qsizetype n = text.size();
-    const char16_t fd = m_delims.field.unicode();
-    const char16_t sd = m_delims.string.unicode();
-    auto ordinary = [=](char16_t c) { return c != CR && c != LF && c != fd && c != sd; };
-
+    auto ordinary = [=](Unit c) { return c != CR && c != LF && int(c) != fd && int(c) != sd; };
     QString buf;
     buf.reserve(256);
     bool quoted = false;
@@ -318,12 +361,12 @@ ImportResult DelimitedImport::read(QStringView text)
         while (j < n && ordinary(p[j]))
             ++j;
         if (j > i) {
-            buf.append(reinterpret_cast<const QChar*>(p + i), j - i);
+            appendRun(buf, p + i, j - i);
             started = true;
             i = j;
             continue;
         }
-        const char16_t c = p[i];
+        const Unit c = p[i];
         if (c == CR || c == LF) {
             // CR, CR LF and a lone LF each end one record, quoted or not.
             ++i;
@@ -339,15 +382,15 @@ ImportResult DelimitedImport::read(QStringView text)
         }
         started = true;
         ++i;
-        if (c == fd && !quoted) {
+        if (int(c) == fd && !quoted) {
             entry();
             if (!storeField(buf))
                 ++m_position;
             buf.resize(0);
-        } else if (c == fd) {
-            buf.append(QChar(c));
-        } else if (quoted && i < n && p[i] == sd) {
-            buf.append(QChar(c)); // a doubled string delimiter inside quotes is one character
+        } else if (int(c) == fd) {
+            buf.append(m_delims.field);
+        } else if (quoted && i < n && int(p[i]) == sd) {
+            buf.append(m_delims.string); // a doubled string delimiter inside quotes is one character
             ++i;
         } else {
             quoted = !quoted;

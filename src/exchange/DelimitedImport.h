@@ -44,6 +44,10 @@ private:
     void logLine(const QString& what, QStringView t = {});
     CEntry& entry();
     void endRecord(QStringView t);
+    // The reader itself, on UTF-16 units or on Windows-1252 bytes; the delimiters are
+    // given as units (-1 never matches), appendRun decodes a run of ordinary units.
+    template <class Unit, class AppendRun>
+    ImportResult scan(const Unit* p, qsizetype n, int fd, int sd, AppendRun appendRun);
 
     CEntries& m_entries;
     ColTable m_table; // a copy: callers may pass a temporary

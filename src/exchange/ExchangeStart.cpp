@@ -1,5 +1,4 @@
 #include "exchange/ExchangeStart.h"
-#include "exchange/TextDecoding.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 
@@ -66,13 +65,11 @@ std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws,
     }
 
     log(hooks, QStringLiteral("---Now Starting Import of ") + r.path + QStringLiteral("---"));
-    auto bytes = ReadWholeFile(r.path, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
+    const auto bytes = ReadWholeFile(r.path, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
     if (!bytes)
         return std::nullopt;
-    const QString text = DecodeImportText(*bytes);
-    bytes.reset(); // the bytes are not needed beside their characters
     DelimitedImport reader(ws.entries, r.table, delimitersOf(r), hooks);
-    const ImportResult result = reader.read(text);
+    const ImportResult result = reader.readBytes(*bytes);
     log(hooks, QStringLiteral("---Import Complete - Total records read: ") + QString::number(result.recordsRead())
                    + QStringLiteral("---"));
     ws.refillArtists = true;

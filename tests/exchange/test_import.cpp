@@ -102,6 +102,20 @@ TEST(Import, OtherDelimiters)
     EXPECT_EQ(trackTexts(im.at(0)), (QStringList{"x=", "y="}));
 }
 
+// A Windows-1252 file is read from its bytes: a delimiter the code page lacks never occurs
+// in it, one it has is matched by its byte.
+TEST(Import, DelimitersOfTheCodePage)
+{
+    Imported im;
+    run(im, test::tableOf({"Title", "Artist"}), "a\xA7" "b\x80c,d\r\n", Delimiters{u'\u00A7', u'\u20AC', u'\u0100'});
+    ASSERT_EQ(im.count(), 1);
+    EXPECT_EQ(im.at(0).CDTitle, "a");
+    EXPECT_EQ(im.at(0).CDArtist, "bc,d"); // the euro sign quoted the comma
+    Imported other;
+    run(other, test::tableOf({"Title", "Artist", "Track Titles"}), "a,b,x\xC4\x80y\r\n", Delimiters{u',', u'"', u'\u0100'});
+    EXPECT_EQ(trackTexts(other.at(0)).size(), 2); // UTF-8: the delimiter is one character there
+}
+
 // Every value check of the reader: the stored value, or the exact log line.
 struct FieldCase {
     const char* name;
