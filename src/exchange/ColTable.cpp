@@ -10,21 +10,14 @@ const FieldCatalogue& catalogue()
     static const FieldCatalogue cat = BuildFieldCatalogue();
     return cat;
 }
-
-QStringView rightTrimmed(QStringView s)
-{
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
 }
 
 qint16 FindColID(const QString& name)
 {
-    const QStringView wanted = rightTrimmed(name);
+    const QStringView wanted = RightTrimmed(name);
     const FieldCatalogue& cat = catalogue();
     for (int n = 1; n <= cat.count; ++n) {
-        if (rightTrimmed(cat.byNumber(n)->Name).compare(wanted, Qt::CaseInsensitive) == 0)
+        if (RightTrimmed(cat.byNumber(n)->Name).compare(wanted, Qt::CaseInsensitive) == 0)
             return static_cast<qint16>(n);
     }
     return 0;
@@ -33,7 +26,7 @@ qint16 FindColID(const QString& name)
 QString CatalogueName(int number)
 {
     const FieldCatalogueRow* row = catalogue().byNumber(number);
-    return row ? rightTrimmed(row->Name).toString() : QString();
+    return row ? RightTrimmed(row->Name).toString() : QString();
 }
 
 QStringList CatalogueNames()

@@ -24,6 +24,14 @@ struct ColItem {
     friend bool operator==(ColItem, ColItem) = default;
 };
 
+// The text without its trailing blanks, as the exchange compares and writes texts.
+inline QStringView RightTrimmed(QStringView s)
+{
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
+    return s;
+}
+
 // The catalogue number of a name: trailing blanks removed, letter case ignored; 0 when
 // no catalogue row has that name.
 qint16 FindColID(const QString& name);

@@ -11,13 +11,6 @@
 namespace vinaxo::exchange {
 
 namespace {
-QStringView rightTrimmed(QStringView s)
-{
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
-
 char encodeOne(QChar c) { return cp1252::encode(QStringView(&c, 1)).at(0); }
 
 void appendNumber(QByteArray& out, int v)
@@ -62,7 +55,7 @@ void DelimitedExport::appendEscaped(QStringView value, QByteArray& out) const
 void DelimitedExport::appendQuoted(QStringView value, QByteArray& out) const
 {
     out.append(m_string);
-    appendEscaped(rightTrimmed(value), out);
+    appendEscaped(RightTrimmed(value), out);
     out.append(m_string);
 }
 
@@ -86,7 +79,7 @@ const QByteArray& DelimitedExport::dateText(const CEntry& e) const
     auto it = m_dates.find(day);
     if (it == m_dates.end()) {
         // The short date always has a four-digit year.
-        it = m_dates.emplace(day, cp1252::encode(rightTrimmed(e.FormattedCDPurchDate()))).first;
+        it = m_dates.emplace(day, cp1252::encode(RightTrimmed(e.FormattedCDPurchDate()))).first;
     }
     return it->second;
 }

@@ -17,12 +17,6 @@ namespace {
 constexpr char16_t CR = 13;
 constexpr char16_t LF = 10;
 
-QStringView rightTrimmed(QStringView s)
-{
-    while (!s.isEmpty() && s.back() == u' ')
-        s.chop(1);
-    return s;
-}
 
 // "m:ss" with one to three digits of minutes and seconds up to 59: the common valid time,
 // recognised without the general numeric test.
@@ -159,7 +153,7 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         if (t.trimmed().isEmpty()) {
             logLine(QStringLiteral("Rel Year is missing"));
         } else if (t != u"0") {
-            const QStringView year = rightTrimmed(t);
+            const QStringView year = RightTrimmed(t);
             const auto n = ParseNumber(year);
             const auto v = n ? ToInt16(*n) : std::nullopt;
             if (v)

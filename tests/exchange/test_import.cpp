@@ -107,10 +107,10 @@ TEST(Import, OtherDelimiters)
 TEST(Import, DelimitersOfTheCodePage)
 {
     Imported im;
-    run(im, test::tableOf({"Title", "Artist"}), "a\xA7" "b\x80c,d\r\n", Delimiters{u'\u00A7', u'\u20AC', u'\u0100'});
+    run(im, test::tableOf({"Title", "Artist"}), "a\xA7" "b\x80" "c\xA7" "d\x80\r\n", Delimiters{u'\u00A7', u'\u20AC', u'\u0100'});
     ASSERT_EQ(im.count(), 1);
     EXPECT_EQ(im.at(0).CDTitle, "a");
-    EXPECT_EQ(im.at(0).CDArtist, "bc,d"); // the euro sign quoted the comma
+    EXPECT_EQ(im.at(0).CDArtist, QStringLiteral("bc\u00A7d")); // the euro signs quote the field delimiter
     Imported other;
     run(other, test::tableOf({"Title", "Artist", "Track Titles"}), "a,b,x\xC4\x80y\r\n", Delimiters{u',', u'"', u'\u0100'});
     EXPECT_EQ(trackTexts(other.at(0)).size(), 2); // UTF-8: the delimiter is one character there
