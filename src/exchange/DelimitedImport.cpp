@@ -17,7 +17,6 @@ namespace {
 constexpr char16_t CR = 13;
 constexpr char16_t LF = 10;
 
-
 // "m:ss" with one to three digits of minutes and seconds up to 59: the common valid time,
 // recognised without the general numeric test.
 bool isPlainTime(QStringView t)
@@ -30,6 +29,12 @@ bool isPlainTime(QStringView t)
             return false;
     }
     return t.mid(colon + 1).toInt() <= 59;
+}
+
+// The platform's numeric test, with the point the export writes or the locale's.
+bool isNumber(QStringView t, const IFormats& formats)
+{
+    return ParseNumber(t).has_value() || formats.parseNumber(t.toString()).has_value();
 }
 
 // The track pieces of a value: split at every track delimiter; a piece after the last
@@ -76,14 +81,6 @@ void DelimitedImport::logLine(const QString& what, QStringView t)
     m_hooks.log->addLogLine(line);
 }
 
-namespace {
-// The platform's numeric test, with the point the export writes or the locale's.
-bool isNumber(QStringView t, const IFormats& formats)
-{
-    return ParseNumber(t).has_value() || formats.parseNumber(t.toString()).has_value();
-}
-}
-
 bool DelimitedImport::storeField(QStringView t)
 {
     if (m_timesExpected) {
@@ -112,11 +109,7 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         return ToInt16(LeadingNumber(text));
     };
     auto rating = [&](qint16& field, const QString& name) {
-        if (!isNumber(t, formats)) {
-            logLine(name + QStringLiteral(" is in error:  "), t);
-            return;
-        }
-        const auto v = ToInt16(LeadingNumber(t));
+        const auto v = smallInt(t);
         if (!v)
             logLine(name + QStringLiteral(" is in error:  "), t);
         else if (*v < 0 || *v > 10)
