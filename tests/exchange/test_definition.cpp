@@ -1,5 +1,6 @@
 #include "ExchangeTestSupport.h"
 #include "exchange/DefinitionFile.h"
+#include "exchange/ExchangeState.h"
 #include "support/TestWorld.h"
 
 #include <QFile>
@@ -121,4 +122,14 @@ TEST(Definition, SavePath)
     };
     for (const auto& [chosen, expected] : cases)
         EXPECT_EQ(DefinitionSavePath(QString::fromLatin1(chosen)), QLatin1String(expected)) << chosen;
+}
+
+TEST(ExchangeState, PathsAreKeptWhole)
+{
+    ExchangeState s;
+    const QString path = QStringLiteral("/home/someone/a/folder/deep/enough/to/pass/sixty/characters/recordings.txt");
+    s.setDataFile(path);
+    EXPECT_EQ(s.dataFilePath, path);
+    EXPECT_EQ(s.dataFileName, "recordings.txt");
+    EXPECT_EQ(s.direction, u'I');
 }
