@@ -42,8 +42,10 @@ DefinitionStatus DecodeDefinition(QByteArrayView bytes, ColTable& table, Definit
     table.Clear();
     // A file shorter than the header reads as if padded with zero bytes.
     DefinitionHeader h;
-    std::memcpy(h.bytes.data(), bytes.data(),
-                std::size_t(std::min<qsizetype>(bytes.size(), kDefinitionHeaderSize)));
+    if (!bytes.isEmpty()) {
+        std::memcpy(h.bytes.data(), bytes.data(),
+                    std::size_t(std::min<qsizetype>(bytes.size(), kDefinitionHeaderSize)));
+    }
     header = h;
     QByteArray mark = h.mark();
     while (!mark.isEmpty() && mark.back() == ' ')
