@@ -163,7 +163,7 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
     case Cat::PurchDate:
         if (t.trimmed().isEmpty()) {
             logLine(QStringLiteral("Purchase Date is missing"));
-        } else if (const auto d = formats.parseDate(t.toString())) {
+        } else if (const auto d = purchaseDate(t)) {
             e.CDPurchDate = OleDate::fromDate(*d);
         } else {
             logLine(QStringLiteral("Purchase Date is in error:  "), t);
@@ -217,6 +217,14 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
     default:
         break; // a definition item without a catalogue row takes its field and stores nothing
     }
+}
+
+std::optional<QDate> DelimitedImport::purchaseDate(QStringView t)
+{
+    auto it = m_dates.find(t);
+    if (it == m_dates.end())
+        it = m_dates.emplace(t.toString(), m_entries.formats().parseDate(t.toString())).first;
+    return it->second;
 }
 
 void DelimitedImport::readTrackTitles(QStringView t)
@@ -328,7 +336,19 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
     if (m_hooks.log)
         m_hooks.log->showCount(m_record);
 
-    auto ordinary = [=](Unit c) { return c != CR && c != LF && int(c) != fd && int(c) != sd; };
+    // Bytes are told apart by one table look-up each.
+    std::array<bool, 256> special{};
+    special[CR] = special[LF] = true;
+    for (int d : {fd, sd}) {
+        if (d >= 0 && d < 256)
+            special[std::size_t(d)] = true;
+    }
+    auto ordinary = [&](Unit c) {
+        if constexpr (sizeof(Unit) == 1)
+            return !special[c];
+        else
+            return c >= 256 ? int(c) != fd && int(c) != sd : !special[c];
+    };
     QString buf;
     buf.reserve(256);
     bool quoted = false;

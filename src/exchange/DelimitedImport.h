@@ -6,7 +6,10 @@
 
 #include "exchange/TextPool.h"
 
+#include <QDate>
 #include <QString>
+#include <optional>
+#include <unordered_map>
 #include <QStringView>
 
 namespace vinaxo {
@@ -40,6 +43,7 @@ private:
     bool storeField(QStringView t);
     void storeCatalogueField(int number, QStringView t);
     void readTrackTitles(QStringView t);
+    std::optional<QDate> purchaseDate(QStringView t);
     void readTrackTimes(QStringView t);
     void logLine(const QString& what, QStringView t = {});
     CEntry& entry();
@@ -61,6 +65,8 @@ private:
     bool m_timesExpected = false;
     qint32 m_added = 0;
     TextPool m_artists, m_labels, m_categories, m_mediums, m_texts;
+    // Purchase dates read so far: parsing a date is slow, and collections repeat them.
+    std::unordered_map<QString, std::optional<QDate>, TextPool::Hash, TextPool::Equal> m_dates;
 };
 
 } // namespace vinaxo::exchange

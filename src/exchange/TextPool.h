@@ -22,7 +22,7 @@ public:
         return *it;
     }
 
-private:
+    // Hashing and comparing texts as QStringView, so that look-ups need no string.
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(QStringView s) const
@@ -35,6 +35,7 @@ private:
         using is_transparent = void;
         bool operator()(QStringView a, QStringView b) const { return a == b; }
     };
+private:
     std::unordered_set<QString, Hash, Equal> m_set;
 };
 
