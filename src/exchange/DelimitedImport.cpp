@@ -248,21 +248,17 @@ void DelimitedImport::readTrackTimes(QStringView t)
     qsizetype k = 0;
     forEachPiece(t, m_delims.track, [&](QStringView piece) {
         ++k;
-        // The track whose key is k: the k-th of a recording built here, else looked up.
-        // Pieces without a matching track are ignored, without a message.
-        const QString& key = KeyText(k);
-        std::unique_ptr<CTrackEntry>* track = nullptr;
-        if (k <= tracks.size() && tracks.keyAt(k - 1) == key)
-            track = &tracks.at(k - 1);
-        else
-            track = tracks.find(key);
-        if (!track)
+        // The track whose key is k: the recording was made by this record, so its tracks
+        // are the ones read here, keys 1, 2, 3 ... in order. Pieces without a matching track
+        // are ignored, without a message.
+        if (k > tracks.size())
             return;
+        CTrackEntry& track = *tracks.at(k - 1);
         piece = piece.trimmed();
         if (isPlainTime(piece))
-            (*track)->CDTrackTime = m_texts.get(piece);
+            track.CDTrackTime = m_texts.get(piece);
         else
-            (*track)->setCDTrackTimeStr(piece.toString()); // reports an invalid time
+            track.setCDTrackTimeStr(piece.toString()); // reports an invalid time
     });
 }
 
