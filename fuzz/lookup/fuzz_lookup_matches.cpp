@@ -1,0 +1,28 @@
+// The status line and match list of a query reply.
+#include "lookup/CddbParse.h"
+
+#include <QSet>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QStringList lines = vinaxo::SplitReplyLines(bytes);
+    if (!lines.isEmpty()) {
+        const int code = vinaxo::ReplyCode(lines.first());
+        if (code > 999)
+            std::abort();
+        (void)vinaxo::IsMultiLineCode(code);
+        (void)vinaxo::ParseExactMatch(lines.first());
+        (void)vinaxo::SupportedProtocolLevel(lines.first());
+    }
+    QSet<QString> ids;
+    for (const vinaxo::CddbMatch& m : vinaxo::ParseMatchList(lines)) {
+        // Each disc id once, never empty.
+        if (m.discId.isEmpty() || m.category.isEmpty() || ids.contains(m.discId.toLower()))
+            std::abort();
+        ids.insert(m.discId.toLower());
+    }
+    return 0;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The CD audio device on libcdio: hardware drives and the disc images it reads
+// (CUE/BIN, cdrdao TOC, NRG).
+#include "lookup/ICDAudioDevice.h"
+
+namespace vinaxo {
+
+class CdioAudioDevice final : public ICDAudioDevice {
+public:
+    CdioAudioDevice();
+    ~CdioAudioDevice() override;
+    CdioAudioDevice(const CdioAudioDevice&) = delete;
+    CdioAudioDevice& operator=(const CdioAudioDevice&) = delete;
+
+    CDOpenResult open(const QString& driveOrImage) override;
+    void close() override;
+    bool isOpen() const override { return m_open; }
+    const DiscToc& toc() const override { return m_toc; }
+    QString errorText() const override { return m_error; }
+
+    // A drive letter ("D:" to "Z:") names no device on this system: "D:" is the default
+    // drive, "E:" the second drive found, and so on. Other texts are taken as paths.
+    static bool isDriveLetter(const QString& text);
+
+private:
+    CDOpenResult fail(CDOpenResult r, const QString& what);
+
+    DiscToc m_toc;
+    bool m_open = false;
+    QString m_error;
+};
+
+} // namespace vinaxo

@@ -1,0 +1,350 @@
+#include "print/CPrinter.h"
+#include "model/CEntries.h"
+#include "model/CEntrySequence.h"
+#include "model/TimeText.h"
+#include "model/Utility.h"
+#include "platform/TextTrim.h"
+#include "platform/IBusyPointer.h"
+#include "platform/IFormats.h"
+#include "platform/IMessageService.h"
+#include "print/PrinterSurface.h"
+
+#include <cmath>
+
+namespace vinaxo {
+
+namespace {
+// Halves go to the even neighbour, as the printer's own arithmetic rounds.
+qint32 nearest(double x)
+{
+    return static_cast<qint32>(std::nearbyint(x));
+}
+
+const QString& alphabet()
+{
+    static const QString a = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    return a;
+}
+
+bool isTrackColumn(int key)
+{
+    return key == Field::TrackTitle || key == Field::TrackTitlesTimes;
+}
+
+QString cellText(const CEntry& e, int key)
+{
+    if (key == Field::Medium)
+        return ConvertMediumCode(e.CDMedium);
+    if (CEntry::HasColumnData(key))
+        return e.GetDataForColumn(key);
+    return {}; // a key that names no field prints an empty cell
+}
+}
+
+CPrinter::CPrinter(CEntries& entries, PrinterSurface& printer, const IFormats& formats,
+                   const QDate& reportDate, const ReportFonts& fonts)
+    : m_entries(entries), m_printer(printer), m_fonts(fonts),
+      m_reportDate(formats.shortDate(reportDate))
+{
+}
+
+CPrinter::~CPrinter() = default;
+
+float CPrinter::UsableWidth(PrinterSurface& printer, qint32 orientation)
+{
+    printer.setOrientation(orientation == PrinterSurface::Landscape ? PrinterSurface::Landscape
+                                                                    : PrinterSurface::Portrait);
+    const double w = printer.pageWidth();
+    return float(w - w / 30);
+}
+
+void CPrinter::UseFont(const ReportFont& f)
+{
+    const QString name = RightTrimmed(f.name);
+    if (name.isEmpty())
+        return;
+    m_printer.setFontName(name);
+    m_printer.setFontSize(f.size);
+    m_printer.setFontBold(f.bold);
+    m_printer.setFontItalic(f.italic);
+    m_printer.setFontStrikethru(f.strikethru);
+    m_printer.setFontUnderline(f.underline);
+}
+
+void CPrinter::PlaceHeading(const QString& heading)
+{
+    UseHeadingFont();
+    m_reportHeadingPos = nearest((m_printerWidth - m_printer.textWidth(heading)) / 2);
+    UseDetailFont();
+    m_pageNumberPos = nearest(m_printerWidth - m_printer.textWidth(QStringLiteral("Page 88,888        ")));
+}
+
+bool CPrinter::AddReportColumn(int i, int width, const QString& heading)
+{
+    if (i < 1)
+        return false;
+    const std::size_t need = std::size_t(i) + 2;
+    if (m_starts.size() < need) {
+        m_starts.resize(need, 0);
+        m_headingPos.resize(need, 0);
+        m_headingText.resize(need);
+    }
+    UseDetailFont();
+    const double a = m_printer.textWidth(alphabet()) / 52;
+    if (i == 1)
+        m_starts[1] = 0;
+    auto& start = m_starts[std::size_t(i)];
+    auto& next = m_starts[std::size_t(i) + 1];
+    next = nearest(start + a * (width + 1)); // one character of gap per column
+
+    UseHeadingFont();
+    m_headingText[std::size_t(i)] = RightTrimmed(heading);
+    const double hw = m_printer.textWidth(m_headingText[std::size_t(i)] + u' ');
+    auto& pos = m_headingPos[std::size_t(i)];
+    pos = nearest((start + next) / 2.0 - hw / 2);
+    if (pos + hw > next) { // the heading is wider than the column: widen the column
+        next = nearest(start + hw);
+        pos = nearest((start + next) / 2.0 - hw / 2);
+    }
+    return next <= m_printerWidth;
+}
+
+void CPrinter::CenterColumns(int n)
+{
+    const double end = ColumnStart(n + 1);
+    if (!(m_printerWidth > end))
+        return;
+    const qint32 s = nearest((m_printerWidth - end) / 2);
+    for (int i = 1; i <= n + 1; ++i)
+        m_starts[std::size_t(i)] += s;
+    for (int i = 1; i <= n; ++i)
+        m_headingPos[std::size_t(i)] += s;
+}
+
+bool CPrinter::PageIsFull() const
+{
+    return m_printer.currentY() >= m_printer.pageHeight() - 12 * m_printer.textHeight(QStringLiteral("W"));
+}
+
+void CPrinter::Rule(int i)
+{
+    const double y = m_printer.currentY();
+    m_printer.drawLine(ColumnStart(i), y, ColumnStart(i + 1) - 90, y);
+}
+
+void CPrinter::PrintPageHeading(bool viewReport)
+{
+    UseDetailFont();
+    m_printer.setCurrentX(DatePos);
+    m_printer.print(m_reportDate, false);
+    m_printer.setCurrentX(m_pageNumberPos);
+    m_printer.print(RightTrimmed(QStringLiteral("Page ") + QString::number(m_printer.page())), false);
+
+    UseHeadingFont();
+    m_printer.setCurrentX(m_reportHeadingPos);
+    m_printer.print(m_heading, true);
+    for (int i = 1; i <= m_columnCount; ++i) {
+        m_printer.setCurrentX(m_headingPos[std::size_t(i)]);
+        m_printer.print(m_headingText[std::size_t(i)], i == m_columnCount);
+    }
+    for (int i = 1; i <= m_columnCount; ++i)
+        Rule(i);
+    if (viewReport)
+        m_printer.printEmptyLine();
+}
+
+void CPrinter::ShowLayoutError(const QString& advice)
+{
+    m_entries.messages().show(
+        QStringLiteral("The maximum column width for your printer has been exceeded. ") + advice,
+        QStringLiteral("Report Layout Error"), MsgIcon::Exclamation);
+}
+
+bool CPrinter::HandlePrinterError(const PrinterError& error)
+{
+    // The unfinished document is abandoned at once, so no partial report is delivered.
+    m_printer.killDoc();
+    m_lastError = error.description;
+    if (error.number != PrinterError::Cancelled) {
+        m_entries.messages().show(
+            QStringLiteral("A printer error has occurred or you selected cancel for this print job.  "
+                           "Reset your printer and start printing again."),
+            QStringLiteral("Printer Error"), MsgIcon::Exclamation);
+    }
+    return false;
+}
+
+void CPrinter::step(qint64 done, qint64 total)
+{
+    if (m_progress && !m_progress->step(done, total))
+        throw PrinterError{PrinterError::Cancelled, QString()};
+}
+
+bool CPrinter::PrintCustomList()
+{
+    try {
+        m_printer.setOrientation(m_orientation);
+        m_heading = RightTrimmed(m_printHeading);
+        if (m_heading.isEmpty())
+            m_heading = QStringLiteral("CUSTOM REPORT");
+        PlaceHeading(m_heading);
+
+        m_columns.assign(1, ReportColumn{});
+        m_trackColumn = 0;
+        bool fits = false; // a view without columns has nothing to lay out
+        if (const CView* view = m_entries.CurrView()) {
+            for (const auto& item : view->ColumnEntries()) {
+                const CColumn& c = *item.value;
+                const int i = int(m_columns.size());
+                m_columns.push_back(ReportColumn{c.KeyNumber(), c.ColumnWidth});
+                if (m_trackColumn == 0 && isTrackColumn(c.KeyNumber()))
+                    m_trackColumn = i; // with both track columns the first one carries the lines
+                fits = AddReportColumn(i, c.ColumnWidth, c.ColumnHeading);
+            }
+        }
+        m_columnCount = int(m_columns.size()) - 1;
+        if (!fits) {
+            ShowLayoutError(QStringLiteral("Try the report with a smaller printer font size or adjust "
+                                           "the column size of one or more fields."));
+            return false;
+        }
+        CenterColumns(m_columnCount);
+        PrintPageHeading(true);
+
+        CEntrySequence& seq = m_entries.sequence();
+        const qint32 count = seq.Count();
+        for (qint32 i = 1; i <= count; ++i) {
+            if (m_entries.LocateEntryByKey(KeyText(seq.KeyAt(i))))
+                PrintEntryRow(*m_entries.CurrEntry());
+            if (i % 64 == 0)
+                step(i, count);
+        }
+        step(count, count);
+        m_printer.endDoc();
+        return true;
+    } catch (const PrinterError& e) {
+        return HandlePrinterError(e);
+    }
+}
+
+QString CPrinter::TrackCell(const CEntry& entry, qsizetype track, int key) const
+{
+    const auto& tracks = entry.TrackEntries();
+    if (track >= tracks.size())
+        return {};
+    const CTrackEntry& t = *tracks.at(track);
+    if (key == Field::TrackTitlesTimes)
+        return t.CDTrackTitle + QStringLiteral(", ") + t.CDTrackTime;
+    return t.CDTrackTitle;
+}
+
+void CPrinter::PrintEntryRow(const CEntry& entry)
+{
+    if (PageIsFull()) {
+        m_printer.newPage();
+        PrintPageHeading(true);
+    }
+    UseDetailFont();
+    for (int i = 1; i <= m_columnCount; ++i) {
+        const ReportColumn& c = m_columns[std::size_t(i)];
+        const QString text = isTrackColumn(c.key) ? TrackCell(entry, 0, c.key) : cellText(entry, c.key);
+        m_printer.setCurrentX(m_starts[std::size_t(i)]);
+        m_printer.print(RightTrimmed(RightTrimmed(text).left(qMax(c.width, 0))), i == m_columnCount);
+    }
+    if (m_trackColumn == 0)
+        return;
+    const ReportColumn& tc = m_columns[std::size_t(m_trackColumn)];
+    for (qsizetype t = 1; t < entry.TrackEntries().size(); ++t) {
+        if (PageIsFull()) {
+            m_printer.newPage();
+            PrintPageHeading(true);
+            UseDetailFont();
+        }
+        // Cut like the first line, so that no track line runs into the next column.
+        const QString text = TrackCell(entry, t, tc.key);
+        m_printer.setCurrentX(m_starts[std::size_t(m_trackColumn)]);
+        m_printer.print(RightTrimmed(RightTrimmed(text).left(qMax(tc.width, 0))), true);
+    }
+}
+
+void CPrinter::ResetCalcSideData(qint16 side1Rows, qint16 side2Rows, const QString& side1Total,
+                                 const QString& side2Total)
+{
+    m_side1 = CalcSide{{}, std::size_t(qMax<qint16>(side1Rows, 0)), side1Total};
+    m_side2 = CalcSide{{}, std::size_t(qMax<qint16>(side2Rows, 0)), side2Total};
+    m_side1.rows.reserve(m_side1.size);
+    m_side2.rows.reserve(m_side2.size);
+}
+
+bool CPrinter::SetCalcSideData(qint16 side, const QString& title, const QString& time)
+{
+    CalcSide& s = side == 1 ? m_side1 : m_side2;
+    if (s.rows.size() >= s.size)
+        return false;
+    s.rows.push_back(CalcRow{title, time});
+    return true;
+}
+
+void CPrinter::PrintCalcSide(const CalcSide& side, const QString& number)
+{
+    for (const CalcRow& row : side.rows) {
+        if (PageIsFull()) {
+            m_printer.newPage();
+            PrintPageHeading(false);
+        }
+        UseDetailFont();
+        m_printer.setCurrentX(m_starts[1]);
+        m_printer.print(number, false);
+        m_printer.setCurrentX(m_starts[2]);
+        m_printer.print(RightTrimmed(row.title), false);
+        m_printer.setCurrentX(m_starts[3]);
+        m_printer.print(RightTrimmed(row.time), true);
+    }
+}
+
+void CPrinter::PrintCalcTotal(const CalcSide& side)
+{
+    m_printer.printEmptyLine();
+    Rule(3);
+    const QString label = QStringLiteral("Total Time: ");
+    m_printer.setCurrentX(m_starts[3] - m_printer.textWidth(label));
+    m_printer.print(label, false);
+    m_printer.setCurrentX(m_starts[3]);
+    m_printer.print(side.total, true);
+}
+
+bool CPrinter::PrintCalcList()
+{
+    try {
+        m_printer.setOrientation(m_orientation);
+        m_heading = RightTrimmed(m_printHeading);
+        if (m_heading.isEmpty())
+            m_heading = QStringLiteral("SELECTED TRACKS");
+        PlaceHeading(m_heading);
+
+        AddReportColumn(1, 5, QStringLiteral("SIDE"));
+        AddReportColumn(2, 50, QStringLiteral("TITLE"));
+        const bool fits = AddReportColumn(3, 6, QStringLiteral("TIME"));
+        m_columnCount = 3;
+        if (!fits) {
+            ShowLayoutError(QStringLiteral("Try the report with a smaller printer font."));
+            return false;
+        }
+        CenterColumns(3);
+        PrintPageHeading(false);
+
+        PrintCalcSide(m_side1, QStringLiteral("1"));
+        PrintCalcTotal(m_side1);
+        m_printer.printEmptyLine();
+        step(1, 2);
+        PrintCalcSide(m_side2, QStringLiteral("2"));
+        PrintCalcTotal(m_side2);
+        step(2, 2);
+        m_printer.endDoc();
+        return true;
+    } catch (const PrinterError& e) {
+        return HandlePrinterError(e);
+    }
+}
+
+} // namespace vinaxo

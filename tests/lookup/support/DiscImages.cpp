@@ -1,0 +1,77 @@
+#include "DiscImages.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace vinaxo::test {
+
+namespace {
+QString msf(qint32 frames)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(frames / 4500, 2, 10, QLatin1Char('0'))
+        .arg((frames / 75) % 60, 2, 10, QLatin1Char('0'))
+        .arg(frames % 75, 2, 10, QLatin1Char('0'));
+}
+
+void writeText(const QString& path, const QString& text)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(text.toUtf8());
+}
+
+void writeBin(const QString& path, qint64 frames)
+{
+    // Sparse: a disc of an hour costs no disk space.
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.resize(frames * 2352);
+}
+}
+
+QString WriteCueImage(const QString& dir, const QString& name, const std::vector<ImageTrack>& tracks)
+{
+    QString cue = QStringLiteral("FILE \"%1.bin\" BINARY\n").arg(name);
+    qint32 at = 0;
+    int n = 1;
+    for (const ImageTrack& t : tracks) {
+        cue += QStringLiteral("  TRACK %1 %2\n    INDEX 01 %3\n")
+                   .arg(n++, 2, 10, QLatin1Char('0'))
+                   .arg(t.audio ? QStringLiteral("AUDIO") : QStringLiteral("MODE1/2352"), msf(at));
+        at += t.frames;
+    }
+    writeBin(QDir(dir).filePath(name + QStringLiteral(".bin")), at);
+    const QString path = QDir(dir).filePath(name + QStringLiteral(".cue"));
+    writeText(path, cue);
+    return path;
+}
+
+QString WriteTocImage(const QString& dir, const QString& name, const std::vector<qint32>& frames)
+{
+    QString toc = QStringLiteral("CD_DA\n");
+    qint32 at = 0;
+    for (qint32 f : frames) {
+        toc += QStringLiteral("TRACK AUDIO\nFILE \"%1.bin\" %2 %3\n").arg(name, msf(at), msf(f));
+        at += f;
+    }
+    writeBin(QDir(dir).filePath(name + QStringLiteral(".bin")), at);
+    const QString path = QDir(dir).filePath(name + QStringLiteral(".toc"));
+    writeText(path, toc);
+    return path;
+}
+
+DiscToc TocOf(const std::vector<qint32>& frames)
+{
+    DiscToc toc;
+    qint32 at = DiscToc::LeadIn;
+    int n = 1;
+    for (qint32 f : frames) {
+        toc.tracks.push_back(DiscTrack{n++, at, true});
+        at += f;
+    }
+    toc.leadOut = at;
+    return toc;
+}
+
+} // namespace vinaxo::test
