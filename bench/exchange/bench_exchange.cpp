@@ -3,7 +3,7 @@
 // program measures the import's peak memory in a child process of its own and runs the
 // Python yardstick.
 #include "BenchCollection.h"
-#include "exchange/ExchangeListOrder.h"
+#include "model/ListOrder.h"
 #include "exchange/ExchangeStart.h"
 
 #include <QCoreApplication>
@@ -73,7 +73,7 @@ QString benchFile(int fields = 25)
     if (!QFile::exists(path)) {
         World w;
         fillAll(w.ws.entries);
-        BuildListSequence(w.ws.entries, w.ws.sequence, ListOrder{});
+        RebuildSequence(w.ws.sequence, ListOrder(w.ws.entries, ListSort{}));
         ExchangeRequest r{path};
         r.table = allFields(fields);
         if (!StartExport(r, w.ws))
@@ -88,7 +88,7 @@ void BM_Export(benchmark::State& state)
 {
     World w;
     fillAll(w.ws.entries);
-    BuildListSequence(w.ws.entries, w.ws.sequence, ListOrder{});
+    RebuildSequence(w.ws.sequence, ListOrder(w.ws.entries, ListSort{}));
     const ColTable table = allFields(int(state.range(0)));
     qint64 bytes = 0;
     for (auto _ : state) {
@@ -105,7 +105,7 @@ void BM_ExportToFile(benchmark::State& state)
 {
     World w;
     fillAll(w.ws.entries);
-    BuildListSequence(w.ws.entries, w.ws.sequence, ListOrder{});
+    RebuildSequence(w.ws.sequence, ListOrder(w.ws.entries, ListSort{}));
     ExchangeRequest r{w.dir.filePath(QStringLiteral("out.txt"))};
     r.table = allFields();
     for (auto _ : state)

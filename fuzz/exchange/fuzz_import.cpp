@@ -2,7 +2,7 @@
 // delimiters; the rest is the file. What was read is exported again, to run the writer.
 #include "exchange/DelimitedExport.h"
 #include "exchange/DelimitedImport.h"
-#include "exchange/ExchangeListOrder.h"
+#include "model/ListOrder.h"
 #include "model/Workspace.h"
 #include "platform/IFormats.h"
 #include "platform/IMessageService.h"
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         || r.recordsRead() > bytes.size())
         std::abort();
 
-    BuildListSequence(entries, w->ws.sequence, ListOrder{false, 127, (data[0] & 0x80) != 0});
+    RebuildSequence(w->ws.sequence, ListOrder(entries, ListSort{127, (data[0] & 0x80) != 0}));
     QByteArray out;
     const ExportResult e = ExportRecords(entries, w->ws.sequence, t, d, out);
     if (e.recordsWritten() != entries.Count())

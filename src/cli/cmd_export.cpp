@@ -1,7 +1,7 @@
 // vinaxo-cli export: writes a collection's recordings to a delimited text file.
 #include "cli/CliCollection.h"
 #include "cli/CliExchange.h"
-#include "exchange/ExchangeListOrder.h"
+#include "model/ListOrder.h"
 #include "model/CEntry.h"
 #include "model/Workspace.h"
 
@@ -33,7 +33,7 @@ bool setSearchField(CEntrySelection& s, const QString& name)
 }
 
 // "--sort KEY[:desc]": a field number that has a list column.
-bool parseSort(const QString& text, exchange::ListOrder& order)
+bool parseSort(const QString& text, ListSort& order)
 {
     QString key = text;
     if (key.endsWith(QLatin1String(":desc"), Qt::CaseInsensitive)) {
@@ -43,8 +43,8 @@ bool parseSort(const QString& text, exchange::ListOrder& order)
         key.chop(4);
     }
     bool ok = false;
-    order.sortColumn = key.toInt(&ok);
-    return ok && CEntry::HasColumnData(order.sortColumn);
+    order.columnKey = key.toInt(&ok);
+    return ok && CEntry::HasColumnData(order.columnKey);
 }
 
 int usage(Context& ctx, const QString& what)
@@ -59,7 +59,8 @@ int usage(Context& ctx, const QString& what)
 int run(Context& ctx)
 {
     QStringList args = ctx.args;
-    exchange::ListOrder order;
+    ListSort order;
+    bool filtered = false;
     const QString sort = takeOption(args, QStringLiteral("--sort"));
     if (!sort.isNull() && !parseSort(sort, order))
         return usage(ctx, QStringLiteral("--sort takes a field number with a list column (101 to 128), "
@@ -86,11 +87,11 @@ int run(Context& ctx)
             if (!setSearchField(s, name.trimmed()))
                 return usage(ctx, QStringLiteral("unknown filter field '%1'").arg(name));
         }
-        order.filtered = true;
+        filtered = true;
     }
     if (!loadCollection(ctx, args[0]).loaded())
         return 1;
-    if (order.filtered)
+    if (filtered)
         ws.selection.ApplyFilter();
 
     // The window asks when the chosen file exists.
@@ -102,7 +103,7 @@ int run(Context& ctx)
                != MsgAnswer::Yes)
         return 1;
 
-    exchange::BuildListSequence(ws.entries, ws.sequence, order);
+    RebuildSequence(ws.sequence, ListOrder(ws.entries, order, filtered));
     StderrLog log(ctx.err);
     return exchange::StartExport(request, ws, exchange::ExchangeHooks{&log}) ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #include "ExchangeTestSupport.h"
 #include "exchange/DelimitedExport.h"
 #include "exchange/DelimitedImport.h"
-#include "exchange/ExchangeListOrder.h"
+#include "model/ListOrder.h"
 #include "exchange/ExchangeStart.h"
 #include "support/TestWorld.h"
 
@@ -20,7 +20,7 @@ QByteArray lineOf(const CEntry& e, const ColTable& table, Delimiters d = {})
 
 void sequenceInCollectionOrder(test::TestWorld& w)
 {
-    BuildListSequence(w.entries(), w.sequence(), ListOrder{});
+    RebuildSequence(w.sequence(), ListOrder(w.entries(), ListSort{}));
 }
 }
 
@@ -96,7 +96,7 @@ TEST(Export, SequenceOrderSkipsAndCancels)
     const ColTable table = test::tableOf({"Title"});
 
     // Sorted by the title column as the list shows it, descending, without regard to case.
-    BuildListSequence(w.entries(), w.sequence(), ListOrder{false, 127, true});
+    RebuildSequence(w.sequence(), ListOrder(w.entries(), ListSort{127, true}, false));
     QByteArray out;
     test::RecordingLog log;
     ExportResult r = ExportRecords(w.entries(), w.sequence(), table, {}, out, ExchangeHooks{&log});
@@ -107,7 +107,7 @@ TEST(Export, SequenceOrderSkipsAndCancels)
     // Only the selected ones while filtered; a key naming no recording is skipped uncounted.
     w.entries().Entries().at(1)->Selected = true;
     w.entries().Entries().at(3)->Selected = true;
-    BuildListSequence(w.entries(), w.sequence(), ListOrder{true, 127, false});
+    RebuildSequence(w.sequence(), ListOrder(w.entries(), ListSort{127, false}, true));
     w.sequence().Add(QStringLiteral("999"));
     out.clear();
     r = ExportRecords(w.entries(), w.sequence(), table, {}, out);

@@ -2,7 +2,7 @@
 #include "ExchangeTestSupport.h"
 #include "exchange/DelimitedExport.h"
 #include "exchange/DelimitedImport.h"
-#include "exchange/ExchangeListOrder.h"
+#include "model/ListOrder.h"
 #include "support/TestWorld.h"
 
 #include <QRandomGenerator>
@@ -98,7 +98,7 @@ void roundTrip(const ColTable& table, bool times)
 {
     test::TestWorld from, to;
     fillCollection(from.entries(), 400);
-    BuildListSequence(from.entries(), from.sequence(), ListOrder{});
+    RebuildSequence(from.sequence(), ListOrder(from.entries(), ListSort{}));
     QByteArray file;
     const ExportResult written = ExportRecords(from.entries(), from.sequence(), table, {}, file);
     ASSERT_EQ(written.recordsWritten(), 400);
@@ -141,7 +141,7 @@ TEST(RoundTrip, OtherDelimiters)
 {
     test::TestWorld from, to;
     fillCollection(from.entries(), 50);
-    BuildListSequence(from.entries(), from.sequence(), ListOrder{});
+    RebuildSequence(from.sequence(), ListOrder(from.entries(), ListSort{}));
     const ColTable table = test::tableOf({"Title", "Artist", "Track Titles/Times", "Description"});
     const Delimiters d{u'\t', u'\'', u'|'};
     QByteArray file;
