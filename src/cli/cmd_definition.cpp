@@ -1,0 +1,74 @@
+#include "cli/CliCommand.h"
+#include "exchange/DefinitionFile.h"
+
+#include <QFileInfo>
+
+namespace vinaxo::cli {
+namespace {
+using namespace vinaxo::exchange;
+
+int show(Context& ctx, const QString& path)
+{
+    ColTable table;
+    DefinitionHeader header;
+    if (!ReadDefinitionFile(path, table, header, ctx.messages))
+        return 1;
+    const QStringList names = table.Names();
+    for (int i = 0; i < names.size(); ++i)
+        ctx.out << (i + 1) << '\t' << table.Items()[std::size_t(i)].Number << '\t' << names[i] << '\n';
+    return 0;
+}
+
+int create(Context& ctx, const QString& chosen, const QStringList& names)
+{
+    ColTable table;
+    QStringList added;
+    for (const QString& name : names) {
+        if (FindColID(name) == 0) {
+            ctx.err << "vinaxo-cli: '" << name << "' is no field; the fields are: "
+                    << CatalogueNames().join(QStringLiteral(", ")) << Qt::endl;
+            return 2;
+        }
+        const QString trimmed = CatalogueName(FindColID(name));
+        if (added.contains(trimmed)) {
+            ctx.messages.show(QStringLiteral("Field is already selected.  Duplicate fields within the import "
+                                             "file are not allowed."),
+                              QStringLiteral("Field already selected"), MsgIcon::Critical);
+            return 1;
+        }
+        added << trimmed;
+        table.AddToColTable(trimmed, QStringLiteral("0"));
+    }
+    const QString path = DefinitionSavePath(chosen);
+    if (QFileInfo::exists(path)
+        && ctx.messages.show(QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
+                             QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
+                             MsgDefault::Second)
+               != MsgAnswer::Yes)
+        return 1;
+    if (!WriteDefinitionFile(path, table, {}, ctx.messages))
+        return 1;
+    ctx.out << path << Qt::endl;
+    return 0;
+}
+
+const Registration reg{Command{
+    QStringLiteral("definition"), QStringLiteral("shows or creates an import/export definition file (.IDF)"),
+    QStringLiteral(
+        "vinaxo-cli definition show FILE.IDF\n"
+        "  Lists the fields of a definition, one a line: position, field number, name.\n"
+        "vinaxo-cli definition create OUT.IDF NAME... [--yes|--no]\n"
+        "  Writes a definition with the named fields in order (\"Title\" \"Artist\" ...). A name\n"
+        "  without \".IDF\" gets it; an existing file is replaced only with --yes.\n"
+        "  Printed path: the file written."),
+    [](Context& ctx) {
+        QStringList args = ctx.args;
+        if (args.size() == 2 && args[0] == u"show")
+            return show(ctx, args[1]);
+        if (args.size() >= 2 && args[0] == u"create")
+            return create(ctx, args[1], args.mid(2));
+        ctx.err << "Usage: vinaxo-cli definition show FILE.IDF | create OUT.IDF NAME..." << Qt::endl;
+        return 2;
+    }}};
+}
+} // namespace vinaxo::cli

@@ -1,0 +1,411 @@
+#include "exchange/DelimitedImport.h"
+#include "exchange/TextDecoding.h"
+#include "model/CEntries.h"
+#include "model/TimeText.h"
+#include "platform/CodePage1252.h"
+#include "platform/IBusyPointer.h"
+#include "platform/IFormats.h"
+#include "platform/NumericText.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+namespace vinaxo::exchange {
+
+namespace {
+constexpr char16_t CR = 13;
+constexpr char16_t LF = 10;
+
+// "m:ss" with one to three digits of minutes and seconds up to 59: the common valid time,
+// recognised without the general numeric test.
+bool isPlainTime(QStringView t)
+{
+    const qsizetype colon = t.indexOf(u':');
+    if (colon < 1 || colon > 3 || t.size() - colon - 1 < 1 || t.size() - colon - 1 > 2)
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (i != colon && (t[i] < u'0' || t[i] > u'9'))
+            return false;
+    }
+    return t.mid(colon + 1).toInt() <= 59;
+}
+
+// The platform's numeric test, with the point the export writes or the locale's.
+bool isNumber(QStringView t, const IFormats& formats)
+{
+    return ParseNumber(t).has_value() || formats.parseNumber(t.toString()).has_value();
+}
+
+// The track pieces of a value: split at every track delimiter; a piece after the last
+// delimiter counts only when it is not empty.
+template <class F>
+void forEachPiece(QStringView t, QChar delimiter, F&& f)
+{
+    t = t.trimmed();
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype at = t.indexOf(delimiter, start);
+        if (at < 0) {
+            if (start < t.size())
+                f(t.mid(start));
+            return;
+        }
+        f(t.mid(start, at - start));
+        start = at + 1;
+    }
+}
+}
+
+DelimitedImport::DelimitedImport(CEntries& entries, const ColTable& table, Delimiters delimiters,
+                                 ExchangeHooks hooks)
+    : m_entries(entries), m_table(table), m_delims(delimiters), m_hooks(std::move(hooks))
+{
+}
+
+CEntry& DelimitedImport::entry()
+{
+    if (!m_entry) {
+        m_entry = m_entries.AddNewEntry();
+        ++m_added;
+    }
+    return *m_entry;
+}
+
+void DelimitedImport::logLine(const QString& what, QStringView t)
+{
+    if (!m_hooks.log)
+        return;
+    QString line = QStringLiteral("Record ") + QString::number(m_record) + QStringLiteral(", ") + what;
+    line.append(t);
+    m_hooks.log->addLogLine(line);
+}
+
+bool DelimitedImport::storeField(QStringView t)
+{
+    if (m_timesExpected) {
+        m_timesExpected = false;
+        readTrackTimes(t);
+        return true;
+    }
+    if (m_position > m_table.Count()) {
+        logLine(QStringLiteral("Has extra field containing:  "), t);
+        return false;
+    }
+    storeCatalogueField(m_table.Item(m_position).Number, t);
+    return false;
+}
+
+void DelimitedImport::storeCatalogueField(int number, QStringView t)
+{
+    CEntry& e = entry();
+    const IFormats& formats = m_entries.formats();
+
+    // A whole number for a 16-bit field: the leading number of a numeric text, rounded.
+    // Nothing when the text is no number or the value does not fit (both are logged).
+    auto smallInt = [&](QStringView text) -> std::optional<qint16> {
+        if (!isNumber(text, formats))
+            return std::nullopt;
+        return ToInt16(LeadingNumber(text));
+    };
+    auto rating = [&](qint16& field, const QString& name) {
+        const auto v = smallInt(t);
+        if (!v)
+            logLine(name + QStringLiteral(" is in error:  "), t);
+        else if (*v < 0 || *v > 10)
+            logLine(name + QStringLiteral(" must be between 0 and 10:  "), t);
+        else
+            field = *v;
+    };
+
+    switch (number) {
+    case Cat::Title: e.CDTitle = t.toString(); break;
+    case Cat::Artist:
+        // A name new to this run goes to its list too (which keeps the trimmed form); the
+        // field keeps its blanks.
+        if (bool added; (e.CDArtist = m_artists.get(t, &added)), added)
+            m_entries.AddNewArtist(std::as_const(e.CDArtist));
+        break;
+    case Cat::Description: e.CDDesc = t.toString(); break;
+    case Cat::Category:
+        if (bool added; (e.CDCategory = m_categories.get(t, &added)), added)
+            m_entries.AddNewCategory(std::as_const(e.CDCategory));
+        break;
+    case Cat::Label:
+        if (bool added; (e.CDLabel = m_labels.get(t, &added)), added)
+            m_entries.AddNewLabel(std::as_const(e.CDLabel));
+        break;
+    case Cat::CatalogNumber: e.CDCatnbr = t.toString(); break;
+    case Cat::NbrDiscs:
+        if (const auto v = smallInt(t))
+            e.CDNbrDisks = *v;
+        else
+            logLine(QStringLiteral("Nbr Discs is in error:  "), t);
+        break;
+    case Cat::RelYear:
+        if (t.trimmed().isEmpty()) {
+            logLine(QStringLiteral("Rel Year is missing"));
+        } else if (t != u"0") {
+            const QStringView year = RightTrimmed(t);
+            const auto n = ParseNumber(year);
+            const auto v = n ? ToInt16(*n) : std::nullopt;
+            if (v)
+                e.CDRelYear = *v;
+            else
+                logLine(QStringLiteral("Rel Year is in error:  "), t);
+        }
+        break;
+    case Cat::Sound: rating(e.CDRateSound, QStringLiteral("Sound Rating")); break;
+    case Cat::Perform: rating(e.CDRatePerform, QStringLiteral("Performance")); break;
+    case Cat::Awards: e.CDAwards = m_texts.get(t); break;
+    case Cat::Composer: e.CDComposer = m_texts.get(t); break;
+    case Cat::Conductor: e.CDConductor = m_texts.get(t); break;
+    case Cat::PurchDate:
+        if (t.trimmed().isEmpty()) {
+            logLine(QStringLiteral("Purchase Date is missing"));
+        } else if (const auto d = purchaseDate(t)) {
+            e.CDPurchDate = OleDate::fromDate(*d);
+        } else {
+            logLine(QStringLiteral("Purchase Date is in error:  "), t);
+        }
+        break;
+    case Cat::PurchCost: {
+        std::optional<Currency> cost;
+        if (isNumber(t, formats)) {
+            // Exactly when the text is a plain decimal; else through its leading number.
+            cost = Currency::parse(t.trimmed(), u'.', QChar());
+            if (!cost) {
+                const double v = LeadingNumber(t) * double(Currency::Scale);
+                if (std::isfinite(v) && std::fabs(v) < 9.2e18)
+                    cost = Currency{std::llround(v)};
+            }
+        }
+        if (cost)
+            e.CDPurchCost = *cost;
+        else
+            logLine(QStringLiteral("Purchase Cost is in error:  "), t);
+        break;
+    }
+    case Cat::Location: e.CDLocation = m_texts.get(t); break;
+    case Cat::CollNbr: e.CDCollNbr = t.toString(); break;
+    case Cat::Misc1: e.CDMiscKey1 = m_texts.get(t); break;
+    case Cat::Misc2: e.CDMiscKey2 = m_texts.get(t); break;
+    case Cat::Misc3: e.CDMiscKey3 = m_texts.get(t); break;
+    case Cat::Tracks:
+        if (const auto v = smallInt(t))
+            e.CDNbrTracks = *v;
+        else
+            logLine(QStringLiteral("Nbr Tracks is in error:  "), t);
+        break;
+    case Cat::Time:
+        if (t.isEmpty())
+            e.CDTotalTime.clear();
+        else if (isPlainTime(t) || IsValidTime(t.toString()))
+            e.CDTotalTime = m_texts.get(t);
+        else
+            logLine(QStringLiteral("Total Time is in error:  "), t);
+        break;
+    case Cat::Medium:
+        if (bool added; (e.CDMedium = m_mediums.get(t.trimmed(), &added)), added)
+            m_entries.AddNewMedium(std::as_const(e.CDMedium));
+        break;
+    case Cat::TrackTitles: readTrackTitles(t); break;
+    case Cat::TrackTitlesTimes:
+        m_timesExpected = true;
+        readTrackTitles(t);
+        break;
+    default:
+        break; // a definition item without a catalogue row takes its field and stores nothing
+    }
+}
+
+std::optional<QDate> DelimitedImport::purchaseDate(QStringView t)
+{
+    auto it = m_dates.find(t);
+    if (it == m_dates.end())
+        it = m_dates.emplace(t.toString(), m_entries.formats().parseDate(t.toString())).first;
+    return it->second;
+}
+
+void DelimitedImport::readTrackTitles(QStringView t)
+{
+    CEntry& e = entry();
+    const IFormats& formats = m_entries.formats();
+    e.TrackEntries().reserve(e.TrackEntries().size() + t.count(m_delims.track) + 1);
+    forEachPiece(t, m_delims.track, [&](QStringView piece) {
+        // A leading track number of one to three digits with its point is dropped.
+        const qsizetype dot = piece.indexOf(u'.');
+        if (dot >= 1 && dot <= 3 && isNumber(piece.left(dot), formats))
+            piece = piece.mid(dot + 1);
+        e.AddNewTrackEntry()->CDTrackTitle = piece.trimmed().toString();
+    });
+}
+
+void DelimitedImport::readTrackTimes(QStringView t)
+{
+    CEntry& e = entry();
+    TrackList& tracks = e.TrackEntries();
+    qsizetype k = 0;
+    forEachPiece(t, m_delims.track, [&](QStringView piece) {
+        ++k;
+        // The track whose key is k: the recording was made by this record, so its tracks
+        // are the ones read here, keys 1, 2, 3 ... in order. Pieces without a matching track
+        // are ignored, without a message.
+        if (k > tracks.size())
+            return;
+        CTrackEntry& track = *tracks.at(k - 1);
+        piece = piece.trimmed();
+        if (isPlainTime(piece))
+            track.CDTrackTime = m_texts.get(piece);
+        else
+            track.setCDTrackTimeStr(piece.toString()); // reports an invalid time
+    });
+}
+
+void DelimitedImport::endRecord(QStringView t)
+{
+    if (m_hooks.log)
+        m_hooks.log->showCount(m_record);
+    entry();
+    storeField(t);
+    m_position = 1;
+    m_entry = nullptr;
+    m_timesExpected = false;
+    ++m_record;
+}
+
+namespace {
+// Windows-1252 byte to character, made once from the code page's own decoder.
+const std::array<char16_t, 256>& cp1252Table()
+{
+    static const std::array<char16_t, 256> table = [] {
+        char bytes[256];
+        for (int i = 0; i < 256; ++i)
+            bytes[i] = char(i);
+        const QString chars = cp1252::decode(bytes, 256);
+        std::array<char16_t, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[std::size_t(i)] = chars[i].unicode();
+        return t;
+    }();
+    return table;
+}
+
+// A delimiter as a byte of the code page; -1 (never matching) when the code page lacks it.
+int delimiterByte(QChar c)
+{
+    const QByteArray b = cp1252::encode(QStringView(&c, 1));
+    return b == "?" && c != u'?' ? -1 : int(static_cast<unsigned char>(b[0]));
+}
+}
+
+ImportResult DelimitedImport::readBytes(QByteArrayView bytes)
+{
+    if (DetectImportEncoding(bytes) != TextEncoding::Windows1252)
+        return read(DecodeImportText(bytes));
+    // Windows-1252 is read from the bytes themselves: no copy of the whole text.
+    const auto& table = cp1252Table();
+    return scan(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                delimiterByte(m_delims.field), delimiterByte(m_delims.string),
+                [&table](QString& buf, const unsigned char* from, qsizetype len) {
+                    const qsizetype at = buf.size();
+                    buf.resize(at + len);
+                    char16_t* dst = reinterpret_cast<char16_t*>(buf.data()) + at;
+                    for (qsizetype k = 0; k < len; ++k)
+                        dst[k] = table[from[k]];
+                });
+}
+
+ImportResult DelimitedImport::read(QStringView text)
+{
+    return scan(text.utf16(), text.size(), m_delims.field.unicode(), m_delims.string.unicode(),
+                [](QString& buf, const char16_t* from, qsizetype len) {
+                    buf.append(reinterpret_cast<const QChar*>(from), len);
+                });
+}
+
+template <class Unit, class AppendRun>
+ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, AppendRun appendRun)
+{
+    if (m_hooks.busy)
+        m_hooks.busy->ShowBusyPointer();
+    if (m_hooks.log)
+        m_hooks.log->showCount(m_record);
+
+    // Bytes are told apart by one table look-up each.
+    std::array<bool, 256> special{};
+    special[CR] = special[LF] = true;
+    for (int d : {fd, sd}) {
+        if (d >= 0 && d < 256)
+            special[std::size_t(d)] = true;
+    }
+    auto ordinary = [&](Unit c) {
+        if constexpr (sizeof(Unit) == 1)
+            return !special[c];
+        else
+            return c >= 256 ? int(c) != fd && int(c) != sd : !special[c];
+    };
+    QString buf;
+    buf.reserve(256);
+    bool quoted = false;
+    bool started = false; // something of the current record has been read
+    bool cancelled = false;
+    bool cancelAsked = false;
+    qsizetype i = 0;
+    while (i < n) {
+        if (cancelAsked) {
+            if (m_hooks.log)
+                m_hooks.log->addLogLine(QStringLiteral("IMPORT CANCELLED BY OPERATOR"));
+            cancelled = true;
+            break;
+        }
+        // Ordinary characters in one run.
+        qsizetype j = i;
+        while (j < n && ordinary(p[j]))
+            ++j;
+        if (j > i) {
+            appendRun(buf, p + i, j - i);
+            started = true;
+            i = j;
+            continue;
+        }
+        const Unit c = p[i];
+        if (c == CR || c == LF) {
+            // CR, CR LF and a lone LF each end one record, quoted or not.
+            ++i;
+            if (c == CR && i < n && p[i] == LF)
+                ++i;
+            endRecord(buf);
+            buf.resize(0);
+            quoted = false;
+            started = false;
+            if (m_hooks.progress && !m_hooks.progress->step(i, n))
+                cancelAsked = true;
+            continue;
+        }
+        started = true;
+        ++i;
+        if (int(c) == fd && !quoted) {
+            entry();
+            if (!storeField(buf))
+                ++m_position;
+            buf.resize(0);
+        } else if (int(c) == fd) {
+            buf.append(m_delims.field);
+        } else if (quoted && i < n && int(p[i]) == sd) {
+            buf.append(m_delims.string); // a doubled string delimiter inside quotes is one character
+            ++i;
+        } else {
+            quoted = !quoted;
+        }
+    }
+    // A last record without a line end is a record too.
+    if (!cancelled && started)
+        endRecord(buf);
+
+    if (m_hooks.busy)
+        m_hooks.busy->ShowNormalPointer();
+    return ImportResult{m_record, m_added, cancelled};
+}
+
+} // namespace vinaxo::exchange
