@@ -9,45 +9,35 @@ using namespace vinaxo::test;
 
 namespace {
 
-TEST(TapeTime, SubtractTimes)
+QString halve(const QString& a, const QString&) { return DivideTime(a, 2); }
+
+TEST(TapeTime, Arithmetic)
 {
-    const char* cases[][3] = {
-        {"45:00", "3:30", "41:30"},  {"45:00", "0:00", "45:00"}, {"45:00", "", "45:00"},
-        {"45:00", "45:00", "0:00"},  {"3:00", "6:30", "-3:30"},  {"0:00", "0:45", "-0:45"},
-        {"41:30", "-3:30", "45:00"}, {"120:05", "0:06", "119:59"}, {"45 :00 ", "1:00", "44:00"},
-        {"", "3:30", "-3:30"},       {"-3:30", "1:00", "-4:30"}, {"-0:30", "-1:00", "0:30"},
+    using Op = QString (*)(const QString&, const QString&);
+    struct Case {
+        Op op;
+        const char *a, *b, *expected;
     };
-    for (auto& c : cases)
-        EXPECT_EQ(SubtractTimes(QString::fromLatin1(c[0]), QString::fromLatin1(c[1])), QString::fromLatin1(c[2]))
-            << c[0] << " - " << c[1];
-}
-
-TEST(TapeTime, AddSignedTimesUndoesAnOverrun)
-{
-    EXPECT_EQ(AddSignedTimes(QStringLiteral("-3:30"), QStringLiteral("3:30")), QStringLiteral("0:00"));
-    EXPECT_EQ(AddSignedTimes(QStringLiteral("-0:30"), QStringLiteral("1:00")), QStringLiteral("0:30"));
-    EXPECT_EQ(AddSignedTimes(QStringLiteral("41:30"), QStringLiteral("3:30")), QStringLiteral("45:00"));
-    EXPECT_EQ(AddSignedTimes(QStringLiteral("1:00"), QString()), QStringLiteral("1:00"));
-}
-
-TEST(TapeTime, DivideTime)
-{
-    const char* cases[][2] = {
-        {"90:00", "45:00"}, {"91:00", "45:30"}, {"60:45", "30:22"}, {"60:47", "30:24"},
-        {"61:59", "31:00"}, {"0:00", "0:00"},   {"", "0:00"},       {"5:00", "2:30"},
+    const Op sub = SubtractTimes, add = AddSignedTimes, rem = RemainingTime;
+    const Case cases[] = {
+        {sub, "45:00", "3:30", "41:30"},  {sub, "45:00", "0:00", "45:00"},  {sub, "45:00", "", "45:00"},
+        {sub, "45:00", "45:00", "0:00"},  {sub, "3:00", "6:30", "-3:30"},   {sub, "0:00", "0:45", "-0:45"},
+        {sub, "41:30", "-3:30", "45:00"}, {sub, "120:05", "0:06", "119:59"}, {sub, "45 :00 ", "1:00", "44:00"},
+        {sub, "", "3:30", "-3:30"},       {sub, "-3:30", "1:00", "-4:30"},  {sub, "-0:30", "-1:00", "0:30"},
+        // Adding a track back undoes an overrun.
+        {add, "-3:30", "3:30", "0:00"},   {add, "-0:30", "1:00", "0:30"},   {add, "41:30", "3:30", "45:00"},
+        {add, "1:00", "", "1:00"},
+        {halve, "90:00", "", "45:00"},    {halve, "91:00", "", "45:30"},    {halve, "60:45", "", "30:22"},
+        {halve, "60:47", "", "30:24"},    {halve, "61:59", "", "31:00"},    {halve, "0:00", "", "0:00"},
+        {halve, "", "", "0:00"},          {halve, "5:00", "", "2:30"},
+        // Half the tape less the side's total: negative on an overrun.
+        {rem, "90:00", "0:00", "45:00"},  {rem, "90:00", "3:30", "41:30"},  {rem, "60:00", "33:30", "-3:30"},
+        {rem, "", "3:30", "0:00"},
     };
-    for (auto& c : cases)
-        EXPECT_EQ(DivideTime(QString::fromLatin1(c[0]), 2), QString::fromLatin1(c[1])) << c[0];
-    EXPECT_EQ(DivideTime(QStringLiteral("7:00"), 3), QStringLiteral("2:20"));
-    EXPECT_EQ(DivideTime(QStringLiteral("7:00"), 0), QStringLiteral("0:00"));
-}
-
-TEST(TapeTime, RemainingTimeShowsAnOverrun)
-{
-    EXPECT_EQ(RemainingTime(QStringLiteral("90:00"), QStringLiteral("0:00")), QStringLiteral("45:00"));
-    EXPECT_EQ(RemainingTime(QStringLiteral("90:00"), QStringLiteral("3:30")), QStringLiteral("41:30"));
-    EXPECT_EQ(RemainingTime(QStringLiteral("60:00"), QStringLiteral("33:30")), QStringLiteral("-3:30"));
-    EXPECT_EQ(RemainingTime(QString(), QStringLiteral("3:30")), QStringLiteral("0:00"));
+    for (const Case& c : cases)
+        EXPECT_EQ(c.op(c.a, c.b), c.expected) << c.a << " " << c.b;
+    EXPECT_EQ(DivideTime("7:00", 3), "2:20");
+    EXPECT_EQ(DivideTime("7:00", 0), "0:00");
 }
 
 TEST(TapeRows, AvailableAndSideRows)
@@ -56,15 +46,14 @@ TEST(TapeRows, AvailableAndSideRows)
     CEntry* e = w.entries().AddNewEntry();
     e->CDNbrTracks = 3;
     CTrackEntry* t = e->AddNewTrackEntry();
-    t->CDTrackTitle = QStringLiteral("So What");
-    t->CDTrackTime = QStringLiteral("9:22");
-    e->AddNewTrackEntry()->CDTrackTitle = QStringLiteral("No. 2; live");
+    t->CDTrackTitle = "So What";
+    t->CDTrackTime = "9:22";
+    e->AddNewTrackEntry()->CDTrackTitle = "No. 2; live";
     const QStringList rows = AvailableTrackRows(*e);
     EXPECT_EQ(rows, (QStringList{"1.So What; 9:22", "2.No. 2; live; ", "; "}));
-
-    EXPECT_EQ(SideRowText(rows[0]), QStringLiteral("So What; 9:22"));
-    EXPECT_EQ(SideRowText(rows[1]), QStringLiteral("No. 2; live;")); // after the first "." only
-    EXPECT_EQ(SideRowText(rows[2]), QStringLiteral(";"));              // an empty slot
+    // After the first "." only; the last is an empty slot.
+    EXPECT_EQ(QStringList({SideRowText(rows[0]), SideRowText(rows[1]), SideRowText(rows[2])}),
+              (QStringList{"So What; 9:22", "No. 2; live;", ";"}));
 
     // More tracks than CDNbrTracks: every track is listed.
     e->CDNbrTracks = 1;
@@ -73,25 +62,20 @@ TEST(TapeRows, AvailableAndSideRows)
 
 TEST(TapeRows, CollectingSplitsAtTheFirstSemicolon)
 {
-    const auto side = CollectSide({QStringLiteral("So What; 9:22  "), QStringLiteral(";"),
-                                   QStringLiteral("A;B; 3:00"), QStringLiteral("No time ")});
-    ASSERT_EQ(side.size(), 4u);
-    EXPECT_EQ(side[0].title, QStringLiteral("So What"));
-    EXPECT_EQ(side[0].time, QStringLiteral("9:22"));
-    EXPECT_TRUE(side[1].title.isEmpty() && side[1].time.isEmpty());
-    EXPECT_EQ(side[2].title, QStringLiteral("A"));
-    EXPECT_EQ(side[2].time, QStringLiteral("B; 3:00"));
-    EXPECT_EQ(side[3].title, QStringLiteral("No time"));
-    EXPECT_TRUE(side[3].time.isEmpty());
-    EXPECT_EQ(SideTotal({side[0], side[1], side[3]}), QStringLiteral("9:22")); // no time adds nothing
+    const auto side = CollectSide({"So What; 9:22  ", ";", "A;B; 3:00", "No time "});
+    QStringList got;
+    for (const SideRow& r : side)
+        got << r.title + u'|' + r.time;
+    EXPECT_EQ(got, (QStringList{"So What|9:22", "|", "A|B; 3:00", "No time|"}));
+    EXPECT_EQ(SideTotal({side[0], side[1], side[3]}), "9:22"); // no time adds nothing
 }
 
 TEST(TapeRows, ClipboardTextHasOneLinePerRowSideOneFirst)
 {
     SideTables t;
-    t.side2 = {SideRow{QStringLiteral("Two"), QStringLiteral("4:00")}};
-    t.side1 = {SideRow{QStringLiteral("One"), QStringLiteral("3:30")}};
-    EXPECT_EQ(ClipboardText(t), QStringLiteral("Side 1\tOne\t3:30\r\nSide 2\tTwo\t4:00\r\n"));
+    t.side2 = {SideRow{"Two", "4:00"}};
+    t.side1 = {SideRow{"One", "3:30"}};
+    EXPECT_EQ(ClipboardText(t), "Side 1\tOne\t3:30\r\nSide 2\tTwo\t4:00\r\n");
     EXPECT_EQ(ClipboardText(SideTables{}), QString());
 }
 

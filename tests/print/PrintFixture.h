@@ -21,9 +21,11 @@ struct PrintFixture {
         printer->setPrinterWidth(CPrinter::UsableWidth(surface, 1)); // 11832
     }
 
-    // A view of (key, width) columns, made current.
-    CView* view(std::initializer_list<std::pair<int, int>> columns)
+    // A view of (key, width) columns, made current, and recordings with these titles.
+    CView* view(std::initializer_list<std::pair<int, int>> columns, const QStringList& titles = {})
     {
+        for (const QString& t : titles)
+            add(t);
         w.entries().AddNewView(QStringLiteral("Report"));
         w.entries().LocateViewByName(QStringLiteral("Report"));
         CView* v = w.entries().CurrView();
@@ -41,6 +43,22 @@ struct PrintFixture {
 
     // The key sequence in collection order, as the unsorted main list would give it.
     void sequenceAll() { RebuildSequence(w.sequence(), ListOrder(w.entries(), {})); }
+
+    // The view report over every recording in collection order.
+    bool printAll()
+    {
+        sequenceAll();
+        return printer->PrintCustomList();
+    }
+
+    // Rows "Row 1" .. "Row n".
+    static QStringList rows(int n)
+    {
+        QStringList v;
+        for (int i = 1; i <= n; ++i)
+            v << QStringLiteral("Row %1").arg(i);
+        return v;
+    }
 };
 
 } // namespace vinaxo::test

@@ -3,8 +3,9 @@
 // measures text exactly (10 twips wide per character per point, 24 twips high per point).
 #include "print/PrinterSurface.h"
 
-#include <QString>
 #include <QStringList>
+#include <stdexcept>
+#include <tuple>
 #include <vector>
 
 namespace vinaxo::test {
@@ -20,10 +21,8 @@ struct Printed {
 class RecordingSurface final : public PrinterSurface {
 public:
     // US Letter, portrait: 12240 x 15840 twips.
-    RecordingSurface(double width = 12240, double height = 15840) : m_w(width), m_h(height) {}
-
-    double pageWidth() const override { return m_orientation == Landscape ? m_h : m_w; }
-    double pageHeight() const override { return m_orientation == Landscape ? m_w : m_h; }
+    double pageWidth() const override { return m_orientation == Landscape ? 15840 : 12240; }
+    double pageHeight() const override { return m_orientation == Landscape ? 12240 : 15840; }
     int orientation() const override { return m_orientation; }
     void setOrientation(int o) override { m_orientation = o; }
 
@@ -31,27 +30,63 @@ public:
     void failOnPage(int page) { m_failOnPage = page; }
 
     const std::vector<Printed>& log() const { return m_log; }
-    std::vector<Printed> texts() const;
-    std::vector<Printed> lines() const;
+    std::vector<Printed> all(Printed::Kind kind) const
+    {
+        std::vector<Printed> v;
+        for (const Printed& p : m_log)
+            if (p.kind == kind)
+                v.push_back(p);
+        return v;
+    }
+    int count(Printed::Kind kind) const { return int(all(kind).size()); }
     // The texts of one page, in order.
-    QStringList pageTexts(int page) const;
+    QStringList pageTexts(int page) const
+    {
+        QStringList v;
+        for (const Printed& p : all(Printed::Text))
+            if (p.page == page)
+                v << p.text;
+        return v;
+    }
     // The first text equal to s (null when none).
-    const Printed* find(const QString& s) const;
-    int count(Printed::Kind kind) const;
+    const Printed* find(const QString& s) const
+    {
+        for (const Printed& p : m_log)
+            if (p.kind == Printed::Text && p.text == s)
+                return &p;
+        return nullptr;
+    }
+    // Where the first text equal to s was printed: (page, x, y); throws when it was not.
+    std::tuple<int, double, double> at(const QString& s) const
+    {
+        const Printed* p = find(s);
+        if (!p)
+            throw std::runtime_error("not printed: " + s.toStdString());
+        return {p->page, p->x, p->y};
+    }
 
 protected:
     double measureWidth(const QString& text) override { return double(text.size()) * font().size * 10; }
     double measureHeight(const QString&) override { return font().size * 24; }
-    void paintText(double x, double y, const QString& text) override;
-    void paintLine(double x1, double y1, double x2, double y2) override;
-    void startNewPage() override;
-    void finishDocument() override;
-    void abandonDocument() override;
+    void paintText(double x, double y, const QString& text) override { add({Printed::Text, 0, x, y, 0, 0, text}); }
+    void paintLine(double x1, double y1, double x2, double y2) override { add({Printed::Line, 0, x1, y1, x2, y2}); }
+    void startNewPage() override
+    {
+        if (m_failOnPage == page() + 1)
+            throw PrinterError{PrinterError::Failed, QStringLiteral("out of paper")};
+        add({Printed::NewPage});
+    }
+    void finishDocument() override { add({Printed::EndDoc}); }
+    void abandonDocument() override { add({Printed::KillDoc}); }
 
 private:
-    void add(Printed p);
+    void add(Printed p)
+    {
+        p.page = page();
+        p.font = font();
+        m_log.push_back(std::move(p));
+    }
 
-    double m_w, m_h;
     int m_orientation = Portrait;
     int m_failOnPage = 0;
     std::vector<Printed> m_log;

@@ -10,155 +10,108 @@ using namespace vinaxo::test;
 
 namespace {
 
-const Printed& textAt(const RecordingSurface& s, const QString& text)
-{
-    const Printed* p = s.find(text);
-    if (!p)
-        throw std::runtime_error("not printed: " + text.toStdString());
-    return *p;
-}
+using Where = std::tuple<int, double, double>; // page, x, y
 
 TEST(CPrinterLayout, SingleColumnIsCentredUnderThePageHeading)
 {
     PrintFixture f;
-    f.view({{Field::Title, 10}});
-    f.add(QStringLiteral("Blue Train"));
-    f.sequenceAll();
+    f.view({{Field::Title, 10}}, {"Blue Train"});
     f.printer->setPrintHeading(QStringLiteral("My Records  "));
-
-    ASSERT_TRUE(f.printer->PrintCustomList());
+    ASSERT_TRUE(f.printAll());
     // 11 characters of 100 twips; (11832 - 1100) / 2 on either side.
     EXPECT_EQ(f.printer->ColumnStart(1), 5366);
     EXPECT_EQ(f.printer->ColumnStart(2), 6466);
     EXPECT_EQ(f.printer->HeadingPosition(1), 5556); // "Title " centred over the column
 
-    const auto& date = textAt(f.surface, QStringLiteral("12/7/2026"));
-    EXPECT_EQ(date.x, 0);
-    EXPECT_EQ(date.y, 0);
-    EXPECT_EQ(date.font.name, QStringLiteral("Detail"));
-    const auto& page = textAt(f.surface, QStringLiteral("Page 1"));
-    EXPECT_EQ(page.x, 11832 - 19 * 100);
-    EXPECT_EQ(page.y, 0);
-    const auto& heading = textAt(f.surface, QStringLiteral("My Records"));
-    EXPECT_EQ(heading.x, (11832 - 1200) / 2);
-    EXPECT_EQ(heading.font.name, QStringLiteral("Head"));
-    const auto& colHeading = textAt(f.surface, QStringLiteral("Title"));
-    EXPECT_EQ(colHeading.x, 5556);
-    EXPECT_EQ(colHeading.y, 288);
+    const RecordingSurface& s = f.surface;
+    EXPECT_EQ(s.at("12/7/2026"), Where(1, 0, 0));
+    EXPECT_EQ(s.at("Page 1"), Where(1, 11832 - 19 * 100, 0));
+    EXPECT_EQ(s.at("My Records"), Where(1, (11832 - 1200) / 2, 0));
+    EXPECT_EQ(s.at("Title"), Where(1, 5556, 288));
+    EXPECT_EQ(s.at("Blue Train"), Where(1, 5366, 864)); // after the empty line
+    EXPECT_EQ(s.find("12/7/2026")->font.name, "Detail");
+    EXPECT_EQ(s.find("My Records")->font.name, "Head");
+    EXPECT_EQ(s.find("Blue Train")->font.name, "Detail");
 
-    ASSERT_EQ(f.surface.lines().size(), 1u);
-    const Printed rule = f.surface.lines()[0];
-    EXPECT_EQ(rule.x, 5366);
-    EXPECT_EQ(rule.x2, 6466 - 90);
-    EXPECT_EQ(rule.y, 576);
-    EXPECT_EQ(rule.y2, 576);
-
-    const auto& row = textAt(f.surface, QStringLiteral("Blue Train"));
-    EXPECT_EQ(row.x, 5366);
-    EXPECT_EQ(row.y, 864); // after the empty line
-    EXPECT_EQ(row.font.name, QStringLiteral("Detail"));
-    EXPECT_EQ(f.surface.log().back().kind, Printed::EndDoc);
+    const auto rules = s.all(Printed::Line);
+    ASSERT_EQ(rules.size(), 1u);
+    EXPECT_EQ(std::tuple(rules[0].x, rules[0].y, rules[0].x2, rules[0].y2), std::tuple(5366, 576, 6466 - 90, 576));
+    EXPECT_EQ(s.log().back().kind, Printed::EndDoc);
 }
 
 TEST(CPrinterLayout, ColumnIsWidenedToItsHeadingAndTheNextStartsAfterIt)
 {
     PrintFixture f;
     f.view({{Field::NbrTracks, 3}, {Field::Title, 10}});
-    f.sequenceAll();
-    ASSERT_TRUE(f.printer->PrintCustomList());
+    ASSERT_TRUE(f.printAll());
     // "Nbr Tracks " is 11 heading characters (1320) against 4 detail characters (400).
     const qint32 s = f.printer->ColumnStart(1);
+    EXPECT_EQ(s, (11832 - 2420) / 2);
     EXPECT_EQ(f.printer->ColumnStart(2) - s, 1320);
     EXPECT_EQ(f.printer->HeadingPosition(1), s);
     EXPECT_EQ(f.printer->ColumnStart(3) - f.printer->ColumnStart(2), 1100);
-    EXPECT_EQ(s, (11832 - 2420) / 2);
 }
 
 TEST(CPrinterLayout, TooWideLayoutPrintsNothingAndSaysSo)
 {
     PrintFixture f;
-    f.view({{Field::Title, 40}, {Field::Artist, 200}});
-    f.add(QStringLiteral("x"));
-    f.sequenceAll();
-    EXPECT_FALSE(f.printer->PrintCustomList());
+    f.view({{Field::Title, 40}, {Field::Artist, 200}}, {"x"});
+    EXPECT_FALSE(f.printAll());
     EXPECT_TRUE(f.surface.log().empty());
     ASSERT_EQ(f.w.messages.count(), 1u);
-    EXPECT_EQ(f.w.messages.last().title, QStringLiteral("Report Layout Error"));
+    EXPECT_EQ(f.w.messages.last().title, "Report Layout Error");
     EXPECT_EQ(f.w.messages.last().text,
-              QStringLiteral("The maximum column width for your printer has been exceeded. Try the report "
-                             "with a smaller printer font size or adjust the column size of one or more fields."));
+              "The maximum column width for your printer has been exceeded. Try the report "
+              "with a smaller printer font size or adjust the column size of one or more fields.");
     EXPECT_EQ(f.w.messages.last().icon, MsgIcon::Exclamation);
 }
 
 TEST(CPrinterLayout, FullPageStartsANewPageWithItsHeadingAndNumber)
 {
     PrintFixture f;
-    f.view({{Field::Title, 20}});
-    for (int i = 1; i <= 52; ++i)
-        f.add(QStringLiteral("Row %1").arg(i));
-    f.sequenceAll();
-    ASSERT_TRUE(f.printer->PrintCustomList());
-
+    f.view({{Field::Title, 20}}, PrintFixture::rows(52));
+    ASSERT_TRUE(f.printAll());
     // Rows from 864 down in steps of 240; full at 15840 - 12 * 240 = 12960.
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("Row 51")).page, 1);
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("Row 51")).y, 864 + 50 * 240);
-    const auto& row52 = textAt(f.surface, QStringLiteral("Row 52"));
-    EXPECT_EQ(row52.page, 2);
-    EXPECT_EQ(row52.y, 864);
+    const double x = f.printer->ColumnStart(1);
+    EXPECT_EQ(f.surface.at("Row 51"), Where(1, x, 864 + 50 * 240));
+    EXPECT_EQ(f.surface.at("Row 52"), Where(2, x, 864));
     EXPECT_EQ(f.surface.count(Printed::NewPage), 1);
-    const QStringList page2 = f.surface.pageTexts(2);
-    EXPECT_EQ(page2, (QStringList{QStringLiteral("12/7/2026"), QStringLiteral("Page 2"),
-                                  QStringLiteral("CUSTOM REPORT"), QStringLiteral("Title"), QStringLiteral("Row 52")}))
-        << page2.join(u'|').toStdString();
+    EXPECT_EQ(f.surface.pageTexts(2), (QStringList{"12/7/2026", "Page 2", "CUSTOM REPORT", "Title", "Row 52"}));
 }
 
 TEST(CPrinterLayout, TrackTitlesTimesColumnPrintsLaterTracksOnLinesOfTheirOwn)
 {
     PrintFixture f;
-    f.view({{Field::Artist, 20}, {Field::TrackTitlesTimes, 30}});
-    CEntry* e = f.add(QStringLiteral("t"));
-    e->CDArtist = QStringLiteral("Miles");
-    const char* tracks[][2] = {{"One", "3:30"}, {"Two", "4:00"}, {"Three", ""}};
-    for (auto& t : tracks) {
+    f.view({{Field::Artist, 20}, {Field::TrackTitlesTimes, 30}}, {"t", "t2"});
+    CEntry* e = f.w.entries().Entries().at(0).get();
+    e->CDArtist = "Miles";
+    f.w.entries().Entries().at(1)->CDArtist = "Next";
+    for (auto [title, time] : {std::pair{"One", "3:30"}, {"Two", "4:00"}, {"Three", ""}}) {
         CTrackEntry* tr = e->AddNewTrackEntry();
-        tr->CDTrackTitle = QString::fromLatin1(t[0]);
-        tr->CDTrackTime = QString::fromLatin1(t[1]);
+        tr->CDTrackTitle = title;
+        tr->CDTrackTime = time;
     }
-    f.add(QStringLiteral("t2"))->CDArtist = QStringLiteral("Next");
-    f.sequenceAll();
-    ASSERT_TRUE(f.printer->PrintCustomList());
-
-    const qint32 col2 = f.printer->ColumnStart(2);
-    const auto& artist = textAt(f.surface, QStringLiteral("Miles"));
-    const auto& one = textAt(f.surface, QStringLiteral("One, 3:30"));
-    EXPECT_EQ(one.x, col2);
-    EXPECT_EQ(one.y, artist.y);
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("Two, 4:00")).y, artist.y + 240);
-    const auto& three = textAt(f.surface, QStringLiteral("Three,")); // right-trimmed
-    EXPECT_EQ(three.x, col2);
-    EXPECT_EQ(three.y, artist.y + 480);
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("Next")).y, artist.y + 720);
+    ASSERT_TRUE(f.printAll());
+    const double col2 = f.printer->ColumnStart(2), y = get<2>(f.surface.at("Miles"));
+    EXPECT_EQ(f.surface.at("One, 3:30"), Where(1, col2, y));
+    EXPECT_EQ(f.surface.at("Two, 4:00"), Where(1, col2, y + 240));
+    EXPECT_EQ(f.surface.at("Three,"), Where(1, col2, y + 480)); // right-trimmed
+    EXPECT_EQ(get<2>(f.surface.at("Next")), y + 720);
 }
 
 TEST(CPrinterLayout, TrackLinesThatReachTheFootContinueOnANewPageInTheDetailFont)
 {
     PrintFixture f;
-    f.view({{Field::Title, 20}, {Field::TrackTitle, 20}});
-    for (int i = 1; i <= 50; ++i)
-        f.add(QStringLiteral("Row %1").arg(i));
-    CEntry* e = f.add(QStringLiteral("Last"));
+    f.view({{Field::Title, 20}, {Field::TrackTitle, 20}}, PrintFixture::rows(50));
+    CEntry* e = f.add("Last");
     for (const char* t : {"First", "Second", "Third"})
-        e->AddNewTrackEntry()->CDTrackTitle = QString::fromLatin1(t);
-    f.sequenceAll();
-    ASSERT_TRUE(f.printer->PrintCustomList());
-
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("First")).page, 1);
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("First")).y, 864 + 50 * 240);
-    const auto& second = textAt(f.surface, QStringLiteral("Second"));
-    EXPECT_EQ(second.page, 2);
-    EXPECT_EQ(second.y, 864);
-    EXPECT_EQ(second.font.name, QStringLiteral("Detail"));
-    EXPECT_EQ(textAt(f.surface, QStringLiteral("Third")).y, 864 + 240);
+        e->AddNewTrackEntry()->CDTrackTitle = t;
+    ASSERT_TRUE(f.printAll());
+    const double col2 = f.printer->ColumnStart(2);
+    EXPECT_EQ(f.surface.at("First"), Where(1, col2, 864 + 50 * 240));
+    EXPECT_EQ(f.surface.at("Second"), Where(2, col2, 864));
+    EXPECT_EQ(f.surface.at("Third"), Where(2, col2, 864 + 240));
+    EXPECT_EQ(f.surface.find("Second")->font.name, "Detail");
     EXPECT_EQ(f.surface.pageTexts(2).mid(0, 2), (QStringList{"12/7/2026", "Page 2"}));
 }
 
@@ -172,37 +125,31 @@ TEST(CPrinterLayout, CellTexts)
         QString expected; // empty: nothing printed in the row
     };
     const std::vector<Case> cases = {
-        {Field::RelYear, 5, [](CEntry& e) { e.CDRelYear = 0; }, QString()},
-        {Field::RelYear, 5, [](CEntry& e) { e.CDRelYear = 1959; }, QStringLiteral("1959")},
-        {Field::Medium, 10, [](CEntry& e) { e.CDMedium = QStringLiteral("C"); }, QStringLiteral("Comp Disc")},
-        {Field::Medium, 10, [](CEntry& e) { e.CDMedium = QStringLiteral("Vinyl"); }, QStringLiteral("Vinyl")},
-        {Field::Title, 5, [](CEntry& e) { e.CDTitle = QStringLiteral("Kind of Blue"); }, QStringLiteral("Kind")},
-        {Field::Title, 40, [](CEntry& e) { e.CDTitle = QStringLiteral("Spaces   "); }, QStringLiteral("Spaces")},
-        {Field::PurchCost, 10, [](CEntry& e) { e.setCDPurchCostStr(QStringLiteral("12.5")); },
-         QStringLiteral("$12.50")},
-        {Field::PurchDate, 10, [](CEntry& e) { e.setCDPurchDateStr(QStringLiteral("3/4/2001")); },
-         QStringLiteral("3/4/2001")},
-        {Field::NbrDisks, 5, [](CEntry& e) { e.CDNbrDisks = 2; }, QStringLiteral("2")},
-        {Field::TrackTitle, 20, [](CEntry&) {}, QString()}, // no tracks: an empty cell
+        {Field::RelYear, 5, [](CEntry& e) { e.CDRelYear = 0; }, ""},
+        {Field::RelYear, 5, [](CEntry& e) { e.CDRelYear = 1959; }, "1959"},
+        {Field::Medium, 10, [](CEntry& e) { e.CDMedium = "C"; }, "Comp Disc"},
+        {Field::Medium, 10, [](CEntry& e) { e.CDMedium = "Vinyl"; }, "Vinyl"},
+        {Field::Title, 5, [](CEntry& e) { e.CDTitle = "Kind of Blue"; }, "Kind"},
+        {Field::Title, 40, [](CEntry& e) { e.CDTitle = "Spaces   "; }, "Spaces"},
+        {Field::PurchCost, 10, [](CEntry& e) { e.setCDPurchCostStr("12.5"); }, "$12.50"},
+        {Field::PurchDate, 10, [](CEntry& e) { e.setCDPurchDateStr("3/4/2001"); }, "3/4/2001"},
+        {Field::NbrDisks, 5, [](CEntry& e) { e.CDNbrDisks = 2; }, "2"},
+        {Field::TrackTitle, 20, [](CEntry&) {}, ""}, // no tracks: an empty cell
     };
     for (const Case& c : cases) {
         PrintFixture f;
         f.view({{c.key, c.width}});
-        c.set(*f.add(QStringLiteral("x")));
-        f.sequenceAll();
-        ASSERT_TRUE(f.printer->PrintCustomList());
-        QStringList rows = f.surface.pageTexts(1).mid(4); // after date, page, heading, column heading
-        EXPECT_EQ(rows, c.expected.isEmpty() ? QStringList() : QStringList{c.expected})
-            << "key " << c.key << ": " << rows.join(u'|').toStdString();
+        c.set(*f.add("x"));
+        ASSERT_TRUE(f.printAll());
+        const QStringList rows = f.surface.pageTexts(1).mid(4); // after date, page, heading, column heading
+        EXPECT_EQ(rows, c.expected.isEmpty() ? QStringList() : QStringList{c.expected}) << "key " << c.key;
     }
 }
 
 TEST(CPrinterLayout, RowsFollowTheKeySequence)
 {
     PrintFixture f;
-    f.view({{Field::Title, 20}});
-    for (const char* t : {"b", "C", "a"})
-        f.add(QString::fromLatin1(t));
+    f.view({{Field::Title, 20}}, {"b", "C", "a"});
     RebuildSequence(f.w.sequence(), ListOrder(f.w.entries(), ListSort{Field::Title, true}));
     ASSERT_TRUE(f.printer->PrintCustomList());
     EXPECT_EQ(f.surface.pageTexts(1).mid(4), (QStringList{"C", "b", "a"}));
@@ -211,19 +158,15 @@ TEST(CPrinterLayout, RowsFollowTheKeySequence)
 TEST(CPrinterErrors, PrinterErrorAbandonsTheDocumentWithItsMessage)
 {
     PrintFixture f;
-    f.view({{Field::Title, 20}});
-    for (int i = 0; i < 60; ++i)
-        f.add(QStringLiteral("r"));
-    f.sequenceAll();
+    f.view({{Field::Title, 20}}, PrintFixture::rows(60));
     f.surface.failOnPage(2);
-    EXPECT_FALSE(f.printer->PrintCustomList());
+    EXPECT_FALSE(f.printAll());
     EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
     EXPECT_EQ(f.surface.count(Printed::EndDoc), 0);
     ASSERT_EQ(f.w.messages.count(), 1u);
-    EXPECT_EQ(f.w.messages.last().title, QStringLiteral("Printer Error"));
-    EXPECT_EQ(f.w.messages.last().text,
-              QStringLiteral("A printer error has occurred or you selected cancel for this print job.  "
-                             "Reset your printer and start printing again."));
+    EXPECT_EQ(f.w.messages.last().title, "Printer Error");
+    EXPECT_EQ(f.w.messages.last().text, "A printer error has occurred or you selected cancel for this print job.  "
+                                        "Reset your printer and start printing again.");
 }
 
 TEST(CPrinterErrors, CancellingPrintsNothingAndSaysNothing)
@@ -232,11 +175,9 @@ TEST(CPrinterErrors, CancellingPrintsNothingAndSaysNothing)
         bool step(qint64, qint64) override { return false; }
     } cancel;
     PrintFixture f;
-    f.view({{Field::Title, 20}});
-    f.add(QStringLiteral("r"));
-    f.sequenceAll();
+    f.view({{Field::Title, 20}}, {"r"});
     f.printer->setProgress(&cancel);
-    EXPECT_FALSE(f.printer->PrintCustomList());
+    EXPECT_FALSE(f.printAll());
     EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
     EXPECT_EQ(f.w.messages.count(), 0u);
 }
@@ -245,49 +186,44 @@ TEST(CPrinterCalc, EmptySideTwoStillPrintsItsRuleAndTotal)
 {
     PrintFixture f;
     SideTables t;
-    t.side1 = {SideRow{QStringLiteral("Song "), QStringLiteral("3:30")}};
-    t.total1 = QStringLiteral("3:30");
+    t.side1 = {SideRow{"Song ", "3:30"}};
+    t.total1 = "3:30";
     SetCalcReport(*f.printer, t);
-    f.printer->setPrintHeading(QStringLiteral("Tape Calculator Report"));
+    f.printer->setPrintHeading("Tape Calculator Report");
     ASSERT_TRUE(f.printer->PrintCalcList());
 
     // SIDE 600, TITLE 5100, TIME 700 wide; (11832 - 6400) / 2 = 2716 on either side.
-    EXPECT_EQ(f.printer->ColumnStart(1), 2716);
-    EXPECT_EQ(f.printer->ColumnStart(2), 3316);
-    EXPECT_EQ(f.printer->ColumnStart(3), 8416);
-    EXPECT_EQ(f.printer->ColumnStart(4), 9116);
+    const qint32 starts[] = {2716, 3316, 8416, 9116};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(f.printer->ColumnStart(i + 1), starts[i]);
 
-    const auto texts = f.surface.texts();
-    auto at = [&](std::size_t i) { return std::tuple(texts[i].text, texts[i].x, texts[i].y); };
-    ASSERT_EQ(texts.size(), 13u);
     using T = std::tuple<QString, double, double>;
-    // The calculator's page heading has no empty line at its end.
-    EXPECT_EQ(at(6), T("1", 2716, 576));
-    EXPECT_EQ(at(7), T("Song", 3316, 576));
-    EXPECT_EQ(at(8), T("3:30", 8416, 576));
-    EXPECT_EQ(at(9), T("Total Time: ", 8416 - 1200, 1056));
-    EXPECT_EQ(at(10), T("3:30", 8416, 1056));
-    EXPECT_EQ(at(11), T("Total Time: ", 8416 - 1200, 1776)); // side 2: no rows
-    EXPECT_EQ(at(12), T("0:00", 8416, 1776));
+    std::vector<T> rows;
+    for (const Printed& p : f.surface.all(Printed::Text))
+        rows.emplace_back(p.text, p.x, p.y);
+    ASSERT_EQ(rows.size(), 13u);
+    // The calculator's page heading has no empty line at its end; side 2 has no rows.
+    EXPECT_EQ(std::vector<T>(rows.begin() + 6, rows.end()),
+              (std::vector<T>{{"1", 2716, 576}, {"Song", 3316, 576}, {"3:30", 8416, 576},
+                              {"Total Time: ", 8416 - 1200, 1056}, {"3:30", 8416, 1056},
+                              {"Total Time: ", 8416 - 1200, 1776}, {"0:00", 8416, 1776}}));
 
-    const auto lines = f.surface.lines();
+    const auto lines = f.surface.all(Printed::Line);
     ASSERT_EQ(lines.size(), 5u); // three under the headings, one per side
     EXPECT_EQ(lines[3].y, 1056);
-    EXPECT_EQ(lines[4].y, 1776);
-    EXPECT_EQ(lines[4].x, 8416);
-    EXPECT_EQ(lines[4].x2, 9116 - 90);
+    EXPECT_EQ(std::tuple(lines[4].x, lines[4].y, lines[4].x2), std::tuple(8416, 1776, 9116 - 90));
 }
 
 TEST(CPrinterCalc, DefaultHeadingAndRowsBeyondTheDeclaredSize)
 {
     PrintFixture f;
-    f.printer->ResetCalcSideData(1, 0, QStringLiteral("1:00"), QStringLiteral("0:00"));
-    EXPECT_TRUE(f.printer->SetCalcSideData(1, QStringLiteral("a"), QStringLiteral("1:00")));
-    EXPECT_FALSE(f.printer->SetCalcSideData(1, QStringLiteral("b"), QStringLiteral("1:00")));
-    EXPECT_FALSE(f.printer->SetCalcSideData(2, QStringLiteral("c"), QStringLiteral("1:00")));
+    f.printer->ResetCalcSideData(1, 0, "1:00", "0:00");
+    EXPECT_TRUE(f.printer->SetCalcSideData(1, "a", "1:00"));
+    EXPECT_FALSE(f.printer->SetCalcSideData(1, "b", "1:00"));
+    EXPECT_FALSE(f.printer->SetCalcSideData(2, "c", "1:00"));
     ASSERT_TRUE(f.printer->PrintCalcList());
-    EXPECT_NE(f.surface.find(QStringLiteral("SELECTED TRACKS")), nullptr);
-    EXPECT_EQ(f.surface.find(QStringLiteral("b")), nullptr);
+    EXPECT_NE(f.surface.find("SELECTED TRACKS"), nullptr);
+    EXPECT_EQ(f.surface.find("b"), nullptr);
 }
 
 } // namespace
