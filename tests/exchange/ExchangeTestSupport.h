@@ -1,12 +1,15 @@
 #pragma once
 // Doubles for the import/export run: a log that keeps every line and count, a progress
-// hook that asks to stop after a number of steps, and table building by names.
+// hook that asks to stop after a number of steps; tables by names, a recording as text,
+// and the check that one message, and only it, was shown.
 #include "exchange/ColTable.h"
 #include "exchange/ExchangeRun.h"
+#include "model/CEntry.h"
 #include "platform/IBusyPointer.h"
+#include "support/ScriptedMessages.h"
 
 #include <QStringList>
-#include <initializer_list>
+#include <gtest/gtest.h>
 
 namespace vinaxo::test {
 
@@ -24,12 +27,33 @@ struct StopAfter final : IProgress {
     bool step(qint64, qint64) override { return ++steps < allowed; }
 };
 
-inline exchange::ColTable tableOf(std::initializer_list<const char*> names)
+inline exchange::ColTable tableOf(const QStringList& names)
 {
     exchange::ColTable t;
-    for (const char* n : names)
-        t.AddToColTable(QString::fromUtf8(n), QStringLiteral("0"));
+    for (const QString& n : names)
+        t.AddToColTable(n, QStringLiteral("0"));
     return t;
+}
+
+// "title|artist", then "|title=time,..." when the recording has tracks.
+inline QString describe(const CEntry& e)
+{
+    QString s = e.CDTitle + u'|' + e.CDArtist;
+    QStringList tracks;
+    for (const auto& item : e.TrackEntries())
+        tracks << item.value->CDTrackTitle + u'=' + item.value->CDTrackTime;
+    return tracks.isEmpty() ? s : s + u'|' + tracks.join(u',');
+}
+
+inline testing::AssertionResult onlyMessage(const ScriptedMessages& m, const QString& text, const QString& title,
+                                            MsgIcon icon)
+{
+    if (m.count() != 1)
+        return testing::AssertionFailure() << m.count() << " messages: " << m.texts().join(u'\n').toStdString();
+    if (m.last().text != text || m.last().title != title || m.last().icon != icon)
+        return testing::AssertionFailure() << "shown: " << m.last().title.toStdString() << ": "
+                                           << m.last().text.toStdString() << " icon " << int(m.last().icon);
+    return testing::AssertionSuccess();
 }
 
 } // namespace vinaxo::test

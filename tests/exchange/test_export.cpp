@@ -132,16 +132,14 @@ TEST(StartExport, WritesTheFileAndLogs)
         w.entries().AddNewEntry()->CDTitle = QString::number(i);
     sequenceInCollectionOrder(w);
     const QString path = w.dir.filePath("out-file-with-a-name-longer-than-the-old-sixty-character-limit.txt");
-    {
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("an older and longer file that is replaced, not appended to\r\n");
-    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("an older and longer file that is replaced, not appended to\r\n");
+    f.close();
     ExchangeRequest r{path};
     r.table = test::tableOf({"Title", "Nbr Discs"});
     test::RecordingLog log;
     ASSERT_TRUE(StartExport(r, *w.ws, ExchangeHooks{&log}));
-    QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "\"0\",1\r\n\"1\",1\r\n\"2\",1\r\n");
     EXPECT_EQ(log.lines, (QStringList{"---Now Starting Export to " + path + "---",
@@ -151,36 +149,33 @@ TEST(StartExport, WritesTheFileAndLogs)
 
 TEST(StartExport, RefusedBeforeStarting)
 {
-    struct Case {
-        std::function<void(ExchangeRequest&, test::TestWorld&)> setup;
+    using W = test::TestWorld;
+    const struct {
+        std::function<void(ExchangeRequest&, W&)> setup;
         QString text, title;
         MsgIcon icon;
-    };
-    const Case cases[] = {
-        {[](ExchangeRequest& r, test::TestWorld&) { r.fieldDelimiter = " "; },
+    } cases[] = {
+        {[](ExchangeRequest& r, W&) { r.fieldDelimiter = " "; },
          "Delimiter cannot be a space. Enter any other valid character.", "Space not allowed", MsgIcon::Critical},
-        {[](ExchangeRequest& r, test::TestWorld&) { r.path.clear(); },
+        {[](ExchangeRequest& r, W&) { r.path.clear(); },
          "No Export File has been selected. Select an export file before starting the export function.",
          "No File Selected", MsgIcon::Critical},
-        {[](ExchangeRequest&, test::TestWorld& w) { w.entries().ClearAllEntries(); },
+        {[](ExchangeRequest&, W& w) { w.entries().ClearAllEntries(); },
          "There are no records to export. You must have a file loaded, or records entered before you can do an export.",
          "No file to export", MsgIcon::Question},
-        {[](ExchangeRequest& r, test::TestWorld&) { r.table.Clear(); },
+        {[](ExchangeRequest& r, W&) { r.table.Clear(); },
          "No export fields have been selected. Select the fields that you wish to export in the proper order.",
          "No Fields Selected", MsgIcon::Critical},
     };
-    for (const Case& c : cases) {
-        test::TestWorld w;
+    for (const auto& c : cases) {
+        W w;
         w.entries().AddNewEntry();
         sequenceInCollectionOrder(w);
         ExchangeRequest r{w.dir.filePath("out.txt")};
         r.table = test::tableOf({"Title"});
         c.setup(r, w);
-        EXPECT_FALSE(StartExport(r, *w.ws)) << c.text.toStdString();
-        ASSERT_EQ(w.messages.count(), 1u);
-        EXPECT_EQ(w.messages.last().text, c.text);
-        EXPECT_EQ(w.messages.last().title, c.title);
-        EXPECT_EQ(w.messages.last().icon, c.icon);
+        EXPECT_FALSE(StartExport(r, *w.ws)) << c.title.toStdString();
+        EXPECT_TRUE(test::onlyMessage(w.messages, c.text, c.title, c.icon));
         EXPECT_FALSE(QFile::exists(r.path));
     }
 }
