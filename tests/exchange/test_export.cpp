@@ -1,8 +1,8 @@
 #include "ExchangeTestSupport.h"
 #include "exchange/DelimitedExport.h"
 #include "exchange/DelimitedImport.h"
-#include "model/ListOrder.h"
 #include "exchange/ExchangeStart.h"
+#include "model/ListOrder.h"
 #include "support/TestWorld.h"
 
 #include <QFile>

@@ -155,31 +155,31 @@ TEST(CPrinterLayout, RowsFollowTheKeySequence)
     EXPECT_EQ(f.surface.pageTexts(1).mid(4), (QStringList{"C", "b", "a"}));
 }
 
-TEST(CPrinterErrors, PrinterErrorAbandonsTheDocumentWithItsMessage)
-{
-    PrintFixture f;
-    f.view({{Field::Title, 20}}, PrintFixture::rows(60));
-    f.surface.failOnPage(2);
-    EXPECT_FALSE(f.printAll());
-    EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
-    EXPECT_EQ(f.surface.count(Printed::EndDoc), 0);
-    ASSERT_EQ(f.w.messages.count(), 1u);
-    EXPECT_EQ(f.w.messages.last().title, "Printer Error");
-    EXPECT_EQ(f.w.messages.last().text, "A printer error has occurred or you selected cancel for this print job.  "
-                                        "Reset your printer and start printing again.");
-}
-
-TEST(CPrinterErrors, CancellingPrintsNothingAndSaysNothing)
+// A printer error abandons the document with its message; cancelling abandons it quietly.
+TEST(CPrinterErrors, FailedOrCancelledPrintIsAbandoned)
 {
     struct Cancel final : IProgress {
         bool step(qint64, qint64) override { return false; }
     } cancel;
-    PrintFixture f;
-    f.view({{Field::Title, 20}}, {"r"});
-    f.printer->setProgress(&cancel);
-    EXPECT_FALSE(f.printAll());
-    EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
-    EXPECT_EQ(f.w.messages.count(), 0u);
+    for (const bool cancelled : {false, true}) {
+        PrintFixture f;
+        f.view({{Field::Title, 20}}, PrintFixture::rows(60));
+        if (cancelled)
+            f.printer->setProgress(&cancel);
+        else
+            f.surface.failOnPage(2);
+        EXPECT_FALSE(f.printAll());
+        EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
+        EXPECT_EQ(f.surface.count(Printed::EndDoc), 0);
+        if (cancelled) {
+            EXPECT_EQ(f.w.messages.count(), 0u);
+            continue;
+        }
+        ASSERT_EQ(f.w.messages.count(), 1u);
+        EXPECT_EQ(f.w.messages.last().title, "Printer Error");
+        EXPECT_EQ(f.w.messages.last().text, "A printer error has occurred or you selected cancel for this print job.  "
+                                            "Reset your printer and start printing again.");
+    }
 }
 
 TEST(CPrinterCalc, EmptySideTwoStillPrintsItsRuleAndTotal)
