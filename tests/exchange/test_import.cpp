@@ -44,6 +44,8 @@ struct ReadCase {
     const char* message = nullptr; // the title of the one message shown
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
 class Reading : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(Reading, RecordsAndLog)
@@ -144,6 +146,8 @@ struct FieldCase {
     QString logLine; // empty: nothing logged
     std::function<bool(const CEntry&)> stored;
 };
+
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
 
 class Fields : public testing::TestWithParam<FieldCase> {};
 

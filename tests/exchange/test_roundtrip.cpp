@@ -33,32 +33,26 @@ QString time(QRandomGenerator& rng)
     return rng.bounded(5) == 0 ? QString() : QStringLiteral("%1:%2").arg(rng.bounded(80)).arg(rng.bounded(60), 2, 10, QChar(u'0'));
 }
 
+// The free texts that are exchanged as they are.
+QString CEntry::* const Texts[] = {
+    &CEntry::CDTitle,    &CEntry::CDArtist,    &CEntry::CDDesc,     &CEntry::CDCategory, &CEntry::CDLabel,
+    &CEntry::CDCatnbr,   &CEntry::CDAwards,    &CEntry::CDComposer, &CEntry::CDConductor, &CEntry::CDLocation,
+    &CEntry::CDCollNbr,  &CEntry::CDMiscKey1,  &CEntry::CDMiscKey2, &CEntry::CDMiscKey3};
+
 void fillCollection(CEntries& c, int n)
 {
     QRandomGenerator rng(20261207);
     for (int i = 0; i < n; ++i) {
         CEntry* e = c.AddNewEntry();
-        e->CDTitle = text(rng);
-        e->CDArtist = text(rng);
-        e->CDDesc = text(rng);
-        e->CDCategory = text(rng);
-        e->CDLabel = text(rng);
-        e->CDCatnbr = text(rng);
+        for (auto m : Texts)
+            e->*m = text(rng);
         e->CDNbrDisks = qint16(rng.bounded(1, 6));
         e->CDRelYear = rng.bounded(3) == 0 ? 0 : qint16(rng.bounded(1900, 2030));
         e->CDRateSound = qint16(rng.bounded(11));
         e->CDRatePerform = qint16(rng.bounded(11));
-        e->CDAwards = text(rng);
-        e->CDComposer = text(rng);
-        e->CDConductor = text(rng);
         if (rng.bounded(4) != 0)
             e->CDPurchDate = OleDate::fromDate(QDate(1980, 1, 1).addDays(rng.bounded(16000)));
         e->CDPurchCost = Currency{qint64(rng.bounded(2000000000)) - 100000000};
-        e->CDLocation = text(rng);
-        e->CDCollNbr = text(rng);
-        e->CDMiscKey1 = text(rng);
-        e->CDMiscKey2 = text(rng);
-        e->CDMiscKey3 = text(rng);
         e->CDNbrTracks = qint16(rng.bounded(30));
         e->CDTotalTime = time(rng);
         e->CDMedium = text(rng).trimmed();
@@ -75,9 +69,9 @@ void fillCollection(CEntries& c, int n)
 // Every exchanged field as text; track times only when they are exchanged.
 QStringList exchanged(const CEntry& e, bool times)
 {
-    QStringList v = {e.CDTitle, e.CDArtist, e.CDDesc, e.CDCategory, e.CDLabel, e.CDCatnbr, e.CDAwards,
-                     e.CDComposer, e.CDConductor, e.CDLocation, e.CDCollNbr, e.CDMiscKey1, e.CDMiscKey2,
-                     e.CDMiscKey3, e.CDTotalTime, e.CDMedium};
+    QStringList v = {e.CDTotalTime, e.CDMedium};
+    for (auto m : Texts)
+        v << e.*m;
     for (int n : {e.CDNbrDisks, e.CDRelYear, e.CDRateSound, e.CDRatePerform, e.CDNbrTracks})
         v << QString::number(n);
     v << QString::number(e.CDPurchCost.units) << (e.CDPurchDate ? e.CDPurchDate->date().toString() : "none");
