@@ -1,7 +1,6 @@
 #include "ExchangeTestSupport.h"
 #include "exchange/DelimitedImport.h"
 #include "exchange/ExchangeStart.h"
-#include "exchange/TextDecoding.h"
 #include "support/TestWorld.h"
 
 #include <QFile>
@@ -132,11 +131,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"TimesExpectedResetAtRecordEnd", "T1,A1,\"One\"\r\nT2,A2\r\n", {"T1|A1|One=", "T2|A2"}, {},
                  WithTimes}),
     [](const auto& tp) { return std::string(tp.param.name); });
-
-TEST(Import, PlainAsciiIsTakenForWindows1252)
-{
-    EXPECT_EQ(DetectImportEncoding("plain ascii"), TextEncoding::Windows1252);
-}
 
 // Every value check of the reader: the stored value, or the exact log line.
 struct FieldCase {
