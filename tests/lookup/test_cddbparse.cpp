@@ -9,6 +9,10 @@ CddbEntry parse(const QStringList& lines)
 {
     return ParseEntry(QStringList{QStringLiteral("210 rock 1b023f03 CD database entry follows")} + lines);
 }
+QStringList fields(const CddbMatch& m)
+{
+    return {m.category, m.discId, m.title};
+}
 }
 
 TEST(ReplyLines, CodesAndMultiLineReplies)
@@ -125,18 +129,13 @@ TEST(MatchList, ParsedAndKeptOncePerDiscId)
         "blues 3d045f05",
     });
     ASSERT_EQ(m.size(), 3u);
-    EXPECT_EQ(m[0].category, "rock");
-    EXPECT_EQ(m[0].discId, "1b023f03");
-    EXPECT_EQ(m[0].title, "The Band / The Album");
-    EXPECT_EQ(m[1].category, "jazz");
-    EXPECT_EQ(m[2].discId, "3d045f05");
-    EXPECT_EQ(m[2].title, "");
+    EXPECT_EQ(fields(m[0]), (QStringList{"rock", "1b023f03", "The Band / The Album"}));
+    EXPECT_EQ(fields(m[1]), (QStringList{"jazz", "2c034f04", "Trio / Blue"}));
+    EXPECT_EQ(fields(m[2]), (QStringList{"blues", "3d045f05", ""}));
 
     const auto exact = ParseExactMatch(u"200 rock 1b023f03 The Band / The Album");
     ASSERT_TRUE(exact);
-    EXPECT_EQ(exact->category, "rock");
-    EXPECT_EQ(exact->discId, "1b023f03");
-    EXPECT_EQ(exact->title, "The Band / The Album");
+    EXPECT_EQ(fields(*exact), fields(m[0]));
     EXPECT_FALSE(ParseExactMatch(u"200"));
 }
 

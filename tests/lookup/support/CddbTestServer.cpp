@@ -163,10 +163,8 @@ QByteArray CddbTestServer::answer(Client* c, const QString& command, bool* close
     if (verb == QLatin1String("cddb") && words.value(1) == QLatin1String("read")) {
         const QString key = words.value(2) + u' ' + words.value(3);
         const QByteArray head = "210 " + key.toUtf8() + " CD database entry follows (until terminating `.')\r\n";
-        if (m_rawEntries.contains(key))
-            return head + m_rawEntries.value(key) + ".\r\n";
         if (m_entries.contains(key))
-            return head + lines(m_entries.value(key)) + ".\r\n";
+            return head + m_entries.value(key) + ".\r\n";
         return "401 " + key.toUtf8() + " No such CD entry in database.\r\n";
     }
     if (verb == QLatin1String("sites")) {
