@@ -82,7 +82,7 @@ struct InfoRig {
 class OverEither : public ::testing::TestWithParam<bool> {};
 }
 
-TEST(CDInfo, CreationTakesTheStoredSettings)
+TEST(CDInfo, CreationTakesTheStoredSettingsAndSiteList)
 {
     InfoRig r;
     EXPECT_EQ(r.statuses, kCreated);
@@ -94,12 +94,21 @@ TEST(CDInfo, CreationTakesTheStoredSettings)
     EXPECT_TRUE(r.info->GotSiteList());
     EXPECT_EQ(r.info->CDInfoSites(), QStringList{"shipped.example 8880 - Shipped list"});
     EXPECT_EQ(r.w.messages.count(), 0u);
+
+    // A fetched list comes before the shipped one; one without a usable line is no list.
+    for (const auto& [text, sites] : std::vector<std::pair<QByteArray, QStringList>>{
+             {"fetched.example cddbp 8880 - N W Fetched\nbad line\n", {"fetched.example 8880 - Fetched"}},
+             {"nonsense\n\n", {}}}) {
+        WriteFile(r.files().user, text);
+        const auto c = r.fresh();
+        EXPECT_EQ(c->CDInfoSites(), sites);
+        EXPECT_EQ(c->GotSiteList(), !sites.isEmpty());
+    }
 }
 
 TEST(CDInfo, CreationWithoutSettingsOrSiteList)
 {
     InfoRig r(false, kThreeTracks, /*shippedList*/ false, /*configure*/ false);
-    EXPECT_EQ(r.info->SiteAddress(), "");
     EXPECT_EQ(r.info->Timeout(), 15);
     EXPECT_FALSE(r.info->ConfigurationSet());
     EXPECT_FALSE(r.info->GotSiteList());
@@ -119,20 +128,6 @@ TEST(CDInfo, CreationWithoutSettingsOrSiteList)
         EXPECT_EQ(c->ConfigurationSet(), set) << timeout;
         c->setUserID("");
         EXPECT_EQ(c->ConfigurationSet(), set) << timeout;
-    }
-}
-
-TEST(CDInfo, AFetchedSiteListComesBeforeTheShippedOne)
-{
-    InfoRig r;
-    // A list without one usable line is no list: the configuration is offered.
-    for (const auto& [text, sites] : std::vector<std::pair<QByteArray, QStringList>>{
-             {"fetched.example cddbp 8880 - N W Fetched\nbad line\n", {"fetched.example 8880 - Fetched"}},
-             {"nonsense\n\n", {}}}) {
-        WriteFile(r.files().user, text);
-        const auto c = r.fresh();
-        EXPECT_EQ(c->CDInfoSites(), sites);
-        EXPECT_EQ(c->GotSiteList(), !sites.isEmpty());
     }
 }
 

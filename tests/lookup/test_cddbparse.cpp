@@ -153,10 +153,7 @@ TEST(SiteList, LinesAsTheLookupShowsThem)
         const char* entry; // nullptr: skipped
     };
     const std::vector<Case> cases{
-        {"gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random gnudb server",
-         "gnudb.gnudb.org 8880 - Random gnudb server"},
-        {"gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Random gnudb server",
-         "gnudb.gnudb.org 80 /~cddb/cddb.cgi Random gnudb server HTTP"},
+        // Whole lines of both protocols: see the fetched lists in test_ccdinfo.cpp.
         {"host cddbp 888 - N1 W2 ", "host 888 - "},
         {"nospace", nullptr},
         {"host cddbp 8880", nullptr},
@@ -177,13 +174,9 @@ TEST(SiteList, LinesAsTheLookupShowsThem)
     EXPECT_EQ(ParseSiteList("s\xe9rver cddbp 1 - N W d"), QStringList{QString::fromUtf8("sérver 1 - d")});
 }
 
-TEST(SiteList, SitesReplyLinesOfEveryProtocolLevel)
+TEST(SiteList, SitesReplyLinesThatAreNoSite)
 {
-    EXPECT_EQ(SitesReplyToFileLine(u"gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random server"),
-              "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random server");
-    // Levels 1 and 2: host port latitude longitude description.
-    EXPECT_EQ(SitesReplyToFileLine(u"old.example 888 N000.00 W000.00 Old server"),
-              "old.example cddbp 888 - N000.00 W000.00 Old server");
+    // Lines of every level are converted in test_lookupaccess.cpp (the written site list).
     EXPECT_FALSE(SitesReplyToFileLine(u"garbage"));
     EXPECT_FALSE(SitesReplyToFileLine(u"host cddbp port - N W d"));
 }

@@ -57,7 +57,7 @@ TEST(DiscId, EnhancedDiscLosesTheSessionGapOnItsLastAudioTrack)
     EXPECT_EQ(toc.lengthFrames(3), 0);
 }
 
-TEST(CdioDevice, ReadsCueAndTocImages)
+TEST(CdioDevice, ReadsCueAndTocImagesAndTrackTimes)
 {
     QTemporaryDir dir;
     for (const QString& path : {WriteCueImage(dir.path(), "three", {{15375}, {18760}, {9000}}),
@@ -75,7 +75,14 @@ TEST(CdioDevice, ReadsCueAndTocImages)
         d.close();
         EXPECT_EQ(d.trackCount(), 0);
         EXPECT_TRUE(d.toc().isEmpty());
+        // One track's time: the image is opened and closed again.
+        EXPECT_EQ(ReadTrackTime(d, path, 2), "04:10");
+        EXPECT_FALSE(d.isOpen());
+        for (int beyond : {0, 4})
+            EXPECT_EQ(ReadTrackTime(d, path, beyond), "");
     }
+    CdioAudioDevice d;
+    EXPECT_EQ(ReadTrackTime(d, dir.filePath("none.cue"), 1), "");
 }
 
 TEST(CdioDevice, EveryUnreadableDiscGivesAClearResult)
@@ -101,16 +108,4 @@ TEST(CdioDevice, EveryUnreadableDiscGivesAClearResult)
     const CDOpenResult r = d.open(QStringLiteral("D:"));
     EXPECT_TRUE(r != CDOpenResult::Ok || d.trackCount() > 0);
     EXPECT_NE(CdioAudioDevice().open(QStringLiteral("Q:")), CDOpenResult::Ok);
-}
-
-TEST(CdioDevice, ReadTrackTimeOpensAndClosesPerTrack)
-{
-    QTemporaryDir dir;
-    const QString cue = WriteCueImage(dir.path(), "t", {{15375}, {18760}, {9000}});
-    CdioAudioDevice d;
-    EXPECT_EQ(ReadTrackTime(d, cue, 2), "04:10");
-    EXPECT_FALSE(d.isOpen());
-    EXPECT_EQ(ReadTrackTime(d, cue, 4), ""); // beyond the disc's track count
-    EXPECT_EQ(ReadTrackTime(d, cue, 0), "");
-    EXPECT_EQ(ReadTrackTime(d, dir.filePath("none.cue"), 1), "");
 }

@@ -131,10 +131,8 @@ QByteArray CddbTestServer::answer(Client* c, const QString& command, bool* close
     *closeAfter = false;
     commands.push_back(command);
     if (m_fault != Fault::None && !m_faultPrefix.isEmpty() && command.startsWith(m_faultPrefix)) {
-        const QByteArray start = faultStart(c);
-        if (m_fault == Fault::CutOff || m_fault == Fault::Garbage)
-            *closeAfter = true;
-        return start;
+        *closeAfter = m_fault == Fault::CutOff || m_fault == Fault::Garbage;
+        return faultStart(c);
     }
     const QStringList words = command.split(u' ', Qt::SkipEmptyParts);
     const QString verb = words.value(0).toLower();
@@ -155,9 +153,8 @@ QByteArray CddbTestServer::answer(Client* c, const QString& command, bool* close
         return "201 OK, CDDB protocol level now: " + words.value(1).toUtf8() + "\r\n";
     }
     if (verb == QLatin1String("cddb") && words.value(1) == QLatin1String("query")) {
-        const auto it = m_queries.constFind(words.value(2));
-        if (it != m_queries.cend())
-            return lines(*it);
+        if (m_queries.contains(words.value(2)))
+            return lines(m_queries.value(words.value(2)));
         return "202 No match for disc ID " + words.value(2).toUtf8() + ".\r\n";
     }
     if (verb == QLatin1String("cddb") && words.value(1) == QLatin1String("read")) {
