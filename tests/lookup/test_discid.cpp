@@ -1,22 +1,19 @@
 // Disc ids worked out by hand from the service's algorithm, and disc images read
 // through libcdio.
-#include "DiscImages.h"
+#include "CannedDiscs.h"
 #include "lookup/CdioAudioDevice.h"
 #include "model/TimeText.h"
 #include "support/TestWorld.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 using namespace vinaxo;
 using namespace vinaxo::test;
 
 namespace {
-// 3:25.00, 4:10.10 and 2:00.00. Starts (lead-in of 150 included): 150, 15525, 34285;
-// lead-out 43285. Start seconds 2, 207, 457 give digit sums 2 + 9 + 16 = 27 = 0x1b;
-// playing time 577 - 2 = 575 s = 0x023f; 3 tracks.
-const std::vector<qint32> kThree{15375, 18760, 9000};
-const char* kThreeId = "1b023f03";
+// Starts of kThreeTracks (lead-in of 150 included): 150, 15525, 34285; lead-out 43285.
+// Start seconds 2, 207, 457 give digit sums 2 + 9 + 16 = 27 = 0x1b; playing time
+// 577 - 2 = 575 s = 0x023f; 3 tracks.
 const char* kThreeQuery = "1b023f03 3 150 15525 34285 577";
 }
 
@@ -30,7 +27,7 @@ TEST(DiscId, WorkedOutByHand)
     // 99 one-minute tracks: start seconds 2, 62, ..., 5882 have digit sums adding up to
     // 1278, which wraps to 1278 % 255 = 3; playing time 5942 - 2 = 5940 s = 0x1734.
     const std::vector<Case> cases{
-        {kThree, kThreeId, 577},
+        {kThreeTracks, "1b023f03", 577},
         {std::vector<qint32>(99, 4500), "03173463", 5942},
         // Twelve tracks: digit sums 139 = 0x8b, 2826 - 2 = 2824 s = 0x0b08.
         {{13000, 20125, 16999, 11250, 22501, 15000, 9876, 30000, 17777, 12345, 25000, 18000}, "8b0b080c", 2826},
@@ -40,7 +37,7 @@ TEST(DiscId, WorkedOutByHand)
         EXPECT_EQ(toc.discIdText(), c.id);
         EXPECT_EQ(toc.totalSeconds(), c.totalSeconds);
     }
-    EXPECT_EQ(TocOf(kThree).queryArguments(), kThreeQuery);
+    EXPECT_EQ(TocOf(kThreeTracks).queryArguments(), kThreeQuery);
 }
 
 TEST(DiscId, PackedLengthsAreMinutesSecondsFrames)
@@ -60,11 +57,11 @@ TEST(DiscId, EnhancedDiscLosesTheSessionGapOnItsLastAudioTrack)
     EXPECT_EQ(toc.lengthFrames(3), 0);
 }
 
-TEST(CdioDevice, ReadsCueAndTocImages)
+TEST(CdioDevice, ReadsCueAndTocImagesAndTrackTimes)
 {
     QTemporaryDir dir;
     for (const QString& path : {WriteCueImage(dir.path(), "three", {{15375}, {18760}, {9000}}),
-                                WriteTocImage(dir.path(), "threetoc", kThree)}) {
+                                WriteTocImage(dir.path(), "threetoc", kThreeTracks)}) {
         SCOPED_TRACE(path.toStdString());
         CdioAudioDevice d;
         ASSERT_EQ(d.open(path), CDOpenResult::Ok) << d.errorText().toStdString();
@@ -78,37 +75,29 @@ TEST(CdioDevice, ReadsCueAndTocImages)
         d.close();
         EXPECT_EQ(d.trackCount(), 0);
         EXPECT_TRUE(d.toc().isEmpty());
+        // One track's time: the image is opened and closed again.
+        EXPECT_EQ(ReadTrackTime(d, path, 2), "04:10");
+        EXPECT_FALSE(d.isOpen());
+        for (int beyond : {0, 4})
+            EXPECT_EQ(ReadTrackTime(d, path, beyond), "");
     }
+    CdioAudioDevice d;
+    EXPECT_EQ(ReadTrackTime(d, dir.filePath("none.cue"), 1), "");
 }
 
 TEST(CdioDevice, EveryUnreadableDiscGivesAClearResult)
 {
     QTemporaryDir dir;
     const QString data = WriteCueImage(dir.path(), "data", {{30000, false}});
-    const QString garbage = dir.filePath("garbage.cue");
-    QFile g(garbage);
-    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write("TRACK banana\n\x01\x02\x03 INDEX 99 99:99:99\n");
-    g.close();
-    const QString noBin = dir.filePath("nobin.cue");
-    QFile n(noBin);
-    ASSERT_TRUE(n.open(QIODevice::WriteOnly));
-    n.write("FILE \"nobin.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n");
-    n.close();
-
-    struct Case {
-        QString path;
-        CDOpenResult result;
-    };
-    const std::vector<Case> cases{
-        {dir.filePath("absent.cue"), CDOpenResult::NoDrive},
-        {garbage, CDOpenResult::BrokenImage},
-        {noBin, CDOpenResult::BrokenImage},
-        {data, CDOpenResult::NotAudio},
-    };
-    for (const Case& c : cases) {
+    WriteFile(dir.filePath("garbage.cue"), "TRACK banana\n\x01\x02\x03 INDEX 99 99:99:99\n");
+    WriteFile(dir.filePath("nobin.cue"), "FILE \"nobin.bin\" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n");
+    for (const auto& [path, result] : std::vector<std::pair<QString, CDOpenResult>>{
+             {dir.filePath("absent.cue"), CDOpenResult::NoDrive},
+             {dir.filePath("garbage.cue"), CDOpenResult::BrokenImage},
+             {dir.filePath("nobin.cue"), CDOpenResult::BrokenImage},
+             {data, CDOpenResult::NotAudio}}) {
         CdioAudioDevice d;
-        EXPECT_EQ(d.open(c.path), c.result) << c.path.toStdString();
+        EXPECT_EQ(d.open(path), result) << path.toStdString();
         EXPECT_FALSE(d.isOpen());
         EXPECT_EQ(d.trackCount(), 0);
         EXPECT_FALSE(d.errorText().isEmpty());
@@ -119,16 +108,4 @@ TEST(CdioDevice, EveryUnreadableDiscGivesAClearResult)
     const CDOpenResult r = d.open(QStringLiteral("D:"));
     EXPECT_TRUE(r != CDOpenResult::Ok || d.trackCount() > 0);
     EXPECT_NE(CdioAudioDevice().open(QStringLiteral("Q:")), CDOpenResult::Ok);
-}
-
-TEST(CdioDevice, ReadTrackTimeOpensAndClosesPerTrack)
-{
-    QTemporaryDir dir;
-    const QString cue = WriteCueImage(dir.path(), "t", {{15375}, {18760}, {9000}});
-    CdioAudioDevice d;
-    EXPECT_EQ(ReadTrackTime(d, cue, 2), "04:10");
-    EXPECT_FALSE(d.isOpen());
-    EXPECT_EQ(ReadTrackTime(d, cue, 4), ""); // beyond the disc's track count
-    EXPECT_EQ(ReadTrackTime(d, cue, 0), "");
-    EXPECT_EQ(ReadTrackTime(d, dir.filePath("none.cue"), 1), "");
 }

@@ -23,6 +23,9 @@ struct Cli {
     QTemporaryDir home;
     CddbTestServer server;
 
+    // The disc the server knows as an exact match.
+    const QString three = WriteCueImage(home.path(), "disc", {{15375}, {18760}, {9000}});
+
     Cli() { ServeCannedDiscs(server); }
 
     // The server lives in this process: the program is awaited with the event loop running.
@@ -60,8 +63,7 @@ struct Cli {
 TEST(LookupCli, DiscId)
 {
     Cli c;
-    const QString cue = WriteCueImage(c.home.path(), "disc", {{15375}, {18760}, {9000}});
-    const CliRun r = c.run({"discid", cue});
+    const CliRun r = c.run({"discid", c.three});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.json.value("discid").toString(), "1b023f03");
     EXPECT_EQ(r.json.value("query").toString(), "cddb query 1b023f03 3 150 15525 34285 577");
@@ -78,8 +80,7 @@ TEST(LookupCli, LookupOverEitherTransport)
     for (bool http : {false, true}) {
         Cli c;
         c.server.setHttp(http);
-        const QString cue = WriteCueImage(c.home.path(), "disc", {{15375}, {18760}, {9000}});
-        const CliRun r = c.run(QStringList{"lookup", cue} + c.serverArgs(http));
+        const CliRun r = c.run(QStringList{"lookup", c.three} + c.serverArgs(http));
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_EQ(r.json.value("status").toInt(), 2);
         EXPECT_EQ(r.json.value("title").toString(), "The Album");

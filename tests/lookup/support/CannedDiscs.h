@@ -5,7 +5,7 @@
 
 namespace vinaxo::test {
 
-// 3:25.00, 4:10.10, 2:00.00: disc id 1b023f03 (worked out in test_discid.cpp).
+// 3:25.00, 4:10.10, 2:00.00: disc id 1b023f03, worked out by hand in test_discid.cpp.
 inline const std::vector<qint32> kThreeTracks{15375, 18760, 9000};
 inline const QString kThreeId = QStringLiteral("1b023f03");
 // Other discs, told apart by their lengths.

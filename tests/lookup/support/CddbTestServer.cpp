@@ -131,10 +131,8 @@ QByteArray CddbTestServer::answer(Client* c, const QString& command, bool* close
     *closeAfter = false;
     commands.push_back(command);
     if (m_fault != Fault::None && !m_faultPrefix.isEmpty() && command.startsWith(m_faultPrefix)) {
-        const QByteArray start = faultStart(c);
-        if (m_fault == Fault::CutOff || m_fault == Fault::Garbage)
-            *closeAfter = true;
-        return start;
+        *closeAfter = m_fault == Fault::CutOff || m_fault == Fault::Garbage;
+        return faultStart(c);
     }
     const QStringList words = command.split(u' ', Qt::SkipEmptyParts);
     const QString verb = words.value(0).toLower();
@@ -155,18 +153,15 @@ QByteArray CddbTestServer::answer(Client* c, const QString& command, bool* close
         return "201 OK, CDDB protocol level now: " + words.value(1).toUtf8() + "\r\n";
     }
     if (verb == QLatin1String("cddb") && words.value(1) == QLatin1String("query")) {
-        const auto it = m_queries.constFind(words.value(2));
-        if (it != m_queries.cend())
-            return lines(*it);
+        if (m_queries.contains(words.value(2)))
+            return lines(m_queries.value(words.value(2)));
         return "202 No match for disc ID " + words.value(2).toUtf8() + ".\r\n";
     }
     if (verb == QLatin1String("cddb") && words.value(1) == QLatin1String("read")) {
         const QString key = words.value(2) + u' ' + words.value(3);
         const QByteArray head = "210 " + key.toUtf8() + " CD database entry follows (until terminating `.')\r\n";
-        if (m_rawEntries.contains(key))
-            return head + m_rawEntries.value(key) + ".\r\n";
         if (m_entries.contains(key))
-            return head + lines(m_entries.value(key)) + ".\r\n";
+            return head + m_entries.value(key) + ".\r\n";
         return "401 " + key.toUtf8() + " No such CD entry in database.\r\n";
     }
     if (verb == QLatin1String("sites")) {

@@ -42,11 +42,7 @@ public:
     void setProto(Proto p) { m_proto = p; }
     void setHelloReply(const QByteArray& line) { m_helloReply = line; }
     // Answers "prefix..." commands with the fault (e.g. "cddb query", "cddb read", "sites").
-    void misbehaveOn(const QString& prefix, Fault f)
-    {
-        m_faultPrefix = prefix;
-        m_fault = f;
-    }
+    void misbehaveOn(const QString& prefix, Fault f) { m_faultPrefix = prefix, m_fault = f; }
     // HTTP replies normally close the connection after the body; kept open, the client
     // must stop at the "." line. The Content-Length sent is wrong on purpose.
     void setHttpKeepOpen(bool keep) { m_httpKeepOpen = keep; }
@@ -59,11 +55,11 @@ public:
     // The lines of an entry, served by "cddb read CATEGORY DISCID".
     void addEntry(const QString& category, const QString& discId, const QStringList& lines)
     {
-        m_entries.insert(category + u' ' + discId, lines);
+        addEntryBytes(category, discId, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
     void addEntryBytes(const QString& category, const QString& discId, const QByteArray& body)
     {
-        m_rawEntries.insert(category + u' ' + discId, body);
+        m_entries.insert(category + u' ' + discId, body);
     }
     void setSites(const QStringList& lines) { m_sites = lines; }
     void setSitesCode(int code) { m_sitesCode = code; }
@@ -99,8 +95,7 @@ private:
     bool m_http = false;
     int m_httpStatus = 200;
     QHash<QString, QStringList> m_queries;
-    QHash<QString, QStringList> m_entries;
-    QHash<QString, QByteArray> m_rawEntries;
+    QHash<QString, QByteArray> m_entries;
     QStringList m_sites;
     int m_sitesCode = 210;
 };

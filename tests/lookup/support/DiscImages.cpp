@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace vinaxo::test {
 
@@ -14,13 +15,6 @@ QString msf(qint32 frames)
         .arg(frames % 75, 2, 10, QLatin1Char('0'));
 }
 
-void writeText(const QString& path, const QString& text)
-{
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(text.toUtf8());
-}
-
 void writeBin(const QString& path, qint64 frames)
 {
     // Sparse: a disc of an hour costs no disk space.
@@ -28,6 +22,14 @@ void writeBin(const QString& path, qint64 frames)
     if (f.open(QIODevice::WriteOnly))
         f.resize(frames * 2352);
 }
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
 }
 
 QString WriteCueImage(const QString& dir, const QString& name, const std::vector<ImageTrack>& tracks)
@@ -43,7 +45,7 @@ QString WriteCueImage(const QString& dir, const QString& name, const std::vector
     }
     writeBin(QDir(dir).filePath(name + QStringLiteral(".bin")), at);
     const QString path = QDir(dir).filePath(name + QStringLiteral(".cue"));
-    writeText(path, cue);
+    WriteFile(path, cue.toUtf8());
     return path;
 }
 
@@ -57,7 +59,7 @@ QString WriteTocImage(const QString& dir, const QString& name, const std::vector
     }
     writeBin(QDir(dir).filePath(name + QStringLiteral(".bin")), at);
     const QString path = QDir(dir).filePath(name + QStringLiteral(".toc"));
-    writeText(path, toc);
+    WriteFile(path, toc.toUtf8());
     return path;
 }
 

@@ -19,6 +19,9 @@ QString WriteCueImage(const QString& dir, const QString& name, const std::vector
 // NAME.toc and NAME.bin in dir; returns the path of the .toc.
 QString WriteTocImage(const QString& dir, const QString& name, const std::vector<qint32>& frames);
 
+// Writes bytes to path, making its folder.
+void WriteFile(const QString& path, const QByteArray& bytes);
+
 // The table of contents of a disc whose audio tracks have these lengths (frames).
 DiscToc TocOf(const std::vector<qint32>& frames);
 
