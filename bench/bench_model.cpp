@@ -60,12 +60,3 @@ void BM_SequenceRebuildAndLocateEach(benchmark::State& state)
 }
 BENCHMARK(BM_SequenceRebuildAndLocateEach)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
 }
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -93,12 +93,3 @@ void BM_ReadLargeReply(benchmark::State& state)
 }
 BENCHMARK(BM_ReadLargeReply)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 }
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

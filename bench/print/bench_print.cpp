@@ -127,14 +127,3 @@ void BM_ViewReportLayoutOnly(benchmark::State& state)
 }
 BENCHMARK(BM_ViewReportLayoutOnly)->Arg(32767)->Unit(benchmark::kMillisecond);
 }
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -155,12 +155,3 @@ BENCHMARK(BM_SaveToFile)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_LoadFromMemory)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFromFile)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadPeakMemory)->Arg(32767)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -135,25 +135,11 @@ QString LocaleFormats::currency(Currency amount) const
 
 std::optional<Currency> LocaleFormats::parseCurrency(const QString& text) const
 {
-    QString t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    bool negative = false;
-    if (t.startsWith(u'(') && t.endsWith(u')')) {
-        negative = true;
-        t = t.mid(1, t.size() - 2).trimmed();
-    }
+    QString withoutSymbol = text;
     if (!m_symbol.isEmpty())
-        t.replace(m_symbol, QString());
-    t = t.trimmed();
-    if (t.startsWith(u'-') || t.startsWith(u'+')) {
-        negative = negative != (t.front() == u'-');
-        t = t.mid(1).trimmed();
-    } else if (t.endsWith(u'-') || t.endsWith(u'+')) {
-        negative = negative != (t.back() == u'-');
-        t.chop(1);
-        t = t.trimmed();
-    }
+        withoutSymbol.replace(m_symbol, QString());
+    bool negative = false;
+    QString t = TakeSign(withoutSymbol, negative).toString();
     if (t.isEmpty())
         return std::nullopt;
     // A non-breaking group separator is often typed as a plain space.

@@ -5,25 +5,30 @@
 
 namespace vinaxo {
 
-std::optional<double> ParseNumber(QStringView text, QChar point, QChar group)
+QStringView TakeSign(QStringView text, bool& negative)
 {
     QStringView t = text.trimmed();
-    if (t.isEmpty())
-        return std::nullopt;
-    bool negative = false;
+    negative = false;
     if (t.startsWith(u'(') && t.endsWith(u')')) {
         negative = true;
         t = t.mid(1, t.size() - 2).trimmed();
     }
     if (!t.isEmpty() && (t.front() == u'-' || t.front() == u'+')) {
-        if (t.front() == u'-')
-            negative = !negative;
+        negative = negative != (t.front() == u'-');
         t = t.mid(1).trimmed();
     } else if (!t.isEmpty() && (t.back() == u'-' || t.back() == u'+')) {
-        if (t.back() == u'-')
-            negative = !negative;
+        negative = negative != (t.back() == u'-');
         t = t.chopped(1).trimmed();
     }
+    return t;
+}
+
+std::optional<double> ParseNumber(QStringView text, QChar point, QChar group)
+{
+    bool negative = false;
+    const QStringView t = TakeSign(text, negative);
+    if (t.isEmpty())
+        return std::nullopt;
     QByteArray ascii;
     ascii.reserve(t.size() + 1);
     int digits = 0;

@@ -15,6 +15,10 @@ inline bool IsNumeric(QStringView text, QChar point = u'.', QChar group = u',')
     return ParseNumber(text, point, group).has_value();
 }
 
+// Strips blanks, and a sign (leading or trailing) or parentheses, telling whether they
+// made the number negative.
+QStringView TakeSign(QStringView text, bool& negative);
+
 // The leading number of a text, as the platform's Val does: blanks are skipped, "."
 // is the decimal point, reading stops at the first character that cannot continue the
 // number; 0 when there is none.
