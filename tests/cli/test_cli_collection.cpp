@@ -4,7 +4,6 @@
 #include "storage/FileCommands.h"
 #include "support/TestWorld.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +12,8 @@
 
 using namespace vinaxo;
 using namespace vinaxo::test::old;
+using test::readFile;
+using test::writeFile;
 
 namespace {
 struct CliRun {
@@ -40,19 +41,6 @@ public:
 private:
     QTemporaryDir m_home;
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Two views, one recording with one track.
 void writeSample(const QString& path)
@@ -161,11 +149,8 @@ TEST(CliCollection, ShowListsTheMessagesOfAFileThatDidNotLoad)
 TEST(CliCollection, CheckTellsByItsExitStatusWhetherTheFileLoaded)
 {
     Cli cli;
-    OldRecord rec;
-    rec.tracks = 1;
-    rec.titles = "1. Intro~";
     writeSample(cli.file("good.DAT"));
-    writeFile(cli.file("old.DAT"), oldFile({rec}));
+    writeFile(cli.file("old.DAT"), oldFile({OldRecord{.tracks = 1, .titles = "1. Intro~"}}));
     writeFile(cli.file("ancient.DAT"), test::FileBytes{}.header(120));
     writeFile(cli.file("short.DAT"), "abc");
     struct Case {
@@ -196,11 +181,9 @@ TEST(CliCollection, CheckTellsByItsExitStatusWhetherTheFileLoaded)
 TEST(CliCollection, ConvertSavesAnOldFileInTheCurrentFormat)
 {
     Cli cli;
-    OldRecord rec;
-    rec.title = "Converted";
     const QString from = cli.file("old.DAT");
     const QString to = cli.file("new.DAT");
-    writeFile(from, oldFile({rec}));
+    writeFile(from, oldFile({OldRecord{.title = "Converted"}}));
     const QByteArray old = readFile(from);
 
     CliRun r = cli.run({"convert", from, to});

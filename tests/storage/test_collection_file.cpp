@@ -12,6 +12,7 @@
 
 using namespace vinaxo;
 using test::FileBytes;
+using test::names;
 
 namespace {
 QByteArray saveBytes(test::TestWorld& w)
@@ -39,33 +40,15 @@ void buildSample(CEntries& c)
     v->AddNewColumn(101);
     v->AddNewColumn(127)->ColumnWidth = 25;
     CEntry* e = c.AddNewEntry();
-    e->CDArtist = "Art";
-    e->CDTitle = "Tit";
-    e->CDCategory = "Jazz";
-    e->CDLabel = "Lab";
-    e->CDCatnbr = "C-1";
-    e->CDNbrDisks = 2;
-    e->CDMedium = "CD";
-    e->CDRelYear = 1999;
-    e->CDRateSound = 4;
-    e->CDRatePerform = 5;
-    e->CDComposer = "Comp";
-    e->CDConductor = "Cond";
-    e->CDPurchDate = OleDate{kMarch2024};
-    e->CDPurchCost = Currency{125000};
-    e->CDLocation = "Shelf";
-    e->CDCollNbr = "7";
-    e->CDMiscKey1 = "k1";
-    e->CDMiscKey2 = "k2";
-    e->CDMiscKey3 = "k3";
-    e->CDNbrTracks = 1;
-    e->CDTotalTime = "3:45";
-    e->CDAwards = "Award";
-    e->CDComments = "Nice";
+    e->CDArtist = "Art"; e->CDTitle = "Tit"; e->CDCategory = "Jazz"; e->CDLabel = "Lab";
+    e->CDCatnbr = "C-1"; e->CDNbrDisks = 2; e->CDMedium = "CD"; e->CDRelYear = 1999;
+    e->CDRateSound = 4; e->CDRatePerform = 5; e->CDComposer = "Comp"; e->CDConductor = "Cond";
+    e->CDPurchDate = OleDate{kMarch2024}; e->CDPurchCost = Currency{125000};
+    e->CDLocation = "Shelf"; e->CDCollNbr = "7";
+    e->CDMiscKey1 = "k1"; e->CDMiscKey2 = "k2"; e->CDMiscKey3 = "k3";
+    e->CDNbrTracks = 1; e->CDTotalTime = "3:45"; e->CDAwards = "Award"; e->CDComments = "Nice";
     CTrackEntry* t = e->AddNewTrackEntry();
-    t->CDTrackTitle = "Song";
-    t->CDTrackTime = "3:45";
-    t->CDTrackDesc = "Desc";
+    t->CDTrackTitle = "Song"; t->CDTrackTime = "3:45"; t->CDTrackDesc = "Desc";
     t->CDTrackArtists = "Guest";
 }
 
@@ -87,21 +70,12 @@ QByteArray sampleBytes()
         .text(184, "Guest").integer(189, 0)
         .integer(254, 0);
 }
-
-QStringList names(const NameList& list)
-{
-    QStringList out;
-    for (const auto& item : list)
-        out << item.value;
-    return out;
-}
 }
 
 TEST(CollectionFile, WritesTheFormatByteForByte)
 {
     test::TestWorld w;
     buildSample(w.entries());
-    EXPECT_EQ(OleDate::fromDate(QDate(2024, 3, 1)).serial, kMarch2024);
     EXPECT_EQ(saveBytes(w).toHex(' '), sampleBytes().toHex(' '));
 }
 
@@ -112,39 +86,14 @@ TEST(CollectionFile, ReadsEveryFieldBack)
     CEntries& c = w.entries();
     ASSERT_EQ(c.Count(), 1);
     const CEntry& e = *c.Entries().at(0);
-    EXPECT_EQ(e.CDArtist, "Art");
-    EXPECT_EQ(e.CDTitle, "Tit");
-    EXPECT_EQ(e.CDDesc, "");
-    EXPECT_EQ(e.CDCategory, "Jazz");
-    EXPECT_EQ(e.CDLabel, "Lab");
-    EXPECT_EQ(e.CDCatnbr, "C-1");
-    EXPECT_EQ(e.CDNbrDisks, 2);
-    EXPECT_EQ(e.CDMedium, "CD");
-    EXPECT_EQ(e.CDRelYear, 1999);
-    EXPECT_EQ(e.CDRateSound, 4);
-    EXPECT_EQ(e.CDRatePerform, 5);
-    EXPECT_EQ(e.CDComposer, "Comp");
-    EXPECT_EQ(e.CDConductor, "Cond");
-    ASSERT_TRUE(e.CDPurchDate.has_value());
-    EXPECT_EQ(e.CDPurchDate->date(), QDate(2024, 3, 1));
-    EXPECT_EQ(e.CDPurchCost.toPlainText(), "12.5000");
-    EXPECT_EQ(e.CDLocation, "Shelf");
-    EXPECT_EQ(e.CDCollNbr, "7");
-    EXPECT_EQ(e.CDMiscKey1, "k1");
-    EXPECT_EQ(e.CDMiscKey2, "k2");
-    EXPECT_EQ(e.CDMiscKey3, "k3");
-    EXPECT_EQ(e.CDNbrTracks, 1);
-    EXPECT_EQ(e.CDTotalTime, "3:45");
-    EXPECT_EQ(e.CDAwards, "Award");
-    EXPECT_EQ(e.CDComments, "Nice");
+    EXPECT_EQ(test::entryFields(e),
+              (QStringList{"Tit", "Art", "", "Jazz", "Lab", "C-1", "2", "CD", "1999", "4", "5",
+                           "Comp", "Cond", "2024-03-01", "12.5000", "Shelf", "7", "k1", "k2", "k3",
+                           "1", "3:45", "Award", "Nice", "0", "0", "0"}));
     ASSERT_EQ(e.TrackEntries().size(), 1);
-    const CTrackEntry& t = *e.TrackEntries().at(0);
-    EXPECT_EQ(t.Key, "1");
-    EXPECT_EQ(t.CDTrackTitle, "Song");
-    EXPECT_EQ(t.CDTrackTime, "3:45");
-    EXPECT_EQ(t.CDTrackDesc, "Desc");
-    EXPECT_EQ(t.CDTrackArtists, "Guest");
-    EXPECT_EQ(t.Entry, &e);
+    EXPECT_EQ(test::trackFields(*e.TrackEntries().at(0)),
+              (QStringList{"1", "Song", "3:45", "Desc", "Guest"}));
+    EXPECT_EQ(e.TrackEntries().at(0)->Entry, &e);
 
     ASSERT_EQ(c.ViewEntries().size(), 1);
     const CView& v = *c.ViewEntries().at(0);
@@ -181,12 +130,9 @@ TEST(CollectionFile, TextsAreTrimmedOfSpacesAndBlankTextsAreNotWritten)
     test::TestWorld back;
     ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
     const CEntry& r = *back.entries().Entries().at(0);
-    EXPECT_EQ(r.CDTitle, "Kind of Blue");
-    EXPECT_EQ(r.CDArtist, "");
     EXPECT_FALSE(r.CDPurchDate.has_value());
     EXPECT_EQ(r.CDComments, "line one\r\nline two\t");
     ASSERT_EQ(r.TrackEntries().size(), 1);
-    EXPECT_EQ(r.TrackEntries().at(0)->CDTrackTitle, "");
     EXPECT_TRUE(back.entries().ArtistEntries().isEmpty());
 }
 
@@ -256,7 +202,6 @@ TEST(CollectionFile, AnEmptyCollectionIsTheHeaderAlone)
     test::TestWorld w;
     const QByteArray bytes = saveBytes(w);
     EXPECT_EQ(bytes, QByteArray(FileBytes{}.header(301)));
-    ASSERT_EQ(bytes.size(), 26);
 
     test::TestWorld back;
     ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
@@ -451,7 +396,7 @@ TEST(CollectionFile, HeadersThatAreNoCurrentFileLeaveTheCollectionAsItWas)
         {"UnknownRelease", FileBytes{}.header(200), CFileIO::NotCollectionFile, {}},
         {"NotANumber", FileBytes{}.header(std::nan("")), CFileIO::NotCollectionFile, {}},
         {"AlmostCurrent", FileBytes{}.header(301.0000001), CFileIO::NotCollectionFile, {}},
-        {"Release120", FileBytes{}.header(120), CFileIO::Refused,
+        {"Release120", FileBytes{}.header(120).integer(100, 0), CFileIO::Refused,
          {"This file is from a release of Vinaxo prior to 1.7. We are unable to directly convert "
           "your data from this old version. You should obtain an older copy of Vinaxo 2.3, "
           "convert to that format, then load the converted 2.3 version file into this program.  "}},
@@ -462,25 +407,18 @@ TEST(CollectionFile, HeadersThatAreNoCurrentFileLeaveTheCollectionAsItWas)
         buildSample(w.entries());
         w.entries().DBChanged = true;
         const QByteArray before = saveBytes(w);
+        w.messages.answer(MsgAnswer::Yes); // refused whatever the answer
         EXPECT_EQ(loadBytes(w, k.bytes), k.result);
         EXPECT_EQ(w.messages.texts(), k.messages);
+        for (const Message& m : w.messages.messages()) {
+            EXPECT_EQ(m.title, "File Cannot Be Converted");
+            EXPECT_EQ(m.icon, MsgIcon::Critical);
+            EXPECT_EQ(m.buttons, MsgButtons::YesNo);
+            EXPECT_EQ(m.defaultButton, MsgDefault::Second);
+        }
         EXPECT_EQ(saveBytes(w), before);
         EXPECT_TRUE(w.entries().DBChanged);
     }
-}
-
-TEST(CollectionFile, Release120IsRefusedWithAYesNoQuestion)
-{
-    test::TestWorld w;
-    w.messages.answer(MsgAnswer::Yes); // whatever the answer
-    EXPECT_EQ(loadBytes(w, FileBytes{}.header(120).integer(100, 0)), CFileIO::Refused);
-    ASSERT_EQ(w.messages.count(), 1u);
-    const Message& m = w.messages.last();
-    EXPECT_EQ(m.title, "File Cannot Be Converted");
-    EXPECT_EQ(m.icon, MsgIcon::Critical);
-    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(m.defaultButton, MsgDefault::Second);
-    EXPECT_EQ(w.entries().Count(), 0);
 }
 
 TEST(CollectionFile, UnhandledValueTypeIsReportedAndNothingWritten)

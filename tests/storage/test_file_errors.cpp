@@ -17,19 +17,10 @@
 
 using namespace vinaxo;
 
-namespace {
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
+using test::readFile;
+using test::writeFile;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+namespace {
 
 // A collection whose file is about `kilobytes` long.
 void fill(CEntries& c, int kilobytes, const QString& title = "T")
@@ -211,17 +202,19 @@ TEST(FileErrors, ASaveReplacesTheFileAndClearsTheChangedFlag)
     EXPECT_EQ(w.messages.count(), 0u);
 }
 
-TEST(FileErrors, AWriteThatStopsPartWayLeavesTheOldFile)
+TEST(FileErrors, AWriteThatStopsPartWayLeavesTheOldFileUntilARetrySucceeds)
 {
     struct Case {
         const char* name;
         int posix;
         qint64 stopAfter;
+        int failures;
         const char* text;
     };
-    for (const Case& k : {Case{"DiskFull", ENOSPC, 0, "Disk is full.  Continue?"},
-                          Case{"IOError", EIO, 100, "Internal Disk Error"},
-                          Case{"LateIOError", EIO, 5000, "Internal Disk Error"}}) {
+    for (const Case& k : {Case{"DiskFull", ENOSPC, 0, 1000, "Disk is full.  Continue?"},
+                          Case{"IOError", EIO, 100, 1000, "Internal Disk Error"},
+                          Case{"LateIOError", EIO, 5000, 1000, "Internal Disk Error"},
+                          Case{"RetrySaves", ENOSPC, 10, 1, "Disk is full.  Continue?"}}) {
         SCOPED_TRACE(k.name);
         test::TestWorld w;
         const QString path = w.dir.filePath("c.DAT");
@@ -230,37 +223,21 @@ TEST(FileErrors, AWriteThatStopsPartWayLeavesTheOldFile)
         const QByteArray before = readFile(path);
         fill(w.entries(), 20, "after");
 
-        StoppingFiles stopping(k.stopAfter, k.posix);
+        StoppingFiles stopping(k.stopAfter, k.posix, k.failures);
         w.messages.answer(MsgAnswer::Retry);
         w.messages.answer(MsgAnswer::Cancel);
         FileCommandOptions options;
         options.access = &stopping;
-        EXPECT_FALSE(SaveCollectionFile(*w.ws, path, options));
+        const bool saved = k.failures < 2;
+        EXPECT_EQ(SaveCollectionFile(*w.ws, path, options), saved);
         EXPECT_EQ(stopping.attempts, 2);
-        ASSERT_EQ(w.messages.count(), 2u);
+        ASSERT_EQ(w.messages.count(), saved ? 1u : 2u);
         expectDiskError(w.messages.last(), k.text);
-        EXPECT_EQ(readFile(path), before);
-        EXPECT_TRUE(w.entries().DBChanged);
+        EXPECT_EQ(readFile(path), saved ? CFileIO(*w.ws).SaveToBytes() : before);
+        EXPECT_EQ(w.entries().DBChanged, !saved);
         EXPECT_EQ(w.entries().Count(), 22);
         EXPECT_EQ(folderEntries(w.dir.path()), QStringList{"c.DAT"});
     }
-}
-
-TEST(FileErrors, RetryAfterAFailedWriteSaves)
-{
-    test::TestWorld w;
-    const QString path = w.dir.filePath("c.DAT");
-    fill(w.entries(), 5);
-    StoppingFiles once(10, ENOSPC, 1);
-    w.messages.answer(MsgAnswer::Retry);
-    FileCommandOptions options;
-    options.access = &once;
-    EXPECT_TRUE(SaveCollectionFile(*w.ws, path, options));
-    EXPECT_EQ(once.attempts, 2);
-    EXPECT_EQ(w.messages.count(), 1u);
-    EXPECT_FALSE(w.entries().DBChanged);
-    CFileIO io(*w.ws);
-    EXPECT_EQ(readFile(path), io.SaveToBytes());
 }
 
 TEST(FileErrors, TargetsTheSystemRefuses)
@@ -292,49 +269,38 @@ TEST(FileErrors, TargetsTheSystemRefuses)
     EXPECT_EQ(readFile(file), "x");
 }
 
-TEST(FileErrors, AFullDiskLeavesTheOldFile)
+TEST(FileErrors, AFullOrReadOnlyDiskLeavesTheOldFile)
 {
-    TinyDisk disk("size=16k");
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-    test::TestWorld w;
-    const QString path = disk.path() + "/c.DAT";
-    fill(w.entries(), 2, "before");
-    ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
-    const QByteArray before = readFile(path);
-    fill(w.entries(), 60, "after"); // about 60 KB: more than the disk holds
-
-    w.messages.answer(MsgAnswer::Cancel);
-    EXPECT_FALSE(SaveCollectionFile(*w.ws, path));
-    ASSERT_EQ(w.messages.count(), 1u);
-    expectDiskError(w.messages.last(), "Disk is full.  Continue?");
-    EXPECT_EQ(readFile(path), before);
-    EXPECT_TRUE(w.entries().DBChanged);
-    EXPECT_EQ(folderEntries(disk.path()), QStringList{"c.DAT"});
-}
-
-TEST(FileErrors, AReadOnlyDiskLeavesTheOldFile)
-{
-    TinyDisk disk("size=64k");
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-    test::TestWorld w;
-    const QString path = disk.path() + "/c.DAT";
-    fill(w.entries(), 2);
-    ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
-    const QByteArray before = readFile(path);
-    ASSERT_TRUE(disk.makeReadOnly());
-    fill(w.entries(), 3);
-
-    for (const QString& target : {path, disk.path() + "/new.DAT"}) {
-        w.messages.clear();
-        w.messages.answer(MsgAnswer::Cancel);
-        EXPECT_FALSE(SaveCollectionFile(*w.ws, target));
-        ASSERT_EQ(w.messages.count(), 1u);
-        expectDiskError(w.messages.last(), "File is unavailable, and may be write-protected.");
+    struct Case {
+        const char* options;
+        bool readOnly;
+        int kilobytes; // added after the first save
+        const char* text;
+    };
+    for (const Case& k : {Case{"size=16k", false, 60, "Disk is full.  Continue?"},
+                          Case{"size=64k", true, 3, "File is unavailable, and may be write-protected."}}) {
+        SCOPED_TRACE(k.text);
+        TinyDisk disk(k.options);
+        if (!disk.mounted())
+            GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+        test::TestWorld w;
+        const QString path = disk.path() + "/c.DAT";
+        fill(w.entries(), 2, "before");
+        ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
+        const QByteArray before = readFile(path);
+        ASSERT_TRUE(!k.readOnly || disk.makeReadOnly());
+        fill(w.entries(), k.kilobytes, "after");
+        for (const QString& target : {path, disk.path() + "/new.DAT"}) {
+            w.messages.clear();
+            w.messages.answer(MsgAnswer::Cancel);
+            EXPECT_FALSE(SaveCollectionFile(*w.ws, target));
+            ASSERT_EQ(w.messages.count(), 1u);
+            expectDiskError(w.messages.last(), k.text);
+        }
+        EXPECT_EQ(readFile(path), before);
+        EXPECT_TRUE(w.entries().DBChanged);
+        EXPECT_EQ(folderEntries(disk.path()), QStringList{"c.DAT"});
     }
-    EXPECT_EQ(readFile(path), before);
-    EXPECT_TRUE(w.entries().DBChanged);
 }
 
 TEST(FileErrors, AnErrorNotInTheTableIsReportedAndNothingChanges)
