@@ -4,6 +4,7 @@
 #include "model/CEntries.h"
 #include "model/CEntry.h"
 #include "model/CTrackEntry.h"
+#include "platform/IMessageService.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -145,6 +146,16 @@ inline QStringList entryFields(const CEntry& e)
             e.CDPurchCost.toPlainText(), e.CDLocation, e.CDCollNbr, e.CDMiscKey1, e.CDMiscKey2,
             e.CDMiscKey3, n(e.CDNbrTracks), e.CDTotalTime, e.CDAwards, e.CDComments,
             n(e.CDSongsLength), n(e.CDSongsTimeLength), n(e.CDSongsDescLength)};
+}
+
+// One message in full.
+inline void expectMessage(const Message& m, const Message& want)
+{
+    EXPECT_EQ(m.text, want.text);
+    EXPECT_EQ(m.title, want.title);
+    EXPECT_EQ(m.icon, want.icon);
+    EXPECT_EQ(m.buttons, want.buttons);
+    EXPECT_EQ(m.defaultButton, want.defaultButton);
 }
 
 inline QStringList trackFields(const CTrackEntry& t)

@@ -429,9 +429,8 @@ TEST(CollectionFile, UnhandledValueTypeIsReportedAndNothingWritten)
     io.WriteElement(102, ElementUnhandled{});
     io.WriteElement(103, qint16(7));
     ASSERT_EQ(w.messages.count(), 1u);
-    EXPECT_EQ(w.messages.last().text, "Unhandled data type in CFileIO.WriteElement.");
-    EXPECT_EQ(w.messages.last().title, "Bad internal file type");
-    EXPECT_EQ(w.messages.last().icon, MsgIcon::Critical);
+    test::expectMessage(w.messages.last(), {"Unhandled data type in CFileIO.WriteElement.",
+                                            "Bad internal file type", MsgIcon::Critical});
 }
 
 TEST(CollectionFile, ADateNoReaderCouldTakeIsWrittenAsNoDate)

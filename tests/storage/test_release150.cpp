@@ -41,21 +41,17 @@ TEST(Release150, ConvertsEveryFieldAndAsksFirst)
     ASSERT_EQ(convert(w, oldFile({r}, {"Skipped", "Too"})), CFileIO::Loaded);
 
     ASSERT_EQ(w.messages.count(), 2u);
-    const Message& q = w.messages.messages()[0];
-    const Message& done = w.messages.messages()[1];
-    EXPECT_EQ(q.text, "This file is from release 2.3 or older of Vinaxo!  If you continue, Vinaxo will "
-                      "convert your file to the new format.  Once this is done, you will not be able "
-                      "to open this file from an older version of Vinaxo.  Please make a backup of "
-                      "your file before continuing!  Do you want to continue? ");
-    EXPECT_EQ(q.title, "File About To Be Converted");
-    EXPECT_EQ(q.icon, MsgIcon::Critical);
-    EXPECT_EQ(q.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(q.defaultButton, MsgDefault::Second);
-    EXPECT_EQ(done.text, "Your file has been converted.  Please remember to save the converted "
-                         "version of this file. ");
-    EXPECT_EQ(done.title, "File Converted");
-    EXPECT_EQ(done.icon, MsgIcon::Information);
-    EXPECT_EQ(done.buttons, MsgButtons::OK);
+    test::expectMessage(w.messages.messages()[0],
+                        {"This file is from release 2.3 or older of Vinaxo!  If you continue, Vinaxo "
+                         "will convert your file to the new format.  Once this is done, you will not "
+                         "be able to open this file from an older version of Vinaxo.  Please make a "
+                         "backup of your file before continuing!  Do you want to continue? ",
+                         "File About To Be Converted", MsgIcon::Critical, MsgButtons::YesNo,
+                         MsgDefault::Second});
+    test::expectMessage(w.messages.messages()[1],
+                        {"Your file has been converted.  Please remember to save the converted "
+                         "version of this file. ",
+                         "File Converted", MsgIcon::Information, MsgButtons::OK});
 
     CEntries& c = w.entries();
     ASSERT_EQ(c.Count(), 1);
