@@ -27,6 +27,14 @@ qint16 loadBytes(test::TestWorld& w, const QByteArray& bytes)
     return io.OpenCDBytes(bytes);
 }
 
+// The collection saved and loaded into a fresh world.
+std::unique_ptr<test::TestWorld> reloaded(test::TestWorld& w)
+{
+    auto back = std::make_unique<test::TestWorld>();
+    EXPECT_EQ(loadBytes(*back, saveBytes(w)), CFileIO::Loaded);
+    return back;
+}
+
 const double kMarch2024 = 45352.0; // 1 March 2024
 
 // One recording with every field set and one track, one category, medium and view.
@@ -126,14 +134,12 @@ TEST(CollectionFile, TextsAreTrimmedOfSpacesAndBlankTextsAreNotWritten)
                              .text(106, "line one\r\nline two\t")
                              .integer(180, 0).integer(189, 0)
                              .integer(254, 0)));
-
-    test::TestWorld back;
-    ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
-    const CEntry& r = *back.entries().Entries().at(0);
+    const auto back = reloaded(w);
+    const CEntry& r = *back->entries().Entries().at(0);
     EXPECT_FALSE(r.CDPurchDate.has_value());
     EXPECT_EQ(r.CDComments, "line one\r\nline two\t");
     ASSERT_EQ(r.TrackEntries().size(), 1);
-    EXPECT_TRUE(back.entries().ArtistEntries().isEmpty());
+    EXPECT_TRUE(back->entries().ArtistEntries().isEmpty());
 }
 
 TEST(CollectionFile, Windows1252TextsRoundTripIncludingBytes80To9F)
@@ -151,11 +157,9 @@ TEST(CollectionFile, Windows1252TextsRoundTripIncludingBytes80To9F)
     const QByteArray bytes = saveBytes(w);
     EXPECT_TRUE(bytes.contains(FileBytes{}.text(127, all).b));
     EXPECT_TRUE(bytes.contains(FileBytes{}.text(101, "Caf\xe9 \x80 ?").b));
-
-    test::TestWorld back;
-    ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
-    EXPECT_EQ(back.entries().Entries().at(0)->CDTitle, text);
-    EXPECT_EQ(back.entries().Entries().at(0)->CDArtist, QStringLiteral("Caf\u00e9 \u20ac ?"));
+    const auto back = reloaded(w);
+    EXPECT_EQ(back->entries().Entries().at(0)->CDTitle, text);
+    EXPECT_EQ(back->entries().Entries().at(0)->CDArtist, QStringLiteral("Caf\u00e9 \u20ac ?"));
 }
 
 TEST(CollectionFile, ATextLongerThanTheFormatHoldsIsCutAt32767Bytes)
@@ -164,12 +168,10 @@ TEST(CollectionFile, ATextLongerThanTheFormatHoldsIsCutAt32767Bytes)
     CEntry* e = w.entries().AddNewEntry();
     e->CDComments = QString(40000, u'x');
     e->CDDesc = QString(32767, u'y');
-    const QByteArray bytes = saveBytes(w);
-    test::TestWorld back;
-    ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
-    EXPECT_EQ(back.entries().Entries().at(0)->CDComments, QString(32767, u'x'));
-    EXPECT_EQ(back.entries().Entries().at(0)->CDDesc, QString(32767, u'y'));
-    EXPECT_EQ(back.messages.count(), 0u);
+    const auto back = reloaded(w);
+    EXPECT_EQ(back->entries().Entries().at(0)->CDComments, QString(32767, u'x'));
+    EXPECT_EQ(back->entries().Entries().at(0)->CDDesc, QString(32767, u'y'));
+    EXPECT_EQ(back->messages.count(), 0u);
 }
 
 TEST(CollectionFile, ExtremeValuesRoundTrip)
@@ -183,31 +185,24 @@ TEST(CollectionFile, ExtremeValuesRoundTrip)
         e->CDNbrDisks = 0;
         e->CDPurchDate = OleDate{cost < 0 ? -657434.0 : 2958465.5}; // 1 Jan 100, 31 Dec 9999 noon
     }
-    const QByteArray bytes = saveBytes(w);
-    test::TestWorld back;
-    ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
-    ASSERT_EQ(back.entries().Count(), 4);
+    const auto back = reloaded(w);
+    ASSERT_EQ(back->entries().Count(), 4);
     for (int i = 0; i < 4; ++i) {
         const CEntry& a = *w.entries().Entries().at(i);
-        const CEntry& b = *back.entries().Entries().at(i);
-        EXPECT_EQ(a.CDPurchCost, b.CDPurchCost);
-        EXPECT_EQ(a.CDRelYear, b.CDRelYear);
-        EXPECT_EQ(b.CDNbrDisks, 0);
-        EXPECT_EQ(a.CDPurchDate, b.CDPurchDate);
+        const CEntry& b = *back->entries().Entries().at(i);
+        EXPECT_EQ(test::entryFields(a), test::entryFields(b));
+        EXPECT_EQ(a.CDPurchDate, b.CDPurchDate); // to the time of day
     }
 }
 
 TEST(CollectionFile, AnEmptyCollectionIsTheHeaderAlone)
 {
     test::TestWorld w;
-    const QByteArray bytes = saveBytes(w);
-    EXPECT_EQ(bytes, QByteArray(FileBytes{}.header(301)));
-
-    test::TestWorld back;
-    ASSERT_EQ(loadBytes(back, bytes), CFileIO::Loaded);
-    EXPECT_EQ(back.entries().Count(), 0);
-    EXPECT_EQ(ViewNameList(back.entries()), QStringList{"Standard View"});
-    EXPECT_EQ(back.entries().CurrView()->ViewName, "Standard View");
+    EXPECT_EQ(saveBytes(w), QByteArray(FileBytes{}.header(301)));
+    const auto back = reloaded(w);
+    EXPECT_EQ(back->entries().Count(), 0);
+    EXPECT_EQ(ViewNameList(back->entries()), QStringList{"Standard View"});
+    EXPECT_EQ(back->entries().CurrView()->ViewName, "Standard View");
 }
 
 TEST(CollectionFile, LoadingRebuildsTheNameListsAndHandsOutFreshKeys)
@@ -237,7 +232,6 @@ TEST(CollectionFile, LoadingRebuildsTheNameListsAndHandsOutFreshKeys)
     EXPECT_FALSE(c.DBChanged);
     EXPECT_TRUE(w.ws->refillArtists && w.ws->refillLabels && w.ws->refillCategories
                 && w.ws->refillMediums);
-    EXPECT_EQ(ViewNameList(c), QStringList{"Standard View"});
 }
 
 TEST(CollectionFile, LastViewNamePicksTheCurrentView)

@@ -337,39 +337,49 @@ TEST(FileErrors, LoadingWithTheMainWindowsMessages)
     struct Case {
         const char* name;
         QString path;
+        MsgAnswer answer;
         LoadOutcome outcome;
-        QStringList texts;
+        QStringList texts; // blank for the conversion messages, checked with the conversion
         QStringList titles;
         QString currentFile, lastFile;
+        std::optional<double> release; // checked when given
     };
     const QString previous = "/earlier/file.DAT";
+    const QString about = "File About To Be Converted";
     const std::vector<Case> cases = {
-        {"Loaded", good, LoadOutcome::Loaded, {}, {}, good, good},
-        {"Missing", w.dir.filePath("gone.DAT"), LoadOutcome::Missing,
+        {"Loaded", good, MsgAnswer::No, LoadOutcome::Loaded, {}, {}, good, good, 301},
+        {"Missing", w.dir.filePath("gone.DAT"), MsgAnswer::No, LoadOutcome::Missing,
          {"This file does not exist.  You must choose another file name to open."}, {"File Not Found"},
-         previous, ""},
-        {"WrongType", text, LoadOutcome::NotCollection,
+         previous, "", std::nullopt},
+        {"WrongType", text, MsgAnswer::No, LoadOutcome::NotCollection,
          {"This is not a Vinaxo file.  Please choose another file."}, {"Wrong File Type"}, previous,
-         previous},
-        {"NotConverted", old, LoadOutcome::NotConverted,
-         {"", "Older format Vinaxo file not converted."}, {"File About To Be Converted", "Old File Format"},
-         previous, previous},
-        {"AFolder", w.dir.path(), LoadOutcome::Abandoned, {"File name is illegal"}, {"Disk Error"},
-         previous, previous},
+         previous, std::nullopt},
+        {"NotConverted", old, MsgAnswer::No, LoadOutcome::NotConverted,
+         {"", "Older format Vinaxo file not converted."}, {about, "Old File Format"}, previous,
+         previous, 150},
+        // A converted collection is unnamed and changed: it must be saved under a name.
+        {"Converted", old, MsgAnswer::Yes, LoadOutcome::Loaded, {"", ""}, {about, "File Converted"},
+         "", "", 150},
+        {"AFolder", w.dir.path(), MsgAnswer::Cancel, LoadOutcome::Abandoned, {"File name is illegal"},
+         {"Disk Error"}, previous, previous, std::nullopt},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         test::TestWorld v;
         v.ws->currentFileName = previous;
         v.config().setLastFileName(previous);
-        v.messages.answer(k.outcome == LoadOutcome::Abandoned ? MsgAnswer::Cancel : MsgAnswer::No);
+        v.messages.answer(k.answer);
         const LoadReport r = LoadCollectionFile(*v.ws, k.path);
         EXPECT_EQ(r.outcome, k.outcome);
+        if (k.release) {
+            EXPECT_EQ(r.release, k.release);
+        }
         QStringList texts, titles;
         for (const Message& m : v.messages.messages()) {
-            texts << (m.title == "File About To Be Converted" ? QString() : m.text);
+            const bool conversion = m.title == about || m.title == "File Converted";
+            texts << (conversion ? QString() : m.text);
             titles << m.title;
-            if (m.title != "Disk Error" && m.title != "File About To Be Converted") {
+            if (m.title != "Disk Error" && !conversion) {
                 EXPECT_EQ(m.icon, MsgIcon::Critical);
                 EXPECT_EQ(m.buttons, MsgButtons::OK);
             }
@@ -378,21 +388,7 @@ TEST(FileErrors, LoadingWithTheMainWindowsMessages)
         EXPECT_EQ(titles, k.titles);
         EXPECT_EQ(v.ws->currentFileName, k.currentFile);
         EXPECT_EQ(v.config().LastFileName(), k.lastFile);
+        EXPECT_EQ(v.entries().DBChanged, k.name == std::string_view("Converted"));
     }
-}
-
-TEST(FileErrors, AConvertedFileLeavesTheCollectionUnnamed)
-{
-    test::TestWorld w;
-    const QString old = w.dir.filePath("old.DAT");
-    writeFile(old, test::FileBytes{}.header(150));
-    w.config().setLastFileName("/earlier/file.DAT");
-    w.messages.answer(MsgAnswer::Yes);
-    const LoadReport r = LoadCollectionFile(*w.ws, old);
-    EXPECT_TRUE(r.loaded());
-    EXPECT_EQ(r.release, 150.0);
-    EXPECT_EQ(w.ws->currentFileName, "");
-    EXPECT_EQ(w.config().LastFileName(), "");
-    EXPECT_TRUE(w.entries().DBChanged);
     EXPECT_EQ(readFile(old), QByteArray(test::FileBytes{}.header(150))); // only read
 }
