@@ -80,15 +80,12 @@ QByteArray sampleBytes()
 }
 }
 
-TEST(CollectionFile, WritesTheFormatByteForByte)
+TEST(CollectionFile, WritesTheFormatByteForByteAndReadsEveryFieldBack)
 {
-    test::TestWorld w;
-    buildSample(w.entries());
-    EXPECT_EQ(saveBytes(w).toHex(' '), sampleBytes().toHex(' '));
-}
+    test::TestWorld sample;
+    buildSample(sample.entries());
+    EXPECT_EQ(saveBytes(sample).toHex(' '), sampleBytes().toHex(' '));
 
-TEST(CollectionFile, ReadsEveryFieldBack)
-{
     test::TestWorld w;
     ASSERT_EQ(loadBytes(w, sampleBytes()), CFileIO::Loaded);
     CEntries& c = w.entries();
