@@ -112,10 +112,9 @@ TEST(CliCollection, ShowPrintsTheCollectionAsJsonInTheGivenOrder)
     EXPECT_EQ(o["labels"].toArray(), QJsonArray());
     const QJsonArray views = o["views"].toArray();
     ASSERT_EQ(views.size(), 2);
-    EXPECT_EQ(views[1].toObject()["name"].toString(), "Second");
-    EXPECT_EQ(views[1].toObject()["heading"].toString(), "Heading \"2\"");
-    EXPECT_EQ(views[1].toObject()["columns"].toArray(),
-              QJsonArray({QJsonObject{{"key", 127}, {"width", 33}}}));
+    EXPECT_EQ(views[1].toObject(),
+              (QJsonObject{{"name", "Second"}, {"heading", "Heading \"2\""},
+                           {"columns", QJsonArray({QJsonObject{{"key", 127}, {"width", 33}}})}}));
     EXPECT_EQ(o["currentView"].toString(), "Second");
     const QJsonObject e = o["recordings"].toArray()[0].toObject();
     EXPECT_EQ(e["CDKey"].toString(), "1");
