@@ -273,24 +273,21 @@ TEST(CollectionFile, ViewBlocks)
     EXPECT_EQ(w.messages.count(), 0u);
 }
 
-namespace {
-const char* kEntryAlign = "Unknown data type CEntry.LoadEntry.";
-const char* kTrackAlign = "Unknown data type CTrackEntry.LoadEntry.";
-const char* kViewAlign = "Unknown data type CView.LoadView.";
-
-struct Malformed {
-    const char* name;
-    QByteArray body; // after a release-301 header
-    QStringList messages;
-    int entries;
-    const char* firstTitle; // of the first recording
-};
-
-std::vector<Malformed> malformedCases()
+TEST(CollectionFile, MalformedStreamsLoadWhatTheyCanWithExactMessages)
 {
+    const char* kEntryAlign = "Unknown data type CEntry.LoadEntry.";
+    const char* kTrackAlign = "Unknown data type CTrackEntry.LoadEntry.";
+    const char* kViewAlign = "Unknown data type CView.LoadView.";
+    struct Malformed {
+        const char* name;
+        QByteArray body; // after a release-301 header
+        QStringList messages;
+        int entries;
+        const char* firstTitle; // of the first recording
+    };
     const QByteArray entryStart = FileBytes{}.integer(100, 0).text(127, "T");
     const QByteArray fullEntry = FileBytes{}.integer(100, 0).text(127, "Next").integer(254, 0);
-    return {
+    const std::vector<Malformed> cases = {
         {"EndsInsideAnEntry", entryStart, {kEntryAlign}, 1, "T"},
         {"EndsInsideATrack", FileBytes{}.raw(entryStart).integer(180, 0).text(181, "x"),
          {kTrackAlign, kEntryAlign}, 1, "T"},
@@ -314,12 +311,7 @@ std::vector<Malformed> malformedCases()
         {"NegativeDateLength",
          FileBytes{}.integer(100, 0).byte(120).i16(-8).f64(1000).raw(fullEntry), {kEntryAlign}, 1, ""},
     };
-}
-}
-
-TEST(CollectionFile, MalformedStreamsLoadWhatTheyCanWithExactMessages)
-{
-    for (const Malformed& k : malformedCases()) {
+    for (const Malformed& k : cases) {
         SCOPED_TRACE(k.name);
         test::TestWorld w;
         ASSERT_EQ(loadBytes(w, FileBytes{}.header(301).raw(k.body)), CFileIO::Loaded);
