@@ -4,7 +4,6 @@
 #include "storage/FileCommands.h"
 #include "support/TestWorld.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +12,8 @@
 
 using namespace vinaxo;
 using namespace vinaxo::test::old;
+using test::readFile;
+using test::writeFile;
 
 namespace {
 struct CliRun {
@@ -40,19 +41,6 @@ public:
 private:
     QTemporaryDir m_home;
 };
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Two views, one recording with one track.
 void writeSample(const QString& path)
@@ -124,10 +112,9 @@ TEST(CliCollection, ShowPrintsTheCollectionAsJsonInTheGivenOrder)
     EXPECT_EQ(o["labels"].toArray(), QJsonArray());
     const QJsonArray views = o["views"].toArray();
     ASSERT_EQ(views.size(), 2);
-    EXPECT_EQ(views[1].toObject()["name"].toString(), "Second");
-    EXPECT_EQ(views[1].toObject()["heading"].toString(), "Heading \"2\"");
-    EXPECT_EQ(views[1].toObject()["columns"].toArray(),
-              QJsonArray({QJsonObject{{"key", 127}, {"width", 33}}}));
+    EXPECT_EQ(views[1].toObject(),
+              (QJsonObject{{"name", "Second"}, {"heading", "Heading \"2\""},
+                           {"columns", QJsonArray({QJsonObject{{"key", 127}, {"width", 33}}})}}));
     EXPECT_EQ(o["currentView"].toString(), "Second");
     const QJsonObject e = o["recordings"].toArray()[0].toObject();
     EXPECT_EQ(e["CDKey"].toString(), "1");
@@ -161,11 +148,8 @@ TEST(CliCollection, ShowListsTheMessagesOfAFileThatDidNotLoad)
 TEST(CliCollection, CheckTellsByItsExitStatusWhetherTheFileLoaded)
 {
     Cli cli;
-    OldRecord rec;
-    rec.tracks = 1;
-    rec.titles = "1. Intro~";
     writeSample(cli.file("good.DAT"));
-    writeFile(cli.file("old.DAT"), oldFile({rec}));
+    writeFile(cli.file("old.DAT"), oldFile({OldRecord{.tracks = 1, .titles = "1. Intro~"}}));
     writeFile(cli.file("ancient.DAT"), test::FileBytes{}.header(120));
     writeFile(cli.file("short.DAT"), "abc");
     struct Case {
@@ -196,11 +180,9 @@ TEST(CliCollection, CheckTellsByItsExitStatusWhetherTheFileLoaded)
 TEST(CliCollection, ConvertSavesAnOldFileInTheCurrentFormat)
 {
     Cli cli;
-    OldRecord rec;
-    rec.title = "Converted";
     const QString from = cli.file("old.DAT");
     const QString to = cli.file("new.DAT");
-    writeFile(from, oldFile({rec}));
+    writeFile(from, oldFile({OldRecord{.title = "Converted"}}));
     const QByteArray old = readFile(from);
 
     CliRun r = cli.run({"convert", from, to});

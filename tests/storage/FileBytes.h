@@ -1,10 +1,19 @@
 #pragma once
-// Builds collection files byte by byte, independently of the writer under test.
+// Builds collection files byte by byte, independently of the writer under test, and the
+// small helpers the file tests share.
+#include "model/CEntries.h"
+#include "model/CEntry.h"
+#include "model/CTrackEntry.h"
+#include "platform/IMessageService.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QtEndian>
 #include <QList>
 #include <cstring>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace vinaxo::test {
 
@@ -25,12 +34,6 @@ struct FileBytes {
     {
         quint64 bits;
         std::memcpy(&bits, &v, 8);
-        return le(bits);
-    }
-    FileBytes& f32(float v)
-    {
-        quint32 bits;
-        std::memcpy(&bits, &v, 4);
         return le(bits);
     }
     FileBytes& raw(const QByteArray& x) { b.append(x); return *this; }
@@ -109,5 +112,55 @@ inline QByteArray oldFile(const std::vector<OldRecord>& records, const QList<QBy
 }
 
 } // namespace old
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+inline QStringList names(const NameList& list)
+{
+    QStringList out;
+    for (const auto& item : list)
+        out << item.value;
+    return out;
+}
+
+// Every stored field of a recording as text, in declaration order, so that one comparison
+// shows which field went wrong.
+inline QStringList entryFields(const CEntry& e)
+{
+    const auto n = [](qint64 v) { return QString::number(v); };
+    return {e.CDTitle, e.CDArtist, e.CDDesc, e.CDCategory, e.CDLabel, e.CDCatnbr,
+            n(e.CDNbrDisks), e.CDMedium, n(e.CDRelYear), n(e.CDRateSound), n(e.CDRatePerform),
+            e.CDComposer, e.CDConductor,
+            e.CDPurchDate ? e.CDPurchDate->date().toString(Qt::ISODate) : QString("none"),
+            e.CDPurchCost.toPlainText(), e.CDLocation, e.CDCollNbr, e.CDMiscKey1, e.CDMiscKey2,
+            e.CDMiscKey3, n(e.CDNbrTracks), e.CDTotalTime, e.CDAwards, e.CDComments,
+            n(e.CDSongsLength), n(e.CDSongsTimeLength), n(e.CDSongsDescLength)};
+}
+
+// One message in full.
+inline void expectMessage(const Message& m, const Message& want)
+{
+    EXPECT_EQ(m.text, want.text);
+    EXPECT_EQ(m.title, want.title);
+    EXPECT_EQ(m.icon, want.icon);
+    EXPECT_EQ(m.buttons, want.buttons);
+    EXPECT_EQ(m.defaultButton, want.defaultButton);
+}
+
+inline QStringList trackFields(const CTrackEntry& t)
+{
+    return {t.Key, t.CDTrackTitle, t.CDTrackTime, t.CDTrackDesc, t.CDTrackArtists};
+}
 
 } // namespace vinaxo::test

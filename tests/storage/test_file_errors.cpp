@@ -17,19 +17,10 @@
 
 using namespace vinaxo;
 
-namespace {
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
+using test::readFile;
+using test::writeFile;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+namespace {
 
 // A collection whose file is about `kilobytes` long.
 void fill(CEntries& c, int kilobytes, const QString& title = "T")
@@ -129,10 +120,7 @@ private:
 
 void expectDiskError(const Message& m, const char* text)
 {
-    EXPECT_EQ(m.text, text);
-    EXPECT_EQ(m.title, "Disk Error");
-    EXPECT_EQ(m.icon, MsgIcon::Exclamation);
-    EXPECT_EQ(m.buttons, MsgButtons::RetryCancel);
+    test::expectMessage(m, {text, "Disk Error", MsgIcon::Exclamation, MsgButtons::RetryCancel});
 }
 }
 
@@ -164,7 +152,6 @@ TEST(FileErrors, TheQuestionForEachNumber)
         EXPECT_EQ(HandleFileError(m, k.number), AbandonQuietly);
         ASSERT_EQ(m.count(), 2u);
         expectDiskError(m.last(), k.text);
-        EXPECT_EQ(m.last().defaultButton, MsgDefault::First);
     }
     for (const int silent : {32755, 0, 53, 67, 7, 1000}) {
         test::ScriptedMessages m;
@@ -193,74 +180,50 @@ TEST(FileErrors, OperatingSystemErrorsMapThroughOneTable)
     EXPECT_FALSE(e.description.isEmpty());
 }
 
-TEST(FileErrors, ASaveReplacesTheFileAndClearsTheChangedFlag)
-{
-    test::TestWorld w;
-    const QString path = w.dir.filePath("c.DAT");
-    writeFile(path, "old contents");
-    ::chmod(QFile::encodeName(path).constData(), 0640);
-    fill(w.entries(), 3);
-    ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
-    EXPECT_FALSE(w.entries().DBChanged);
-    CFileIO io(*w.ws);
-    EXPECT_EQ(readFile(path), io.SaveToBytes());
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u); // the old file's permissions are kept
-    EXPECT_EQ(folderEntries(w.dir.path()), QStringList{"c.DAT"});
-    EXPECT_EQ(w.messages.count(), 0u);
-}
-
-TEST(FileErrors, AWriteThatStopsPartWayLeavesTheOldFile)
+// A save replaces the file whole, keeping its permissions and clearing the changed flag;
+// a write that stops part-way leaves the old file until a retry succeeds.
+TEST(FileErrors, ASaveReplacesTheFileOrLeavesTheOldOne)
 {
     struct Case {
         const char* name;
         int posix;
         qint64 stopAfter;
+        int failures; // of the first attempts
         const char* text;
     };
-    for (const Case& k : {Case{"DiskFull", ENOSPC, 0, "Disk is full.  Continue?"},
-                          Case{"IOError", EIO, 100, "Internal Disk Error"},
-                          Case{"LateIOError", EIO, 5000, "Internal Disk Error"}}) {
+    for (const Case& k : {Case{"NoFailure", 0, 0, 0, ""},
+                          Case{"DiskFull", ENOSPC, 0, 1000, "Disk is full.  Continue?"},
+                          Case{"IOError", EIO, 100, 1000, "Internal Disk Error"},
+                          Case{"LateIOError", EIO, 5000, 1000, "Internal Disk Error"},
+                          Case{"RetrySaves", ENOSPC, 10, 1, "Disk is full.  Continue?"}}) {
         SCOPED_TRACE(k.name);
         test::TestWorld w;
         const QString path = w.dir.filePath("c.DAT");
         fill(w.entries(), 2, "before");
         ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
+        ::chmod(QFile::encodeName(path).constData(), 0640);
         const QByteArray before = readFile(path);
         fill(w.entries(), 20, "after");
 
-        StoppingFiles stopping(k.stopAfter, k.posix);
+        StoppingFiles stopping(k.stopAfter, k.posix, k.failures);
         w.messages.answer(MsgAnswer::Retry);
         w.messages.answer(MsgAnswer::Cancel);
         FileCommandOptions options;
         options.access = &stopping;
-        EXPECT_FALSE(SaveCollectionFile(*w.ws, path, options));
-        EXPECT_EQ(stopping.attempts, 2);
-        ASSERT_EQ(w.messages.count(), 2u);
-        expectDiskError(w.messages.last(), k.text);
-        EXPECT_EQ(readFile(path), before);
-        EXPECT_TRUE(w.entries().DBChanged);
+        const bool saved = k.failures < 2;
+        EXPECT_EQ(SaveCollectionFile(*w.ws, path, options), saved);
+        EXPECT_EQ(stopping.attempts, k.failures == 0 ? 1 : 2);
+        ASSERT_EQ(w.messages.count(), size_t(qMin(k.failures, 2)));
+        if (k.failures > 0)
+            expectDiskError(w.messages.last(), k.text);
+        EXPECT_EQ(readFile(path), saved ? CFileIO(*w.ws).SaveToBytes() : before);
+        EXPECT_EQ(w.entries().DBChanged, !saved);
         EXPECT_EQ(w.entries().Count(), 22);
         EXPECT_EQ(folderEntries(w.dir.path()), QStringList{"c.DAT"});
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0640u);
     }
-}
-
-TEST(FileErrors, RetryAfterAFailedWriteSaves)
-{
-    test::TestWorld w;
-    const QString path = w.dir.filePath("c.DAT");
-    fill(w.entries(), 5);
-    StoppingFiles once(10, ENOSPC, 1);
-    w.messages.answer(MsgAnswer::Retry);
-    FileCommandOptions options;
-    options.access = &once;
-    EXPECT_TRUE(SaveCollectionFile(*w.ws, path, options));
-    EXPECT_EQ(once.attempts, 2);
-    EXPECT_EQ(w.messages.count(), 1u);
-    EXPECT_FALSE(w.entries().DBChanged);
-    CFileIO io(*w.ws);
-    EXPECT_EQ(readFile(path), io.SaveToBytes());
 }
 
 TEST(FileErrors, TargetsTheSystemRefuses)
@@ -292,49 +255,38 @@ TEST(FileErrors, TargetsTheSystemRefuses)
     EXPECT_EQ(readFile(file), "x");
 }
 
-TEST(FileErrors, AFullDiskLeavesTheOldFile)
+TEST(FileErrors, AFullOrReadOnlyDiskLeavesTheOldFile)
 {
-    TinyDisk disk("size=16k");
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-    test::TestWorld w;
-    const QString path = disk.path() + "/c.DAT";
-    fill(w.entries(), 2, "before");
-    ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
-    const QByteArray before = readFile(path);
-    fill(w.entries(), 60, "after"); // about 60 KB: more than the disk holds
-
-    w.messages.answer(MsgAnswer::Cancel);
-    EXPECT_FALSE(SaveCollectionFile(*w.ws, path));
-    ASSERT_EQ(w.messages.count(), 1u);
-    expectDiskError(w.messages.last(), "Disk is full.  Continue?");
-    EXPECT_EQ(readFile(path), before);
-    EXPECT_TRUE(w.entries().DBChanged);
-    EXPECT_EQ(folderEntries(disk.path()), QStringList{"c.DAT"});
-}
-
-TEST(FileErrors, AReadOnlyDiskLeavesTheOldFile)
-{
-    TinyDisk disk("size=64k");
-    if (!disk.mounted())
-        GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-    test::TestWorld w;
-    const QString path = disk.path() + "/c.DAT";
-    fill(w.entries(), 2);
-    ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
-    const QByteArray before = readFile(path);
-    ASSERT_TRUE(disk.makeReadOnly());
-    fill(w.entries(), 3);
-
-    for (const QString& target : {path, disk.path() + "/new.DAT"}) {
-        w.messages.clear();
-        w.messages.answer(MsgAnswer::Cancel);
-        EXPECT_FALSE(SaveCollectionFile(*w.ws, target));
-        ASSERT_EQ(w.messages.count(), 1u);
-        expectDiskError(w.messages.last(), "File is unavailable, and may be write-protected.");
+    struct Case {
+        const char* options;
+        bool readOnly;
+        int kilobytes; // added after the first save
+        const char* text;
+    };
+    for (const Case& k : {Case{"size=16k", false, 60, "Disk is full.  Continue?"},
+                          Case{"size=64k", true, 3, "File is unavailable, and may be write-protected."}}) {
+        SCOPED_TRACE(k.text);
+        TinyDisk disk(k.options);
+        if (!disk.mounted())
+            GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+        test::TestWorld w;
+        const QString path = disk.path() + "/c.DAT";
+        fill(w.entries(), 2, "before");
+        ASSERT_TRUE(SaveCollectionFile(*w.ws, path));
+        const QByteArray before = readFile(path);
+        ASSERT_TRUE(!k.readOnly || disk.makeReadOnly());
+        fill(w.entries(), k.kilobytes, "after");
+        for (const QString& target : {path, disk.path() + "/new.DAT"}) {
+            w.messages.clear();
+            w.messages.answer(MsgAnswer::Cancel);
+            EXPECT_FALSE(SaveCollectionFile(*w.ws, target));
+            ASSERT_EQ(w.messages.count(), 1u);
+            expectDiskError(w.messages.last(), k.text);
+        }
+        EXPECT_EQ(readFile(path), before);
+        EXPECT_TRUE(w.entries().DBChanged);
+        EXPECT_EQ(folderEntries(disk.path()), QStringList{"c.DAT"});
     }
-    EXPECT_EQ(readFile(path), before);
-    EXPECT_TRUE(w.entries().DBChanged);
 }
 
 TEST(FileErrors, AnErrorNotInTheTableIsReportedAndNothingChanges)
@@ -385,39 +337,49 @@ TEST(FileErrors, LoadingWithTheMainWindowsMessages)
     struct Case {
         const char* name;
         QString path;
+        MsgAnswer answer;
         LoadOutcome outcome;
-        QStringList texts;
+        QStringList texts; // blank for the conversion messages, checked with the conversion
         QStringList titles;
         QString currentFile, lastFile;
+        std::optional<double> release; // checked when given
     };
     const QString previous = "/earlier/file.DAT";
+    const QString about = "File About To Be Converted";
     const std::vector<Case> cases = {
-        {"Loaded", good, LoadOutcome::Loaded, {}, {}, good, good},
-        {"Missing", w.dir.filePath("gone.DAT"), LoadOutcome::Missing,
+        {"Loaded", good, MsgAnswer::No, LoadOutcome::Loaded, {}, {}, good, good, 301},
+        {"Missing", w.dir.filePath("gone.DAT"), MsgAnswer::No, LoadOutcome::Missing,
          {"This file does not exist.  You must choose another file name to open."}, {"File Not Found"},
-         previous, ""},
-        {"WrongType", text, LoadOutcome::NotCollection,
+         previous, "", std::nullopt},
+        {"WrongType", text, MsgAnswer::No, LoadOutcome::NotCollection,
          {"This is not a Vinaxo file.  Please choose another file."}, {"Wrong File Type"}, previous,
-         previous},
-        {"NotConverted", old, LoadOutcome::NotConverted,
-         {"", "Older format Vinaxo file not converted."}, {"File About To Be Converted", "Old File Format"},
-         previous, previous},
-        {"AFolder", w.dir.path(), LoadOutcome::Abandoned, {"File name is illegal"}, {"Disk Error"},
-         previous, previous},
+         previous, std::nullopt},
+        {"NotConverted", old, MsgAnswer::No, LoadOutcome::NotConverted,
+         {"", "Older format Vinaxo file not converted."}, {about, "Old File Format"}, previous,
+         previous, 150},
+        // A converted collection is unnamed and changed: it must be saved under a name.
+        {"Converted", old, MsgAnswer::Yes, LoadOutcome::Loaded, {"", ""}, {about, "File Converted"},
+         "", "", 150},
+        {"AFolder", w.dir.path(), MsgAnswer::Cancel, LoadOutcome::Abandoned, {"File name is illegal"},
+         {"Disk Error"}, previous, previous, std::nullopt},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
         test::TestWorld v;
         v.ws->currentFileName = previous;
         v.config().setLastFileName(previous);
-        v.messages.answer(k.outcome == LoadOutcome::Abandoned ? MsgAnswer::Cancel : MsgAnswer::No);
+        v.messages.answer(k.answer);
         const LoadReport r = LoadCollectionFile(*v.ws, k.path);
         EXPECT_EQ(r.outcome, k.outcome);
+        if (k.release) {
+            EXPECT_EQ(r.release, k.release);
+        }
         QStringList texts, titles;
         for (const Message& m : v.messages.messages()) {
-            texts << (m.title == "File About To Be Converted" ? QString() : m.text);
+            const bool conversion = m.title == about || m.title == "File Converted";
+            texts << (conversion ? QString() : m.text);
             titles << m.title;
-            if (m.title != "Disk Error" && m.title != "File About To Be Converted") {
+            if (m.title != "Disk Error" && !conversion) {
                 EXPECT_EQ(m.icon, MsgIcon::Critical);
                 EXPECT_EQ(m.buttons, MsgButtons::OK);
             }
@@ -426,21 +388,7 @@ TEST(FileErrors, LoadingWithTheMainWindowsMessages)
         EXPECT_EQ(titles, k.titles);
         EXPECT_EQ(v.ws->currentFileName, k.currentFile);
         EXPECT_EQ(v.config().LastFileName(), k.lastFile);
+        EXPECT_EQ(v.entries().DBChanged, k.name == std::string_view("Converted"));
     }
-}
-
-TEST(FileErrors, AConvertedFileLeavesTheCollectionUnnamed)
-{
-    test::TestWorld w;
-    const QString old = w.dir.filePath("old.DAT");
-    writeFile(old, test::FileBytes{}.header(150));
-    w.config().setLastFileName("/earlier/file.DAT");
-    w.messages.answer(MsgAnswer::Yes);
-    const LoadReport r = LoadCollectionFile(*w.ws, old);
-    EXPECT_TRUE(r.loaded());
-    EXPECT_EQ(r.release, 150.0);
-    EXPECT_EQ(w.ws->currentFileName, "");
-    EXPECT_EQ(w.config().LastFileName(), "");
-    EXPECT_TRUE(w.entries().DBChanged);
     EXPECT_EQ(readFile(old), QByteArray(test::FileBytes{}.header(150))); // only read
 }
