@@ -15,7 +15,7 @@ public:
     {
     }
 
-    bool field(const QString& value) const
+    bool field(QStringView value) const
     {
         if (value.isEmpty())
             return false; // an empty search text occurs in no empty field
@@ -24,6 +24,19 @@ public:
         if (m_begins)
             return value.startsWith(m_sel.SearchString, m_cs);
         return m_matcher.indexIn(value) >= 0;
+    }
+
+    // The release year as FormattedCDRelYear shows it, without making a string for the
+    // usual four-digit years.
+    bool year(const CEntry& e) const
+    {
+        const int y = e.CDRelYear;
+        if (y <= 0 || y > 9999)
+            return field(e.FormattedCDRelYear());
+        char16_t buf[4];
+        for (int i = 3, v = y; i >= 0; --i, v /= 10)
+            buf[i] = char16_t(u'0' + v % 10);
+        return field(QStringView(buf, 4));
     }
 
     bool operator()(const CEntry& e) const
@@ -36,7 +49,7 @@ public:
             || (s.SearchKey2 && field(e.CDMiscKey2)) || (s.SearchKey3 && field(e.CDMiscKey3))
             || (s.SearchAwards && field(e.CDAwards)) || (s.SearchLabel && field(e.CDLabel))
             || (s.SearchCatalogNbr && field(e.CDCatnbr))
-            || (s.SearchYear && field(e.FormattedCDRelYear())))
+            || (s.SearchYear && year(e)))
             return true;
         if (s.SearchTrackTitle || s.SearchTrackDesc) {
             for (const auto& item : e.TrackEntries()) {
