@@ -30,17 +30,20 @@ bool saveCollection(Context& ctx, const QString& path)
     return SaveCollectionFile(collectionWorkspace(ctx), path);
 }
 
+bool confirmReplace(Context& ctx, const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return ctx.messages.show(
+               QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
+               QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
+               MsgDefault::Second)
+           == MsgAnswer::Yes;
+}
+
 bool saveCollectionAs(Context& ctx, const QString& path)
 {
-    if (QFileInfo::exists(path)) {
-        const MsgAnswer a = ctx.messages.show(
-            QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
-            QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
-            MsgDefault::Second);
-        if (a != MsgAnswer::Yes)
-            return false;
-    }
-    return saveCollection(ctx, path);
+    return confirmReplace(ctx, path) && saveCollection(ctx, path);
 }
 
 } // namespace vinaxo::cli

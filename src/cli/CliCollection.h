@@ -16,6 +16,9 @@ LoadReport loadCollection(Context& ctx, const QString& path);
 
 // Save: writes the collection to `path` (an existing file is replaced without a question).
 bool saveCollection(Context& ctx, const QString& path);
+// True when `path` may be written: it does not exist, or "Confirm File Replace" was
+// answered Yes.
+bool confirmReplace(Context& ctx, const QString& path);
 // Save As: an existing file is replaced only when "Confirm File Replace" is answered Yes.
 bool saveCollectionAs(Context& ctx, const QString& path);
 

@@ -1,7 +1,7 @@
+#include "cli/CliCollection.h"
 #include "cli/CliCommand.h"
 #include "exchange/DefinitionFile.h"
 
-#include <QFileInfo>
 
 namespace vinaxo::cli {
 namespace {
@@ -40,11 +40,7 @@ int create(Context& ctx, const QString& chosen, const QStringList& names)
         table.AddToColTable(trimmed, QStringLiteral("0"));
     }
     const QString path = DefinitionSavePath(chosen);
-    if (QFileInfo::exists(path)
-        && ctx.messages.show(QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
-                             QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
-                             MsgDefault::Second)
-               != MsgAnswer::Yes)
+    if (!confirmReplace(ctx, path))
         return 1;
     if (!WriteDefinitionFile(path, table, {}, ctx.messages))
         return 1;
