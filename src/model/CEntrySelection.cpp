@@ -76,11 +76,6 @@ bool sameUpper(const QString& a, const QString& b)
 }
 }
 
-bool CEntrySelection::Matches(const CEntry& e) const
-{
-    return test(e, TextTest(*this, false), TextTest(*this, true));
-}
-
 bool CEntrySelection::test(const CEntry& e, const TextTest& contains, const TextTest& begins) const
 {
     // All tests switched on must pass; with none on, nothing is selected.

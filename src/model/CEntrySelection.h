@@ -25,8 +25,6 @@ public:
 
     void setEntries(CEntries* entries) { m_entries = entries; }
     bool ApplyFilter();
-    // The test of one recording.
-    bool Matches(const CEntry& entry) const;
 
 private:
     class TextTest;
