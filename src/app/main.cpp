@@ -1,7 +1,7 @@
 #include "model/Utility.h"
 #include "model/Workspace.h"
 #include "platform/IFormats.h"
-#include "ui/QtMessageService.h"
+#include "ui/common/QtMessageService.h"
 #include "ui/main/frmCDMLIST.h"
 
 #include <QApplication>

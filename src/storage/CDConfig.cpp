@@ -35,6 +35,17 @@ CDConfig::~CDConfig() = default;
 
 QString CDConfig::path() const { return m_store->fileName(); }
 
+QVariant CDConfig::extraValue(const QString& section, const QString& key, const QVariant& def) const
+{
+    return m_store->value(section + u'/' + key, def);
+}
+
+void CDConfig::setExtraValue(const QString& section, const QString& key, const QVariant& value)
+{
+    m_store->setValue(section + u'/' + key, value);
+    m_store->sync();
+}
+
 bool CDConfig::textToBool(const QString& text, bool* ok)
 {
     const QString t = text.trimmed();

@@ -2,6 +2,7 @@
 // The user's settings, kept in memory and mirrored at once, key by key, in the per-user
 // settings store (an INI file named after the application).
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 #include <memory>
 
@@ -53,6 +54,12 @@ public:
     void GetAllValues();
 
     QString path() const;
+
+    // Keys of the application's own beyond the table above (window geometry, recent
+    // files), kept in the same store and written at once.
+    QVariant extraValue(const QString& section, const QString& key,
+                        const QVariant& def = QVariant()) const;
+    void setExtraValue(const QString& section, const QString& key, const QVariant& value);
 
 #define VINAXO_CONFIG_DECLARE(type, name, section, key, def)                              \
     type name() const { return m_##name; }                                              \

@@ -1,13 +1,11 @@
-#include "support/TestWorld.h"
+#include "support/UiWorld.h"
 #include "ui/main/frmCDMLIST.h"
-
-#include <QApplication>
 
 using namespace vinaxo;
 
 TEST(MainWindow, CaptionAndWorld)
 {
-    test::TestWorld w;
+    test::UiWorld w;
     frmCDMLIST window(*w.ws);
     window.show();
     EXPECT_EQ(window.windowTitle(), "Vinaxo - Recording Collection");

@@ -1,4 +1,4 @@
-#include "ui/QtMessageService.h"
+#include "ui/common/QtMessageService.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "ui/QtBusyPointer.h"
+#include "ui/common/QtBusyPointer.h"
 
 #include <QApplication>
 

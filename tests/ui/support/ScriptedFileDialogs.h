@@ -1,0 +1,42 @@
+#pragma once
+// The file dialogs of the window tests: each call is recorded and answered with the
+// next scripted path (nothing scripted: cancelled).
+#include "ui/common/IFileDialogs.h"
+
+#include <deque>
+#include <vector>
+
+namespace vinaxo::test {
+
+class ScriptedFileDialogs final : public IFileDialogs {
+public:
+    struct Call {
+        bool save = false;
+        FileDialogRequest request;
+    };
+
+    void choose(const QString& path) { m_answers.emplace_back(path); }
+    void cancel() { m_answers.emplace_back(std::nullopt); }
+
+    std::optional<QString> openFile(QWidget*, const FileDialogRequest& r) override { return next(false, r); }
+    std::optional<QString> saveFile(QWidget*, const FileDialogRequest& r) override { return next(true, r); }
+
+    const std::vector<Call>& calls() const { return m_calls; }
+    std::size_t pending() const { return m_answers.size(); }
+
+private:
+    std::optional<QString> next(bool save, const FileDialogRequest& r)
+    {
+        m_calls.push_back({save, r});
+        if (m_answers.empty())
+            return std::nullopt;
+        auto a = m_answers.front();
+        m_answers.pop_front();
+        return a;
+    }
+
+    std::deque<std::optional<QString>> m_answers;
+    std::vector<Call> m_calls;
+};
+
+} // namespace vinaxo::test
