@@ -80,4 +80,32 @@ inline void buildCollection(CEntries& c, int n, const Texts& t, bool varyCase)
     }
 }
 
+// The same collection with every other field filled as a person would: unique titles,
+// descriptions and numbers, repeating composers, conductors and places.
+inline void buildFullCollection(CEntries& c, int n)
+{
+    buildCollection(c, n, texts(), false);
+    int i = 0;
+    for (auto& item : c.Entries()) {
+        CEntry& e = *item.value;
+        e.CDDesc = QStringLiteral("A description, with a comma, of recording %1").arg(i);
+        e.CDCatnbr = QStringLiteral("CAT-%1").arg(i);
+        e.CDNbrDisks = qint16(1 + i % 3);
+        e.CDRateSound = qint16(i % 11);
+        e.CDRatePerform = qint16((i * 7) % 11);
+        e.CDAwards = i % 5 == 0 ? QStringLiteral("Best \"live\" album") : QString();
+        e.CDComposer = QStringLiteral("Composer %1").arg(i % 300);
+        e.CDConductor = QStringLiteral("Conductor %1").arg(i % 50);
+        e.CDPurchDate = OleDate::fromDate(QDate(1990, 1, 1).addDays(i % 12000));
+        e.CDPurchCost = Currency{qint64(100000 + i * 37)};
+        e.CDLocation = QStringLiteral("Shelf %1").arg(i % 40);
+        e.CDCollNbr = QString::number(i);
+        e.CDMiscKey1 = QStringLiteral("k1");
+        e.CDMiscKey2 = QStringLiteral("k2");
+        e.CDMiscKey3 = QStringLiteral("k3");
+        e.CDTotalTime = QStringLiteral("58:31");
+        ++i;
+    }
+}
+
 } // namespace vinaxo::bench

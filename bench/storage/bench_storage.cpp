@@ -18,14 +18,23 @@ namespace {
 using bench::World;
 using bench::texts;
 
-// The file of n recordings, made once per size.
+// The file of n recordings, made once per size; a negative n is the collection with
+// every field filled (bench::buildFullCollection) of -n recordings.
+void build(CEntries& c, int n)
+{
+    if (n < 0)
+        bench::buildFullCollection(c, -n);
+    else
+        bench::buildCollection(c, n, texts(), true);
+}
+
 const QByteArray& fileOf(int n)
 {
     static std::map<int, QByteArray> files;
     auto it = files.find(n);
     if (it == files.end()) {
         World w;
-        bench::buildCollection(w.ws.entries, n, texts(), true);
+        build(w.ws.entries, n);
         CFileIO io(w.ws);
         it = files.emplace(n, io.SaveToBytes()).first;
     }
@@ -60,7 +69,7 @@ void resetPeak()
 void BM_SaveToBuffer(benchmark::State& state)
 {
     World w;
-    bench::buildCollection(w.ws.entries, int(state.range(0)), texts(), true);
+    build(w.ws.entries, int(state.range(0)));
     qint64 bytes = 0;
     for (auto _ : state) {
         CFileIO io(w.ws);
@@ -75,7 +84,7 @@ void BM_SaveToBuffer(benchmark::State& state)
 void BM_SaveToFile(benchmark::State& state)
 {
     World w;
-    bench::buildCollection(w.ws.entries, int(state.range(0)), texts(), true);
+    build(w.ws.entries, int(state.range(0)));
     CFileIO io(w.ws);
     io.FileName = w.dir.filePath(QStringLiteral("c.DAT"));
     for (auto _ : state) {
@@ -150,8 +159,26 @@ void BM_LoadPeakMemory(benchmark::State& state)
 }
 }
 
-BENCHMARK(BM_SaveToBuffer)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveToFile)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFromMemory)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFromFile)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadPeakMemory)->Arg(32767)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// Arguments: recordings; negative for the collection with every field filled.
+BENCHMARK(BM_SaveToBuffer)->Arg(32767)->Arg(100000)->Arg(-32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveToFile)->Arg(32767)->Arg(100000)->Arg(-32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromMemory)->Arg(32767)->Arg(100000)->Arg(-32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadFromFile)->Arg(32767)->Arg(100000)->Arg(-32767)->Arg(-100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadPeakMemory)->Arg(32767)->Arg(100000)->Arg(-32767)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication app(argc, argv);
+    // --write N PATH: the collection file of N recordings with every field filled, for
+    // measuring whole processes (bench/collection_scale.py).
+    if (argc == 4 && QByteArray(argv[1]) == "--write") {
+        const QByteArray& bytes = fileOf(-QByteArray(argv[2]).toInt());
+        return LocalFiles().replaceFile(QString::fromLocal8Bit(argv[3]), bytes) ? 1 : 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
