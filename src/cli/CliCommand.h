@@ -53,6 +53,7 @@ struct Command {
     QString summary; // one line for the command list
     QString usage;   // shown by --help
     std::function<int(Context&)> run;
+    bool needsGui = false; // fonts or painting: a GUI application object (never a screen)
 };
 
 // Registers a command at start-up: static Registration r{Command{...}};

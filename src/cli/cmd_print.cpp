@@ -106,7 +106,7 @@ const Registration reg{Command{
         "  heading unless --heading is given. Fonts are the stored report fonts unless given;\n"
         "  a font is \"Family,size\" followed by any of bold, italic, underline, strikethru.\n"
         "  Exit status: 0 printed, 1 not printed (the reason is on stderr), 2 usage."),
-    run}};
+    run, true}};
 
 } // namespace
 } // namespace vinaxo::cli

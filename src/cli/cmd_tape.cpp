@@ -136,7 +136,7 @@ const Registration reg{Command{
         "  Each side's total and remaining time go to stderr; an overrun shows as \"-3:30\".\n"
         "  A track given twice is repeated only with --yes. Fonts as for the print command.\n"
         "  Exit status: 0 done, 1 not done (the reason is on stderr), 2 usage."),
-    run}};
+    run, true}};
 
 } // namespace
 } // namespace vinaxo::cli

@@ -30,6 +30,9 @@ void report(IMessageService* messages, const QString& text, const QString& title
 }
 }
 
+CEntries* CTrackEntry::Entries() const { return Entry ? Entry->Entries : nullptr; }
+IElementIO* CTrackEntry::FileIO() const { return Entry ? Entry->FileIO : nullptr; }
+
 bool CTrackEntry::setCDTrackTimeStr(const QString& text)
 {
     const QString t = text.trimmed();
@@ -41,7 +44,7 @@ bool CTrackEntry::setCDTrackTimeStr(const QString& text)
         CDTrackTime = t;
         return true;
     }
-    report(Entries ? &Entries->messages() : nullptr, InvalidTimeText(),
+    report(Entries() ? &Entries()->messages() : nullptr, InvalidTimeText(),
            QStringLiteral("Invalid Track Time"));
     return false;
 }
@@ -150,28 +153,21 @@ bool CEntry::setCDPurchCostStr(const QString& text)
 void CEntry::ClearAllEntries()
 {
     m_tracks.clear();
-    m_currTrack = nullptr;
     m_nextTrackKey = 0;
 }
 
 CTrackEntry* CEntry::AddNewTrackEntry()
 {
     ++m_nextTrackKey;
-    auto track = std::make_unique<CTrackEntry>();
-    track->Entries = Entries;
-    track->Entry = this;
-    track->FileIO = FileIO;
-    track->Key = KeyText(m_nextTrackKey);
-    CTrackEntry* raw = track.get();
-    m_tracks.addNew(raw->Key, std::move(track)); // keys come from a counter
-    m_currTrack = raw;
-    return raw;
+    CTrackEntry& track = m_tracks.append(KeyText(m_nextTrackKey)); // keys come from a counter
+    track.Entry = this;
+    return &track;
 }
 
 bool CEntry::LocateTrackByKey(const QString& key)
 {
-    if (auto* t = m_tracks.find(key)) {
-        m_currTrack = t->get();
+    if (CTrackEntry* t = m_tracks.find(key)) {
+        m_tracks.setCurrent(t);
         return true;
     }
     if (auto* m = messages()) {

@@ -1,6 +1,7 @@
 #pragma once
 // A recording: its fields, its ordered track list, and their display texts.
 #include "model/CTrackEntry.h"
+#include "model/TrackList.h"
 #include "platform/Currency.h"
 #include "platform/KeyedList.h"
 #include "platform/OleDate.h"
@@ -28,8 +29,6 @@ enum : int {
     TrackTitlesTimes = 185,
 };
 }
-
-using TrackList = KeyedList<std::unique_ptr<CTrackEntry>>;
 
 class CEntry {
 public:
@@ -73,7 +72,7 @@ public:
 
     TrackList& TrackEntries() { return m_tracks; }
     const TrackList& TrackEntries() const { return m_tracks; }
-    CTrackEntry* CurrTrack() const { return m_currTrack; }
+    CTrackEntry* CurrTrack() const { return m_tracks.current(); }
     qint32 NextTrackKey() const { return m_nextTrackKey; }
 
     QString FormattedCDRelYear() const;
@@ -108,7 +107,6 @@ private:
     const IFormats* formats() const;
 
     TrackList m_tracks;
-    CTrackEntry* m_currTrack = nullptr;
     qint32 m_nextTrackKey = 0;
 };
 

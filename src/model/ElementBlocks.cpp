@@ -45,9 +45,9 @@ void readInteger(IElementIO& io, qint16& field)
 
 void CTrackEntry::SaveTrackEntry()
 {
-    if (!FileIO)
+    if (!FileIO())
         return;
-    IElementIO& io = *FileIO;
+    IElementIO& io = *FileIO();
     io.WriteElement(TrackStart, qint16(0));
     io.WriteElement(Field::TrackTitle, QStringView(CDTrackTitle));
     io.WriteElement(Field::TrackTime, QStringView(CDTrackTime));
@@ -58,9 +58,9 @@ void CTrackEntry::SaveTrackEntry()
 
 bool CTrackEntry::LoadTrackEntry()
 {
-    if (!FileIO)
+    if (!FileIO())
         return false;
-    IElementIO& io = *FileIO;
+    IElementIO& io = *FileIO();
     for (;;) {
         switch (io.ReadElementType()) {
         case Field::TrackTitle: io.ReadStringElement(CDTrackTitle); break;
@@ -69,7 +69,7 @@ bool CTrackEntry::LoadTrackEntry()
         case Field::TrackArtists: io.ReadSharedStringElement(CDTrackArtists); break;
         case TrackEnd: skipMark(io); return true;
         default:
-            reportAlignment(Entries ? &Entries->messages() : nullptr, "CTrackEntry.LoadEntry");
+            reportAlignment(Entries() ? &Entries()->messages() : nullptr, "CTrackEntry.LoadEntry");
             return false;
         }
     }
@@ -108,12 +108,8 @@ void CEntry::SaveEntry()
     text(Field::TotalTime, CDTotalTime);
     text(Field::Awards, CDAwards);
     text(Field::Comments, CDComments);
-    for (auto& item : m_tracks) {
-        CTrackEntry& track = *item.value;
-        track.FileIO = FileIO;
-        track.SaveTrackEntry();
-        track.FileIO = nullptr; // the file object lives for this save only
-    }
+    for (const auto& item : m_tracks)
+        item.value->SaveTrackEntry();
     io.WriteElement(EntryEnd, qint16(0));
 }
 
@@ -175,9 +171,7 @@ bool CEntry::LoadEntry()
             skipMark(io);
             if (m_tracks.isEmpty() && CDNbrTracks > 1)
                 m_tracks.reserve(qMin<qsizetype>(CDNbrTracks, 99)); // the count comes first
-            CTrackEntry* track = AddNewTrackEntry();
-            track->LoadTrackEntry();
-            track->FileIO = nullptr;
+            AddNewTrackEntry()->LoadTrackEntry();
             break;
         }
         case EntryEnd:

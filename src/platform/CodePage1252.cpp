@@ -25,6 +25,11 @@ inline char encodeChar(char16_t u)
 }
 }
 
+char16_t decodeByte(unsigned char b)
+{
+    return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+}
+
 QString decode(const char* data, qsizetype size)
 {
     QString out(size, Qt::Uninitialized);

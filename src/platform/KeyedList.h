@@ -2,7 +2,6 @@
 // The one keyed container of the model: insertion order, keys compared without regard
 // to letter case (the first form added is kept), O(1) look-up, order kept on removal.
 #include <QString>
-#include <unordered_map>
 #include <vector>
 
 namespace vinaxo {
@@ -35,7 +34,7 @@ public:
             m_items.reserve(8);
         m_items.push_back(Item{key, std::move(value)});
         if (m_indexed)
-            m_index.emplace(m_items.back().key, size() - 1);
+            insertIndex(size() - 1, foldedHash(m_items.back().key));
         else if (size() > kLinearLimit)
             rebuildIndex();
     }
@@ -43,13 +42,18 @@ public:
     qsizetype indexOf(const QString& key) const
     {
         if (m_indexed) {
-            auto it = m_index.find(key);
-            return it == m_index.end() ? -1 : it->second;
+            const quint32 h = foldedHash(key);
+            for (std::size_t s = h & m_mask;; s = (s + 1) & m_mask) {
+                const qint32 slot = m_slots[s];
+                if (slot == 0)
+                    return -1;
+                const std::size_t i = std::size_t(slot - 1);
+                if (m_hashes[i] == h && sameKey(m_items[i].key, key))
+                    return qsizetype(i);
+            }
         }
         for (qsizetype i = 0; i < size(); ++i) {
-            const QString& k = m_items[std::size_t(i)].key;
-            // Simple case folding keeps the length, so keys of other lengths differ.
-            if (k.size() == key.size() && k.compare(key, Qt::CaseInsensitive) == 0)
+            if (sameKey(m_items[std::size_t(i)].key, key))
                 return i;
         }
         return -1;
@@ -79,19 +83,18 @@ public:
 
     void removeAt(qsizetype i)
     {
-        if (m_indexed)
-            m_index.erase(m_items[std::size_t(i)].key);
         m_items.erase(m_items.begin() + i);
         if (m_indexed) {
-            for (qsizetype j = i; j < size(); ++j)
-                m_index[m_items[std::size_t(j)].key] = j;
+            m_hashes.erase(m_hashes.begin() + i);
+            rebuildSlots(); // positions after i moved; removal is rare
         }
     }
 
     void clear()
     {
         m_items.clear();
-        m_index.clear();
+        m_hashes.clear();
+        m_slots.clear();
         m_indexed = false;
     }
 
@@ -107,44 +110,78 @@ public:
     void reserve(qsizetype n) { m_items.reserve(std::size_t(n)); }
 
 private:
-    // Short lists (a recording's tracks, a view's columns) are searched directly; a hash
-    // is built once a list grows past this.
+    // Short lists (a recording's tracks, a view's columns) are searched directly; an index
+    // is built once a list grows past this: open addressing over positions (no node per
+    // key, so building and clearing a large list costs a few allocations), with each key's
+    // hash kept so that growing never hashes a text again.
     static constexpr qsizetype kLinearLimit = 16;
+
+    // Simple case folding keeps the length, so keys of other lengths differ.
+    static bool sameKey(const QString& a, const QString& b)
+    {
+        return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    }
+
+    // The case-folded characters, hashed without making a folded copy.
+    static quint32 foldedHash(const QString& key) noexcept
+    {
+        quint64 h = 1469598103934665603ULL;
+        const char16_t* p = reinterpret_cast<const char16_t*>(key.utf16());
+        const qsizetype n = key.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            char32_t c = p[i];
+            if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1]))
+                c = QChar::surrogateToUcs4(char16_t(c), p[++i]);
+            c = c < 0x80 ? (c >= u'A' && c <= u'Z' ? c + 32 : c) : QChar::toCaseFolded(c);
+            h = (h ^ c) * 1099511628211ULL;
+        }
+        return quint32(h ^ (h >> 32));
+    }
+
+    void insertIndex(qsizetype i, quint32 h)
+    {
+        m_hashes.push_back(h);
+        if (std::size_t(size()) * 2 > m_slots.size()) {
+            rebuildSlots();
+            return;
+        }
+        place(i, h);
+    }
+
+    void place(qsizetype i, quint32 h)
+    {
+        std::size_t s = h & m_mask;
+        while (m_slots[s] != 0)
+            s = (s + 1) & m_mask;
+        m_slots[s] = qint32(i + 1);
+    }
 
     void rebuildIndex()
     {
-        m_index.clear();
-        m_index.reserve(std::size_t(size()) * 2);
-        for (qsizetype j = 0; j < size(); ++j)
-            m_index.emplace(m_items[std::size_t(j)].key, j);
+        m_hashes.clear();
+        m_hashes.reserve(m_items.capacity());
+        for (const Item& item : m_items)
+            m_hashes.push_back(foldedHash(item.key));
         m_indexed = true;
+        rebuildSlots();
+    }
+
+    // At most half the slots used.
+    void rebuildSlots()
+    {
+        std::size_t n = 64;
+        while (n < std::size_t(size()) * 2 + 2)
+            n *= 2;
+        m_slots.assign(n, 0);
+        m_mask = n - 1;
+        for (qsizetype i = 0; i < size(); ++i)
+            place(i, m_hashes[std::size_t(i)]);
     }
 
     std::vector<Item> m_items;
-    // Hashes and compares keys by their case-folded characters without making a folded copy.
-    struct FoldedHash {
-        std::size_t operator()(const QString& key) const noexcept
-        {
-            std::size_t h = 1469598103934665603ULL;
-            const char16_t* p = reinterpret_cast<const char16_t*>(key.utf16());
-            const qsizetype n = key.size();
-            for (qsizetype i = 0; i < n; ++i) {
-                char32_t c = p[i];
-                if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(p[i + 1]))
-                    c = QChar::surrogateToUcs4(char16_t(c), p[++i]);
-                c = c < 0x80 ? (c >= u'A' && c <= u'Z' ? c + 32 : c) : QChar::toCaseFolded(c);
-                h = (h ^ c) * 1099511628211ULL;
-            }
-            return h;
-        }
-    };
-    struct FoldedEqual {
-        bool operator()(const QString& a, const QString& b) const noexcept
-        {
-            return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-        }
-    };
-    std::unordered_map<QString, qsizetype, FoldedHash, FoldedEqual> m_index;
+    std::vector<quint32> m_hashes; // per item, while indexed
+    std::vector<qint32> m_slots;   // position + 1; 0 is a free slot
+    std::size_t m_mask = 0;
     bool m_indexed = false;
 };
 

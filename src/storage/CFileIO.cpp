@@ -142,7 +142,7 @@ qint16 CFileIO::load(QByteArray bytes)
         CFileIO& io;
         ~Release()
         {
-            io.m_shared.clear(); // its keys point into the input
+            io.m_shared.clear();
             io.m_in = QByteArray();
             io.m_reader = ByteReader();
         }
@@ -262,11 +262,7 @@ bool CFileIO::ReadSharedStringElement(QString& value)
     const char* bytes = nullptr;
     if (!m_reader.read(length) || !m_reader.take(length, bytes))
         return false;
-    const std::string_view key(bytes, size_t(length));
-    auto it = m_shared.find(key);
-    if (it == m_shared.end())
-        it = m_shared.emplace(key, cp1252::decode(bytes, length)).first;
-    value = it->second;
+    value = m_shared.get(bytes, length);
     return true;
 }
 

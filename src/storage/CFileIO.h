@@ -6,11 +6,10 @@
 #include "model/ElementIO.h"
 #include "storage/ByteReader.h"
 #include "storage/HandleFileError.h"
+#include "storage/SharedTexts.h"
 
 #include <QByteArray>
 #include <QString>
-#include <string_view>
-#include <unordered_map>
 
 namespace vinaxo {
 
@@ -99,7 +98,7 @@ private:
 
     QByteArray m_in;
     ByteReader m_reader;
-    std::unordered_map<std::string_view, QString> m_shared; // texts handed out once, by their bytes
+    SharedTexts m_shared; // texts that repeat, decoded once
     QByteArray m_out;
     qsizetype m_used = 0; // bytes of m_out filled
     QByteArray m_scratch;
