@@ -49,7 +49,9 @@ TEST(Collection, NameLists)
     EXPECT_EQ(c.CategoryEntries().size(), 1);
 
     c.AddNewMedium("CD");
-    EXPECT_TRUE(c.FindEntriesWithMedium("") == false || true);
+    // The recording has no medium: an empty name is in use, "CD" is not.
+    EXPECT_TRUE(c.FindEntriesWithMedium(""));
+    EXPECT_FALSE(c.FindEntriesWithMedium("cd"));
     EXPECT_TRUE(c.DeleteMedium("cd"));
     EXPECT_FALSE(c.DeleteMedium("cd"));
 }

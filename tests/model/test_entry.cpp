@@ -1,6 +1,8 @@
 #include "model/CEntries.h"
 #include "support/TestWorld.h"
 
+#include <cstdlib>
+
 using namespace vinaxo;
 
 class EntryTest : public ::testing::Test {
@@ -96,6 +98,80 @@ TEST_F(EntryTest, TrackKeysAndLocate)
     EXPECT_EQ(w.messages.last().title, "Error");
     e.ClearAllEntries();
     EXPECT_EQ(e.AddNewTrackEntry()->Key, "1");
+}
+
+// Tracks live inside their recording: a track never moves while others are added or
+// removed, keys and order survive removals, and CurrTrack follows what it names. Checked
+// against a plain list through a long run of random operations.
+TEST_F(EntryTest, TracksKeepKeysOrderAndAddressesThroughChanges)
+{
+    struct Expected {
+        QString key, title;
+        CTrackEntry* address;
+    };
+    std::vector<Expected> model;
+    QString current; // key of the expected CurrTrack, empty for none
+    int nextKey = 0;
+    std::srand(7);
+    for (int step = 0; step < 3000; ++step) {
+        const int op = std::rand() % 10;
+        if (op < 5 || model.empty()) {
+            CTrackEntry* t = e.AddNewTrackEntry();
+            t->CDTrackTitle = QStringLiteral("title %1").arg(step);
+            model.push_back({QString::number(++nextKey), t->CDTrackTitle, t});
+            current = model.back().key;
+            EXPECT_TRUE(t->CDTrackTime.isEmpty() && t->CDTrackDesc.isEmpty());
+        } else if (op < 8) {
+            const std::size_t i = std::size_t(std::rand()) % model.size();
+            ASSERT_TRUE(e.TrackEntries().remove(model[i].key));
+            if (current == model[i].key)
+                current.clear();
+            model.erase(model.begin() + qsizetype(i));
+        } else if (op < 9) {
+            const std::size_t i = std::size_t(std::rand()) % model.size();
+            ASSERT_TRUE(e.LocateTrackByKey(model[i].key));
+            current = model[i].key;
+        } else if (std::rand() % 8 == 0) {
+            e.ClearAllEntries();
+            model.clear();
+            current.clear();
+            nextKey = 0;
+        }
+        const TrackList& tracks = e.TrackEntries();
+        ASSERT_EQ(tracks.size(), qsizetype(model.size()));
+        qsizetype i = 0;
+        for (const auto& item : tracks) {
+            const Expected& x = model[std::size_t(i)];
+            ASSERT_EQ(item.key, x.key);
+            ASSERT_EQ(item.value, x.address) << "a track moved";
+            ASSERT_EQ(item.value->Key, x.key);
+            ASSERT_EQ(item.value->CDTrackTitle, x.title);
+            ASSERT_EQ(tracks.at(i), x.address);
+            ASSERT_EQ(item.value->Entry, &e);
+            ++i;
+        }
+        ASSERT_EQ(e.CurrTrack() ? e.CurrTrack()->Key : QString(), current);
+    }
+    EXPECT_FALSE(e.TrackEntries().remove("0"));
+}
+
+TEST_F(EntryTest, TracksClearedAndRebuilt)
+{
+    for (int i = 0; i < 40; ++i)
+        e.AddNewTrackEntry()->CDTrackTitle = "old";
+    e.ClearAllEntries();
+    EXPECT_EQ(e.CurrTrack(), nullptr);
+    EXPECT_TRUE(e.TrackEntries().isEmpty());
+    e.TrackEntries().reserve(5);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(e.AddNewTrackEntry()->setCDTrackTimeStr("00:00"));
+    QStringList keys;
+    for (const auto& item : e.TrackEntries())
+        keys << item.key + u'=' + item.value->CDTrackTitle + u'@' + item.value->CDTrackTime;
+    EXPECT_EQ(keys.join(u' '), "1=@00:00 2=@00:00 3=@00:00 4=@00:00 5=@00:00");
+    EXPECT_EQ(e.CurrTrack()->Key, "5");
+    EXPECT_EQ(e.TrackEntries().find("3"), e.TrackEntries().at(2));
+    EXPECT_EQ(e.TrackEntries().indexOf("6"), -1);
 }
 
 TEST_F(EntryTest, GetDataForColumn)

@@ -231,6 +231,21 @@ TEST(CollectionFile, LoadingRebuildsTheNameListsAndHandsOutFreshKeys)
                 && w.ws->refillMediums);
 }
 
+TEST(CollectionFile, TracksAreSavedInTheirListOrderAndReloadWithFreshKeys)
+{
+    test::TestWorld w;
+    CEntry* e = w.entries().AddNewEntry();
+    for (const char* title : {"one", "two", "three", "four"})
+        e->AddNewTrackEntry()->CDTrackTitle = title;
+    e->TrackEntries().remove("2");
+    e->AddNewTrackEntry()->CDTrackTitle = "five";
+    auto back = reloaded(w);
+    QStringList tracks;
+    for (const auto& item : back->entries().Entries().at(0)->TrackEntries())
+        tracks << item.key + u'=' + item.value->CDTrackTitle;
+    EXPECT_EQ(tracks.join(u' '), "1=one 2=three 3=four 4=five");
+}
+
 TEST(CollectionFile, LastViewNamePicksTheCurrentView)
 {
     const QByteArray bytes = FileBytes{}
