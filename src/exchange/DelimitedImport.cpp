@@ -8,6 +8,10 @@
 #include "platform/NumericText.h"
 
 #include <array>
+#include <string>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cmath>
 #include <utility>
 
@@ -17,11 +21,22 @@ namespace {
 constexpr char16_t CR = 13;
 constexpr char16_t LF = 10;
 
+// The first position of c at or after from, or -1 (a plain loop: the values are short).
+qsizetype find(QStringView t, char16_t c, qsizetype from = 0)
+{
+    const char16_t* p = t.utf16();
+    for (qsizetype i = from; i < t.size(); ++i) {
+        if (p[i] == c)
+            return i;
+    }
+    return -1;
+}
+
 // "m:ss" with one to three digits of minutes and seconds up to 59: the common valid time,
 // recognised without the general numeric test.
 bool isPlainTime(QStringView t)
 {
-    const qsizetype colon = t.indexOf(u':');
+    const qsizetype colon = find(t, u':');
     if (colon < 1 || colon > 3 || t.size() - colon - 1 < 1 || t.size() - colon - 1 > 2)
         return false;
     for (qsizetype i = 0; i < t.size(); ++i) {
@@ -45,7 +60,7 @@ void forEachPiece(QStringView t, QChar delimiter, F&& f)
     t = t.trimmed();
     qsizetype start = 0;
     for (;;) {
-        const qsizetype at = t.indexOf(delimiter, start);
+        const qsizetype at = find(t, delimiter.unicode(), start);
         if (at < 0) {
             if (start < t.size())
                 f(t.mid(start));
@@ -231,10 +246,13 @@ void DelimitedImport::readTrackTitles(QStringView t)
 {
     CEntry& e = entry();
     const IFormats& formats = m_entries.formats();
-    e.TrackEntries().reserve(e.TrackEntries().size() + t.count(m_delims.track) + 1);
+    qsizetype pieces = 1;
+    for (const QChar c : t)
+        pieces += c == m_delims.track;
+    e.TrackEntries().reserve(e.TrackEntries().size() + pieces);
     forEachPiece(t, m_delims.track, [&](QStringView piece) {
         // A leading track number of one to three digits with its point is dropped.
-        const qsizetype dot = piece.indexOf(u'.');
+        const qsizetype dot = find(piece.first(qMin<qsizetype>(piece.size(), 4)), u'.');
         if (dot >= 1 && dot <= 3 && isNumber(piece.left(dot), formats))
             piece = piece.mid(dot + 1);
         e.AddNewTrackEntry()->CDTrackTitle = piece.trimmed().toString();
@@ -275,20 +293,25 @@ void DelimitedImport::endRecord(QStringView t)
 }
 
 namespace {
-// Windows-1252 byte to character, made once from the code page's own decoder.
-const std::array<char16_t, 256>& cp1252Table()
+// Where the next run of ordinary bytes ends: the first line end or delimiter at or after
+// i, sixteen bytes at a time where the processor can (the caller finishes the run).
+qsizetype ordinaryRun(const unsigned char* p, qsizetype i, qsizetype n, int fd, int sd)
 {
-    static const std::array<char16_t, 256> table = [] {
-        char bytes[256];
-        for (int i = 0; i < 256; ++i)
-            bytes[i] = char(i);
-        const QString chars = cp1252::decode(bytes, 256);
-        std::array<char16_t, 256> t{};
-        for (int i = 0; i < 256; ++i)
-            t[std::size_t(i)] = chars[i].unicode();
-        return t;
-    }();
-    return table;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8(char(CR)), lf = _mm_set1_epi8(char(LF));
+    const __m128i f = _mm_set1_epi8(char(fd >= 0 ? fd : CR));
+    const __m128i s = _mm_set1_epi8(char(sd >= 0 ? sd : CR));
+    for (; i + 16 <= n; i += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, cr), _mm_cmpeq_epi8(b, lf)),
+                                         _mm_or_si128(_mm_cmpeq_epi8(b, f), _mm_cmpeq_epi8(b, s)));
+        if (const int mask = _mm_movemask_epi8(hit))
+            return i + __builtin_ctz(unsigned(mask));
+    }
+#else
+    Q_UNUSED(p); Q_UNUSED(n); Q_UNUSED(fd); Q_UNUSED(sd);
+#endif
+    return i;
 }
 
 // A delimiter as a byte of the code page; -1 (never matching) when the code page lacks it.
@@ -304,23 +327,20 @@ ImportResult DelimitedImport::readBytes(QByteArrayView bytes)
     if (DetectImportEncoding(bytes) != TextEncoding::Windows1252)
         return read(DecodeImportText(bytes));
     // Windows-1252 is read from the bytes themselves: no copy of the whole text.
-    const auto& table = cp1252Table();
     return scan(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
                 delimiterByte(m_delims.field), delimiterByte(m_delims.string),
-                [&table](QString& buf, const unsigned char* from, qsizetype len) {
-                    const qsizetype at = buf.size();
-                    buf.resize(at + len);
-                    char16_t* dst = reinterpret_cast<char16_t*>(buf.data()) + at;
-                    for (qsizetype k = 0; k < len; ++k)
-                        dst[k] = table[from[k]];
+                [](std::u16string& buf, const unsigned char* from, qsizetype len) {
+                    const std::size_t at = buf.size();
+                    buf.resize(at + std::size_t(len));
+                    cp1252::decodeInto(reinterpret_cast<const char*>(from), len, buf.data() + at);
                 });
 }
 
 ImportResult DelimitedImport::read(QStringView text)
 {
     return scan(text.utf16(), text.size(), m_delims.field.unicode(), m_delims.string.unicode(),
-                [](QString& buf, const char16_t* from, qsizetype len) {
-                    buf.append(reinterpret_cast<const QChar*>(from), len);
+                [](std::u16string& buf, const char16_t* from, qsizetype len) {
+                    buf.append(from, std::size_t(len));
                 });
 }
 
@@ -345,8 +365,9 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
         else
             return c >= 256 ? int(c) != fd && int(c) != sd : !special[c];
     };
-    QString buf;
-    buf.reserve(256);
+    std::u16string buf;
+    buf.reserve(4096);
+    auto text = [&buf] { return QStringView(buf.data(), qsizetype(buf.size())); };
     bool quoted = false;
     bool started = false; // something of the current record has been read
     bool cancelled = false;
@@ -361,6 +382,8 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
         }
         // Ordinary characters in one run.
         qsizetype j = i;
+        if constexpr (sizeof(Unit) == 1)
+            j = ordinaryRun(p, i, n, fd, sd);
         while (j < n && ordinary(p[j]))
             ++j;
         if (j > i) {
@@ -375,8 +398,8 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
             ++i;
             if (c == CR && i < n && p[i] == LF)
                 ++i;
-            endRecord(buf);
-            buf.resize(0);
+            endRecord(text());
+            buf.clear();
             quoted = false;
             started = false;
             if (m_hooks.progress && !m_hooks.progress->step(i, n))
@@ -387,13 +410,13 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
         ++i;
         if (int(c) == fd && !quoted) {
             entry();
-            if (!storeField(buf))
+            if (!storeField(text()))
                 ++m_position;
-            buf.resize(0);
+            buf.clear();
         } else if (int(c) == fd) {
-            buf.append(m_delims.field);
+            buf.push_back(m_delims.field.unicode());
         } else if (quoted && i < n && int(p[i]) == sd) {
-            buf.append(m_delims.string); // a doubled string delimiter inside quotes is one character
+            buf.push_back(m_delims.string.unicode()); // a doubled string delimiter inside quotes is one character
             ++i;
         } else {
             quoted = !quoted;
@@ -401,7 +424,7 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
     }
     // A last record without a line end is a record too.
     if (!cancelled && started)
-        endRecord(buf);
+        endRecord(text());
 
     if (m_hooks.busy)
         m_hooks.busy->ShowNormalPointer();

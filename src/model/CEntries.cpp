@@ -13,7 +13,28 @@ CEntries::CEntries(IMessageService& messages, const IFormats& formats, CEntrySeq
         AddCatalogueColumn(KeyText(key), m_columnNames);
 }
 
-CEntries::~CEntries() = default;
+CEntries::~CEntries()
+{
+    if (m_reclaimer.joinable())
+        m_reclaimer.join();
+}
+
+void CEntries::retire(EntryList&& entries)
+{
+    if (m_reclaimer.joinable())
+        m_reclaimer.join();
+    // A recording holds only its own data and texts (shared texts count their users
+    // atomically), so it can be freed anywhere once nothing names it.
+    auto doomed = std::make_unique<EntryList>(std::move(entries));
+    entries.clear(); // a moved-from list is valid but unspecified
+    if (doomed->size() < 2048)
+        return; // cheap enough here
+    try {
+        m_reclaimer = std::thread([list = std::move(doomed)]() mutable { list.reset(); });
+    } catch (const std::system_error&) {
+        // no thread to be had: freed here, when doomed goes
+    }
+}
 
 bool CEntries::addName(NameList& list, QString& name)
 {
@@ -131,7 +152,7 @@ void CEntries::ClearAllEntries()
 {
     m_curr = nullptr;
     m_previous = nullptr;
-    m_entries.clear();
+    retire(std::move(m_entries));
 }
 
 template <class Step>

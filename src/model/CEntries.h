@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <thread>
 
 namespace vinaxo {
 
@@ -131,6 +132,9 @@ public:
 
 private:
     bool addName(NameList& list, QString& name);
+    // Frees recordings that are no longer reachable, on a thread of its own when there
+    // are many, so that emptying a large collection returns at once.
+    void retire(EntryList&& entries);
     bool deleteName(NameList& list, const QString& name, bool inUse);
     template <class Step>
     bool navigate(Step step);
@@ -157,6 +161,7 @@ private:
     NameList m_artists, m_labels, m_categories, m_mediums;
     ViewList m_views;
     ColumnList m_columnNames;
+    std::thread m_reclaimer; // the last retire's, joined before the next and at the end
 };
 
 } // namespace vinaxo

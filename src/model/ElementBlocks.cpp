@@ -118,19 +118,21 @@ bool CEntry::LoadEntry()
     if (!FileIO)
         return false;
     IElementIO& io = *FileIO;
+    bool repeated = false;
     for (;;) {
         const int code = io.ReadElementType();
         switch (code) {
+        // A name the stream already gave for this field is on its list already.
         case Field::Artist:
-            if (io.ReadSharedStringElement(CDArtist) && Entries)
+            if (io.ReadSharedStringElement(CDArtist, repeated) && Entries && !repeated)
                 Entries->AddNewArtist(static_cast<const QString&>(CDArtist));
             break;
         case Field::Category:
-            if (io.ReadSharedStringElement(CDCategory) && Entries)
+            if (io.ReadSharedStringElement(CDCategory, repeated) && Entries && !repeated)
                 Entries->AddNewCategory(static_cast<const QString&>(CDCategory));
             break;
         case Field::Label:
-            if (io.ReadSharedStringElement(CDLabel) && Entries)
+            if (io.ReadSharedStringElement(CDLabel, repeated) && Entries && !repeated)
                 Entries->AddNewLabel(static_cast<const QString&>(CDLabel));
             break;
         case Field::Awards: io.ReadStringElement(CDAwards); break;

@@ -39,8 +39,19 @@ public:
     // then left alone and the stream stands at its end).
     virtual bool ReadStringElement(QString& value) = 0;
     // The same for a text that many recordings share (a name, a time): the reader may hand
-    // out one copy for all of them.
-    virtual bool ReadSharedStringElement(QString& value) { return ReadStringElement(value); }
+    // out one copy for all of them. `repeated` tells that this very text came for the
+    // same element code before in this stream, so what was done with it then (adding a
+    // name to a list) need not be done again.
+    virtual bool ReadSharedStringElement(QString& value, bool& repeated)
+    {
+        repeated = false;
+        return ReadStringElement(value);
+    }
+    bool ReadSharedStringElement(QString& value)
+    {
+        bool repeated = false;
+        return ReadSharedStringElement(value, repeated);
+    }
     virtual bool ReadIntegerElement(qint16& value) = 0;
     virtual bool ReadCurrencyElement(Currency& value) = 0;
     // False also for a zero length word (no date) and for a day number that is no date.

@@ -7,8 +7,8 @@
 namespace vinaxo::cp1252 {
 
 QString decode(const char* data, qsizetype size);
-// The character of one byte.
-char16_t decodeByte(unsigned char b);
+// Decodes `size` bytes into `out`, which has room for as many characters.
+void decodeInto(const char* data, qsizetype size, char16_t* out);
 inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
 // Characters outside the code page become "?".
 QByteArray encode(QStringView text);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace vinaxo {
 
@@ -23,15 +24,40 @@ QStringView TakeSign(QStringView text, bool& negative)
     return t;
 }
 
+namespace {
+// Digits read so far as a whole number; exact while there are at most 15 of them.
+struct Whole {
+    quint64 value = 0;
+    int digits = 0;
+    void add(char16_t c)
+    {
+        if (digits < 18)
+            value = value * 10 + (c - u'0');
+        ++digits;
+    }
+    bool exact() const { return digits <= 15; }
+};
+
+// Text of ASCII digits, point and exponent to a double; 8 bytes on the stack suffice
+// for most, longer ones take the heap.
+std::optional<double> toDouble(const std::string& ascii)
+{
+    bool ok = false;
+    const double v = QByteArray::fromRawData(ascii.data(), qsizetype(ascii.size())).toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+}
+
 std::optional<double> ParseNumber(QStringView text, QChar point, QChar group)
 {
     bool negative = false;
     const QStringView t = TakeSign(text, negative);
     if (t.isEmpty())
         return std::nullopt;
-    QByteArray ascii;
-    ascii.reserve(t.size() + 1);
-    int digits = 0;
+    std::string ascii; // kept for the numbers that are no plain whole number
+    Whole whole;
     bool seenPoint = false;
     qsizetype i = 0;
     const qsizetype n = t.size();
@@ -39,19 +65,21 @@ std::optional<double> ParseNumber(QStringView text, QChar point, QChar group)
         const QChar c = t[i];
         if (c >= u'0' && c <= u'9') {
             ascii += char(c.unicode());
-            ++digits;
+            whole.add(c.unicode());
         } else if (c == point && !seenPoint) {
             ascii += '.';
             seenPoint = true;
-        } else if (c == group && !seenPoint && digits > 0) {
+        } else if (c == group && !seenPoint && whole.digits > 0) {
             continue;
         } else {
             break;
         }
     }
-    if (digits == 0)
+    if (whole.digits == 0)
         return std::nullopt;
+    bool exponent = false;
     if (i < n && (t[i] == u'e' || t[i] == u'E')) {
+        exponent = true;
         ascii += 'e';
         ++i;
         if (i < n && (t[i] == u'+' || t[i] == u'-'))
@@ -64,26 +92,33 @@ std::optional<double> ParseNumber(QStringView text, QChar point, QChar group)
     }
     if (i != n)
         return std::nullopt;
-    bool ok = false;
-    double v = ascii.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
+    if (!seenPoint && !exponent && whole.exact())
+        return negative ? -double(whole.value) : double(whole.value);
+    const auto v = toDouble(ascii);
+    if (!v)
         return std::nullopt;
-    return negative ? -v : v;
+    return negative ? -*v : *v;
 }
 
 double LeadingNumber(QStringView text)
 {
-    QByteArray ascii;
+    std::string ascii;
+    Whole whole;
     bool seenDigit = false, seenPoint = false, seenExp = false, signAllowed = true;
+    bool negative = false;
     for (QChar c : text) {
         if (c == u' ' || c == u'\t' || c == u'\n' || c == u'\r')
             continue;
         if (c >= u'0' && c <= u'9') {
             ascii += char(c.unicode());
+            if (!seenPoint && !seenExp)
+                whole.add(c.unicode());
             seenDigit = true;
             signAllowed = false;
         } else if ((c == u'-' || c == u'+') && signAllowed) {
             ascii += char(c.unicode());
+            if (!seenExp)
+                negative = c == u'-';
             signAllowed = false;
         } else if (c == u'.' && !seenPoint && !seenExp) {
             ascii += '.';
@@ -97,14 +132,15 @@ double LeadingNumber(QStringView text)
             break;
         }
     }
-    // Drop a dangling exponent or sign that has no digits after it.
-    while (!ascii.isEmpty() && (ascii.endsWith('e') || ascii.endsWith('+') || ascii.endsWith('-')))
-        ascii.chop(1);
     if (!seenDigit)
         return 0.0;
-    bool ok = false;
-    const double v = ascii.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0.0;
+    // A plain whole number needs no conversion routine.
+    if (!seenPoint && !seenExp && whole.exact())
+        return negative ? -double(whole.value) : double(whole.value);
+    // Drop a dangling exponent or sign that has no digits after it.
+    while (!ascii.empty() && (ascii.back() == 'e' || ascii.back() == '+' || ascii.back() == '-'))
+        ascii.pop_back();
+    return toDouble(ascii).value_or(0.0);
 }
 
 namespace {

@@ -8,6 +8,11 @@
 #include "storage/Release150.h"
 
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace vinaxo {
 
@@ -48,6 +53,28 @@ QStringView trimSpaces(QStringView t)
     while (e > b && t[e - 1] == u' ')
         --e;
     return t.sliced(b, e - b);
+}
+
+// Copies the leading ASCII characters as bytes (sixteen at a time where the processor
+// can); returns how many there were.
+qsizetype narrowAscii(const char16_t* src, qsizetype n, char* dst)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
+        const __m128i beyond = _mm_and_si128(_mm_or_si128(a, b), high);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(beyond, zero)) != 0xFFFF)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
+    }
+#endif
+    for (; i < n && src[i] < 0x80; ++i)
+        dst[i] = char(src[i]);
+    return i;
 }
 
 quint64 doubleBits(double value)
@@ -124,6 +151,7 @@ qint16 CFileIO::OpenCDFile()
         return FileSystemError;
     }
     busy.off();
+    m_inputOwned = bytes.isDetached();
     return load(std::move(bytes));
 }
 
@@ -138,6 +166,7 @@ qint16 CFileIO::load(QByteArray bytes)
     BusyScope busy(*m_busy);
     m_in = std::move(bytes);
     m_reader = ByteReader(m_in.constData(), m_in.constData() + m_in.size());
+    m_releasedTo = quintptr(m_in.constData());
     struct Release {
         CFileIO& io;
         ~Release()
@@ -145,6 +174,7 @@ qint16 CFileIO::load(QByteArray bytes)
             io.m_shared.clear();
             io.m_in = QByteArray();
             io.m_reader = ByteReader();
+            io.m_inputOwned = false;
         }
     } release{*this};
 
@@ -234,8 +264,11 @@ void CFileIO::readElementStream()
             entry->FileIO = this;
             entry->LoadEntry();
             entry->FileIO = nullptr;
-            if (m_progress && (++blocks & 1023) == 0)
-                m_progress->step(total - m_reader.remaining(), total);
+            if ((++blocks & 255) == 0) {
+                releaseParsedInput();
+                if (m_progress && (blocks & 1023) == 0)
+                    m_progress->step(total - m_reader.remaining(), total);
+            }
             break;
         }
         default:
@@ -244,7 +277,24 @@ void CFileIO::readElementStream()
     }
 }
 
-int CFileIO::ReadElementType() { return m_reader.byte(); }
+void CFileIO::releaseParsedInput()
+{
+    // Parsing never goes back and keeps nothing that points into the input, so the
+    // whole pages behind the cursor can go: the file and the collection built from it
+    // are then never both in memory whole. The pages lie inside the input's own
+    // allocation; should they be touched again they read as zeros.
+    if (!m_inputOwned)
+        return;
+    static const quintptr page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr from = (m_releasedTo + page - 1) & ~(page - 1);
+    const quintptr to = quintptr(m_reader.position()) & ~(page - 1);
+    if (to <= from || to - from < 256 * 1024)
+        return;
+    if (madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED) == 0)
+        m_releasedTo = to;
+}
+
+int CFileIO::ReadElementType() { return m_code = m_reader.byte(); }
 
 bool CFileIO::ReadStringElement(QString& value)
 {
@@ -252,17 +302,27 @@ bool CFileIO::ReadStringElement(QString& value)
     const char* bytes = nullptr;
     if (!m_reader.read(length) || !m_reader.take(length, bytes))
         return false;
-    value = cp1252::decode(bytes, length);
+    // Short texts (keys, numbers, codes) repeat often and cost a whole allocation each.
+    value = length <= 8 ? m_shared.get(bytes, length).text : cp1252::decode(bytes, length);
     return true;
 }
 
-bool CFileIO::ReadSharedStringElement(QString& value)
+bool CFileIO::ReadSharedStringElement(QString& value, bool& repeated)
 {
     qint16 length = 0;
     const char* bytes = nullptr;
+    repeated = false;
     if (!m_reader.read(length) || !m_reader.take(length, bytes))
         return false;
-    value = m_shared.get(bytes, length);
+    SharedTexts::Text& t = m_shared.get(bytes, length);
+    value = t.text;
+    // One bit per field code of recordings (101-128) and tracks (181-184).
+    const int bit = m_code >= 101 && m_code <= 128 ? m_code - 101
+                    : m_code >= 181 && m_code <= 184 ? m_code - 153 : -1;
+    if (bit >= 0) {
+        repeated = (t.fields >> bit) & 1u;
+        t.fields |= 1u << bit;
+    }
     return true;
 }
 
@@ -327,13 +387,9 @@ bool CFileIO::SaveFiles()
     return true;
 }
 
-char* CFileIO::grow(qsizetype n)
+void CFileIO::enlarge(qsizetype n)
 {
-    if (m_used + n > m_out.size())
-        m_out.resize(qMax(m_out.size() * 2, m_used + n + 65536));
-    char* p = m_out.data() + m_used;
-    m_used += n;
-    return p;
+    m_out.resize(qMax(m_out.size() * 2, m_used + n + 65536));
 }
 
 template <class T>
@@ -355,12 +411,7 @@ void CFileIO::WriteElement(int code, const ElementValue& value)
                 char* p = grow(3 + text.size());
                 p[0] = codeByte;
                 char* dst = p + 3;
-                const char16_t* src = text.utf16();
-                qsizetype bytes = 0;
-                while (bytes < text.size() && src[bytes] < 0x80) {
-                    dst[bytes] = char(src[bytes]);
-                    ++bytes;
-                }
+                qsizetype bytes = narrowAscii(text.utf16(), text.size(), dst);
                 if (bytes < text.size()) { // beyond ASCII: the code page's own encoder
                     m_scratch.clear();
                     cp1252::encodeAppend(text, m_scratch);

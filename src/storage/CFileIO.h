@@ -74,7 +74,8 @@ public:
     void WriteElement(int code, const ElementValue& value) override;
     int ReadElementType() override;
     bool ReadStringElement(QString& value) override;
-    bool ReadSharedStringElement(QString& value) override;
+    bool ReadSharedStringElement(QString& value, bool& repeated) override;
+    using IElementIO::ReadSharedStringElement;
     bool ReadIntegerElement(qint16& value) override;
     bool ReadCurrencyElement(Currency& value) override;
     bool ReadDateElement(OleDate& value) override;
@@ -85,9 +86,19 @@ public:
 private:
     qint16 load(QByteArray bytes);
     void readElementStream();
+    // Gives the pages of the input already parsed back to the system.
+    void releaseParsedInput();
     void finishLoad(bool converted);
     // The next n bytes of the output, to be filled in.
-    char* grow(qsizetype n);
+    char* grow(qsizetype n)
+    {
+        if (m_used + n > m_out.size())
+            enlarge(n);
+        char* p = m_out.data() + m_used;
+        m_used += n;
+        return p;
+    }
+    void enlarge(qsizetype n);
     template <class T>
     void put(T value);
 
@@ -98,7 +109,12 @@ private:
 
     QByteArray m_in;
     ByteReader m_reader;
+    // Whether the input is this object's alone (read from the file here), and how far
+    // its pages have been released.
+    bool m_inputOwned = false;
+    quintptr m_releasedTo = 0;
     SharedTexts m_shared; // texts that repeat, decoded once
+    int m_code = -1;      // the element code read last
     QByteArray m_out;
     qsizetype m_used = 0; // bytes of m_out filled
     QByteArray m_scratch;

@@ -1,19 +1,27 @@
 #pragma once
 // Texts that repeat across recordings (names, times, places) decoded once: each distinct
 // byte sequence of the file becomes one string that every recording holding it shares.
-// One look-up per text: an open-addressing table of hashes over the decoded strings, so
-// nothing points into the bytes read (they may be released while reading goes on).
+// One look-up per text in an open-addressing table; the table keeps its own copy of the
+// bytes, so nothing points into the input (its pages may be released while reading).
 #include "platform/CodePage1252.h"
 
 #include <QString>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace vinaxo {
 
 class SharedTexts {
 public:
-    const QString& get(const char* bytes, qsizetype n)
+    struct Text {
+        quint64 hash;
+        std::string bytes;
+        QString text;
+        quint32 fields = 0; // which fields have handed it out: see ReadSharedStringElement
+    };
+
+    Text& get(const char* bytes, qsizetype n)
     {
         const quint64 h = hash(bytes, n);
         if (m_texts.size() * 2 >= m_slots.size())
@@ -23,13 +31,14 @@ public:
             const quint32 slot = m_slots[s];
             if (slot == 0)
                 break;
-            const Entry& e = m_texts[slot - 1];
-            if (e.hash == h && equal(e.text, bytes, n))
-                return e.text;
+            Text& t = m_texts[slot - 1];
+            if (t.hash == h && t.bytes.size() == std::size_t(n)
+                && std::memcmp(t.bytes.data(), bytes, std::size_t(n)) == 0)
+                return t;
         }
-        m_texts.push_back(Entry{cp1252::decode(bytes, n), h});
+        m_texts.push_back(Text{h, std::string(bytes, std::size_t(n)), cp1252::decode(bytes, n)});
         m_slots[s] = quint32(m_texts.size());
-        return m_texts.back().text;
+        return m_texts.back();
     }
 
     void clear()
@@ -37,15 +46,11 @@ public:
         m_texts.clear();
         m_texts.shrink_to_fit();
         m_slots.clear();
+        m_slots.shrink_to_fit();
         m_mask = 0;
     }
 
 private:
-    struct Entry {
-        QString text;
-        quint64 hash;
-    };
-
     static quint64 hash(const char* p, qsizetype n)
     {
         quint64 h = 0x9E3779B97F4A7C15ULL ^ quint64(n);
@@ -61,20 +66,6 @@ private:
         return h ^ (h >> 29);
     }
 
-    // The decoded text against the bytes: only the code page's 0x80-0x9F differ.
-    static bool equal(const QString& text, const char* bytes, qsizetype n)
-    {
-        if (text.size() != n)
-            return false;
-        const char16_t* t = reinterpret_cast<const char16_t*>(text.utf16());
-        for (qsizetype i = 0; i < n; ++i) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            if (t[i] != b && (b < 0x80 || b >= 0xA0 || cp1252::decodeByte(b) != t[i]))
-                return false;
-        }
-        return true;
-    }
-
     void grow()
     {
         const std::size_t n = m_slots.empty() ? 1024 : m_slots.size() * 2;
@@ -88,7 +79,7 @@ private:
         }
     }
 
-    std::vector<Entry> m_texts;
+    std::vector<Text> m_texts;
     std::vector<quint32> m_slots; // position + 1; 0 is free
     std::size_t m_mask = 0;
 };
