@@ -39,11 +39,31 @@ bool isPlainTime(QStringView t)
     const qsizetype colon = find(t, u':');
     if (colon < 1 || colon > 3 || t.size() - colon - 1 < 1 || t.size() - colon - 1 > 2)
         return false;
+    int seconds = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
-        if (i != colon && (t[i] < u'0' || t[i] > u'9'))
+        if (i == colon)
+            continue;
+        if (t[i] < u'0' || t[i] > u'9')
             return false;
+        if (i > colon)
+            seconds = seconds * 10 + (t[i].unicode() - u'0');
     }
-    return t.mid(colon + 1).toInt() <= 59;
+    return seconds <= 59;
+}
+
+// Trimmed of white space as QStringView::trimmed, with the common characters decided
+// without a call.
+QStringView trimmedText(QStringView t)
+{
+    auto space = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == u' ' || (u >= 9 && u <= 13) || (u >= 0x80 && c.isSpace());
+    };
+    while (!t.isEmpty() && space(t.front()))
+        t = t.sliced(1);
+    while (!t.isEmpty() && space(t.back()))
+        t.chop(1);
+    return t;
 }
 
 // The platform's numeric test, with the point the export writes or the locale's.
@@ -57,7 +77,7 @@ bool isNumber(QStringView t, const IFormats& formats)
 template <class F>
 void forEachPiece(QStringView t, QChar delimiter, F&& f)
 {
-    t = t.trimmed();
+    t = trimmedText(t);
     qsizetype start = 0;
     for (;;) {
         const qsizetype at = find(t, delimiter.unicode(), start);
@@ -255,7 +275,7 @@ void DelimitedImport::readTrackTitles(QStringView t)
         const qsizetype dot = find(piece.first(qMin<qsizetype>(piece.size(), 4)), u'.');
         if (dot >= 1 && dot <= 3 && isNumber(piece.left(dot), formats))
             piece = piece.mid(dot + 1);
-        e.AddNewTrackEntry()->CDTrackTitle = piece.trimmed().toString();
+        e.AddNewTrackEntry()->CDTrackTitle = trimmedText(piece).toString();
     });
 }
 
@@ -272,7 +292,7 @@ void DelimitedImport::readTrackTimes(QStringView t)
         if (k > tracks.size())
             return;
         CTrackEntry& track = *tracks.at(k - 1);
-        piece = piece.trimmed();
+        piece = trimmedText(piece);
         if (isPlainTime(piece))
             track.CDTrackTime = m_texts.get(piece);
         else

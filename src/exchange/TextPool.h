@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace vinaxo::exchange {
@@ -13,6 +14,16 @@ public:
     // The pooled string equal to the text; *added tells whether it was new to the pool.
     const QString& get(QStringView text, bool* added = nullptr)
     {
+        // Short texts of the first 256 characters (times, codes) are found by their
+        // characters packed into one number, without hashing a string.
+        if (const quint64 k = packed(text)) {
+            auto [it, fresh] = m_short.try_emplace(k);
+            if (fresh)
+                it->second = text.toString();
+            if (added)
+                *added = fresh;
+            return it->second;
+        }
         auto it = m_set.find(text);
         const bool fresh = it == m_set.end();
         if (fresh)
@@ -36,7 +47,23 @@ public:
         bool operator()(QStringView a, QStringView b) const { return a == b; }
     };
 private:
+    // Up to seven characters below 256 and the length in the top byte; 0 for any other.
+    static quint64 packed(QStringView text)
+    {
+        if (text.isEmpty() || text.size() > 7)
+            return 0;
+        quint64 k = quint64(text.size()) << 56;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text.utf16()[i];
+            if (c >= 256)
+                return 0;
+            k |= quint64(c) << (8 * i);
+        }
+        return k;
+    }
+
     std::unordered_set<QString, Hash, Equal> m_set;
+    std::unordered_map<quint64, QString> m_short;
 };
 
 } // namespace vinaxo::exchange
