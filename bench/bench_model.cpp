@@ -28,7 +28,8 @@ void BM_BuildCollection(benchmark::State& state)
 }
 BENCHMARK(BM_BuildCollection)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// What New and Close cost: emptying a collection with every field filled.
+// What New and Close cost: emptying a collection with every field filled, until the
+// call returns. A fixed count of iterations: each needs a whole collection built first.
 void BM_ClearDatabase(benchmark::State& state)
 {
     const int n = int(state.range(0));
@@ -44,7 +45,7 @@ void BM_ClearDatabase(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_ClearDatabase)->Arg(32767)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClearDatabase)->Arg(32767)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_ApplyFilterTextAnywhere(benchmark::State& state)
 {
