@@ -126,9 +126,12 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
 
 frmEntryDetail::~frmEntryDetail()
 {
-    m_displaying = true;
     if (isVisible())
         rememberWindow();
+    // The controls go first, while the handlers their last signals reach still exist.
+    m_displaying = m_selectingRow = true;
+    ui->lvTrackList->setModel(nullptr);
+    delete takeCentralWidget();
 }
 
 void frmEntryDetail::setAudioDevice(std::unique_ptr<ICDAudioDevice> device) { m_device = std::move(device); }
@@ -221,12 +224,10 @@ void frmEntryDetail::fillDetail()
     setText(ui->edtCDRelYear, f.relYear);
     setText(ui->edtCDCatNbr, f.catalogNbr);
     ui->cmbCDLabel->setCurrentText(f.label);
-    const int cat = EntryEditSession::categoryIndex(itemsOf(ui->cmbCDCategory), f.category);
-    if (cat >= 0)
-        ui->cmbCDCategory->setCurrentIndex(cat);
-    const int med = EntryEditSession::mediumIndex(itemsOf(ui->cmbCDMedium), f.medium);
-    if (med >= 0)
-        ui->cmbCDMedium->setCurrentIndex(med);
+    // A category or medium that is not in its list shows no item (and is kept when the
+    // entry is saved), rather than the previous entry's, which a save would copy over.
+    ui->cmbCDCategory->setCurrentIndex(EntryEditSession::categoryIndex(itemsOf(ui->cmbCDCategory), f.category));
+    ui->cmbCDMedium->setCurrentIndex(EntryEditSession::mediumIndex(itemsOf(ui->cmbCDMedium), f.medium));
     setText(ui->edtCDLocation, f.location);
     setText(ui->edtCDCollNbr, f.collectionNbr);
     setText(ui->edtCDComments, f.comments);
@@ -332,14 +333,19 @@ PageEdits frmEntryDetail::readPage() const
 {
     PageEdits e;
     switch (m_session.page()) {
-    case EntryPage::Detail:
+    case EntryPage::Detail: {
+        const DetailFields stored = m_session.detail();
+        const auto chosen = [](const QComboBox* box, const QString& kept) {
+            return box->currentIndex() >= 0 ? box->currentText() : kept;
+        };
         e.detail = {ui->edtCDTitle->toPlainText(), ui->cmbCDArtist->currentText(),
                     ui->edtCDDesc->toPlainText(),   ui->edtCDRelYear->text(),
                     ui->edtCDCatNbr->text(),        ui->cmbCDLabel->currentText(),
-                    ui->cmbCDCategory->currentText(), ui->cmbCDMedium->currentText(),
+                    chosen(ui->cmbCDCategory, stored.category), chosen(ui->cmbCDMedium, stored.medium),
                     ui->edtCDLocation->text(),      ui->edtCDCollNbr->text(),
                     ui->edtCDComments->toPlainText()};
         break;
+    }
     case EntryPage::Additional:
         e.additional = {ui->edtCDComposer->text(), ui->edtCDConductor->text(), ui->edtCDMiscKey1->text(),
                         ui->edtCDMiscKey2->text(), ui->edtCDMiscKey3->text(), ui->edtCDPurchDate->text(),

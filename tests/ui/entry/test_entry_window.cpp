@@ -196,13 +196,35 @@ TEST_F(EditorTest, CategoryIgnoresCaseMediumDoesNot)
     bravo->CDCategory = "jazz";
     bravo->CDMedium = "Cassette";
     charlie->CDCategory = "CLASSICAL";
-    charlie->CDMedium = "cd"; // not the list's "CD": the shown medium stays as it was
+    charlie->CDMedium = "cd"; // not the list's "CD"
     act("Next");
     EXPECT_EQ(c<QComboBox>("cmbCDCategory")->currentText(), "Jazz");
     EXPECT_EQ(c<QComboBox>("cmbCDMedium")->currentText(), "Cassette");
     act("Next");
     EXPECT_EQ(c<QComboBox>("cmbCDCategory")->currentText(), "Classical");
-    EXPECT_EQ(c<QComboBox>("cmbCDMedium")->currentText(), "Cassette");
+    EXPECT_EQ(c<QComboBox>("cmbCDMedium")->currentIndex(), -1);
+    c<QLineEdit>("edtCDLocation")->setText("Attic");
+    act("Post");
+    EXPECT_EQ(charlie->CDMedium, "cd");
+    EXPECT_EQ(charlie->CDCategory, "Classical");
+}
+
+// Saving an entry without a category once gave it the category the previous entry showed.
+TEST_F(EditorTest, EntryWithoutCategoryKeepsNone)
+{
+    alpha->CDCategory = "Jazz";
+    alpha->CDMedium = "CD";
+    win->RefreshDisplay();
+    act("Next"); // Bravo has neither
+    EXPECT_EQ(c<QComboBox>("cmbCDCategory")->currentIndex(), -1);
+    c<QLineEdit>("edtCDLocation")->setText("Attic");
+    act("Post");
+    EXPECT_EQ(bravo->CDCategory, "");
+    EXPECT_EQ(bravo->CDMedium, "");
+    c<QComboBox>("cmbCDMedium")->setCurrentIndex(1);
+    Q_EMIT c<QComboBox>("cmbCDMedium")->activated(1);
+    act("Post");
+    EXPECT_EQ(bravo->CDMedium, "Cassette");
 }
 
 TEST_F(EditorTest, CategoryListButtonKeepsTheChoice)
