@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -109,6 +110,8 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
     barToText(ui->hsCDTrackTime, ui->edtCDTrackTime);
     ui->cmbDriveLetter->attach(ctx.ws.config, ctx.dialogs);
     connectEdits();
+    // The title box wraps long titles over two lines but takes no line breaks.
+    ui->edtCDTitle->installEventFilter(this);
 
     // Where the user left it last time.
     const QSize size = ctx.ws.config.extraValue(kSection, kSizeKey).toSize();
@@ -529,6 +532,16 @@ bool frmEntryDetail::event(QEvent* e)
     else if (e->type() == QEvent::WindowDeactivate)
         onDeactivate();
     return QMainWindow::event(e);
+}
+
+bool frmEntryDetail::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == ui->edtCDTitle && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void frmEntryDetail::onActivate()

@@ -146,7 +146,8 @@ TEST_F(EditorTest, InsertAlwaysShowsDetailThenPostOrCancel)
     EXPECT_TRUE(c<QAction>("Cancel")->isEnabled());
     EXPECT_TRUE(c<QPlainTextEdit>("edtCDTitle")->isEnabled());
     EXPECT_EQ(status(), " / ");
-    c<QPlainTextEdit>("edtCDTitle")->setPlainText("Delta");
+    QTest::keyClicks(c<QPlainTextEdit>("edtCDTitle"), "Delta");
+    QTest::keyClick(c<QPlainTextEdit>("edtCDTitle"), Qt::Key_Return); // no line break in a title
     c<QComboBox>("cmbCDArtist")->setCurrentText("Dora");
     act("Post");
     EXPECT_EQ(w.entries().Count(), 4);
@@ -503,4 +504,23 @@ TEST_F(EditorTest, Screenshots)
         QTest::qWait(200);
         win->grab().save(QDir(dir).filePath(QString::fromLatin1(name) + ".png"));
     }
+}
+
+TEST_F(EditorTest, TabOrderFollowsTheLayout)
+{
+    win->activateWindow();
+    if (!QTest::qWaitForWindowActive(win.get(), 2000))
+        GTEST_SKIP() << "the platform does not activate windows";
+    win->findChild<QPushButton*>("btnChangeKeys")->click(); // title and artist take the focus
+    QStringList order;
+    QWidget* at = c<QPlainTextEdit>("edtCDTitle");
+    at->setFocus();
+    for (int i = 0; i < 16 && at; ++i) {
+        order << at->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        at = QApplication::focusWidget();
+    }
+    EXPECT_EQ(order.mid(0, 14).join(' '),
+              "edtCDTitle cmbCDArtist btnChangeKeys edtCDDesc edtCDRelYear edtCDCatNbr cmbCDLabel "
+              "cmbCDCategory cmdEditCategories cmbCDMedium cmdEditMediums edtCDLocation edtCDCollNbr edtCDComments");
 }
