@@ -2,6 +2,7 @@
 
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
+#include "platform/TextTrim.h"
 
 namespace vinaxo {
 
@@ -28,16 +29,6 @@ const std::array<SearchFieldFlag, SearchFieldCount>& SearchFieldFlags()
     return table;
 }
 
-namespace {
-QString rightTrimmed(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-}
-
 bool ApplySearch(Workspace& ws, const SearchChoices& c)
 {
     CEntrySelection& s = ws.selection;
@@ -53,8 +44,8 @@ bool ApplySearch(Workspace& ws, const SearchChoices& c)
     for (int i = 0; i < SearchFieldCount; ++i)
         s.*(SearchFieldFlags()[std::size_t(i)].flag) = c.fields[std::size_t(i)];
     s.SearchCase = c.caseSensitive ? 0 : 1;
-    s.SearchMedium = rightTrimmed(c.medium);
-    s.SearchCategory = rightTrimmed(c.category);
+    s.SearchMedium = RightTrimmed(c.medium);
+    s.SearchCategory = RightTrimmed(c.category);
     s.SearchString = c.text;
     ws.allRecords = false;
     ws.filterOn = true;
