@@ -39,6 +39,12 @@ int main(int argc, char** argv)
     messages.setParent(&window);
     window.show();
     const QString file = files.isEmpty() ? QString() : files.constFirst();
-    QTimer::singleShot(0, &window, [&window, file] { window.startUp(file); });
+    // For measuring start-up from outside: quit once the first file is shown and idle.
+    const bool quitWhenIdle = qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE");
+    QTimer::singleShot(0, &window, [&window, file, quitWhenIdle] {
+        window.startUp(file);
+        if (quitWhenIdle)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
     return app.exec();
 }
