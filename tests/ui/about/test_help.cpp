@@ -142,3 +142,12 @@ TEST(Help, ExplainsTheCommandsByTheirCaptions)
     for (const char* c : captions)
         EXPECT_TRUE(text.contains(QLatin1String(c))) << "the help does not mention " << c;
 }
+
+TEST(Help, LogoIsTheApplicationIcon)
+{
+    QFile logo(QStringLiteral(VINAXO_SOURCE_DIR "/doc/images/vinaxo.svg"));
+    QFile icon(QStringLiteral(VINAXO_SOURCE_DIR "/data/vinaxo.svg"));
+    ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(logo.readAll() == icon.readAll()) << "copy data/vinaxo.svg to doc/images/";
+}
