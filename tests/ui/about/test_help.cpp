@@ -120,13 +120,13 @@ TEST(Help, ExplainsTheCommandsByTheirCaptions)
     const QString text = allText(QStringLiteral(VINAXO_SOURCE_DIR "/doc"));
     const char* captions[] = {
         // menus
-        "New", "Open...", "Close", "Save", "Save As...", "Report Design...", "Print...",
+        "New", "Open...", "Open Recent", "Close", "Save", "Save As...", "Report Design...", "Print...",
         "Import/Export...", "Exit", "Entry Detail...", "Start Search...", "Lookup - Fast add...",
         "Calculator...", "Configure Views and Reports...", "Configure Categories...",
         "Configure Mediums...", "Load Last File", "Default Categories", "Default Mediums",
         "Auto Calculate Total Time", "Help Contents", "About...", "Open Example Collection",
         // shortcuts
-        "Ctrl+N", "Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+Q", "F1", "Ctrl+F",
+        "Ctrl+N", "Ctrl+O", "Ctrl+W", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+P", "Ctrl+Q", "F1", "Ctrl+F",
         // windows and their buttons
         "View / Report Name:", "Configure View / Report", "Edit Category List", "Edit Medium List",
         "Entry Detail", "Read CD", "Update Track", "Blank", "Unlock", "Text / Global", "Text / Begin",
