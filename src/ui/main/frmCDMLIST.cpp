@@ -8,9 +8,13 @@
 #include "storage/FileCommands.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/IFileDialogs.h"
+#include "ui/about/AppFiles.h"
+#include "ui/about/ToolbarIcons.h"
+#include "ui/about/frmAbout.h"
 #include "ui/main/frmCDLoad.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -19,6 +23,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 
 namespace vinaxo {
 
@@ -125,6 +130,10 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     connect(ui->Exit, &QAction::triggered, this, &QWidget::close);
     connect(ui->Help, &QAction::triggered, this, &frmCDMLIST::helpContents);
 
+    for (QAction* a : ui->barToolbar->actions())
+        a->setIcon(mainToolbarIcon(a->objectName()));
+    setWindowIcon(applicationIcon());
+
     connect(ui->cmbViewName, &QComboBox::textActivated, this,
             [this](const QString& name) { m_controller.chooseView(name, m_loading); });
 
@@ -169,7 +178,8 @@ frmCDMLIST::~frmCDMLIST()
 
 void frmCDMLIST::startUp(const QString& fileArgument)
 {
-    // The splash comes with the about window.
+    if (!qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE"))
+        frmAbout::showSplash(this);
     if (!fileArgument.isEmpty()) {
         loadFile(fileArgument);
         return;
@@ -438,9 +448,34 @@ void frmCDMLIST::configureView()
 void frmCDMLIST::configureCategories() { showCategoryList(this); }
 void frmCDMLIST::configureMediums() { showMediumList(this); }
 
-void frmCDMLIST::helpContents() { notAvailable(QStringLiteral("The help")); }
-void frmCDMLIST::openExample() { notAvailable(QStringLiteral("The example collection")); }
-void frmCDMLIST::about() {}
+void frmCDMLIST::helpContents()
+{
+    const QString help = AppFiles::helpDocumentPath();
+    if (help.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
+        m_ctx.ws.messages.show(QStringLiteral("The help document could not be opened."),
+                               QStringLiteral("Help"), MsgIcon::Exclamation, MsgButtons::OK);
+}
+
+void frmCDMLIST::openExample()
+{
+    const QString example = AppFiles::exampleCollectionPath();
+    if (example.isEmpty()) {
+        m_ctx.ws.messages.show(QStringLiteral("The example collection is not installed."),
+                               QStringLiteral("File Not Found"), MsgIcon::Critical, MsgButtons::OK);
+        return;
+    }
+    if (!askLoseChanges())
+        return;
+    loadFile(example);
+    // A copy to play with: Save asks for a name of the user's own.
+    if (m_ctx.ws.currentFileName == example) {
+        m_ctx.ws.currentFileName.clear();
+        m_recent.remove(example);
+        updateCaption();
+    }
+}
+
+void frmCDMLIST::about() { frmAbout::showAbout(this); }
 
 void frmCDMLIST::filterClicked()
 {
