@@ -6,7 +6,6 @@
 #include "ui/common/AppContext.h"
 
 #include <QKeyEvent>
-#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace vinaxo {
@@ -55,13 +54,11 @@ frmConfigureView::frmConfigureView(AppContext& ctx, QWidget* parent)
             &frmConfigureView::lvSelectedCols_CurrentChanged);
     connect(ui->edtReportHeading, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_editor.setHeading(text); });
-    // The Delete key takes a column out of the view, Insert puts the available one in.
-    auto* del = new QShortcut(QKeySequence::Delete, ui->lvSelectedCols, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(del, &QShortcut::activated, this, &frmConfigureView::cmdDelCol_Click);
-    auto* ins = new QShortcut(QKeySequence(Qt::Key_Insert), ui->lvAvailableCols, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(ins, &QShortcut::activated, this, &frmConfigureView::cmdAddCol_Click);
-    // Enter in the new-width box adjusts the width instead of closing the window.
+    // Enter in the new-width box adjusts the width instead of closing the window; the
+    // Delete key takes a column out of the view, Insert puts the available one in.
     ui->edtColumnWidth->installEventFilter(this);
+    ui->lvSelectedCols->installEventFilter(this);
+    ui->lvAvailableCols->installEventFilter(this);
 
     m_editor.open();
     showViewNames();
@@ -78,14 +75,18 @@ void frmConfigureView::done(int)
 
 bool frmConfigureView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ui->edtColumnWidth && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            cmdChangeWidth_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == ui->edtColumnWidth && (key == Qt::Key_Return || key == Qt::Key_Enter))
+        cmdChangeWidth_Click();
+    else if (watched == ui->lvSelectedCols && key == Qt::Key_Delete)
+        cmdDelCol_Click();
+    else if (watched == ui->lvAvailableCols && key == Qt::Key_Insert)
+        cmdAddCol_Click();
+    else
+        return QDialog::eventFilter(watched, event);
+    return true;
 }
 
 void frmConfigureView::showViewNames()

@@ -149,7 +149,7 @@ TEST(ConfigureViewWindow, ChoosingAViewStoresTheEditsFirst)
 {
     Window w;
     w.pick("lvSelectedCols", 0);
-    w.click("cmdDelCol");
+    QTest::keyClick(w.get<QTreeWidget>("lvSelectedCols"), Qt::Key_Delete);
     auto* combo = w.get<QComboBox>("cmbViewName");
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down); // a keyboard choice, as a user makes it
