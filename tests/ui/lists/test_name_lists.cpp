@@ -17,6 +17,13 @@ using namespace vinaxo;
 
 namespace {
 
+void shot(QWidget* window, const QString& file)
+{
+    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(QDir(dir).filePath(file));
+}
+
 // What the tests need to know of each kind of list window.
 struct Kind {
     bool medium;
@@ -151,9 +158,7 @@ TEST_P(NameListWindow, NamesCaptionsAndTheFilledList)
     select(expected.at(2));
     EXPECT_EQ(shown(), expected.at(2));
 
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (!dir.isEmpty())
-        window->grab().save(QDir(dir).filePath(QString::fromLatin1(k.window) + ".png"));
+    shot(window.get(), QString::fromLatin1(k.window) + ".png");
 }
 
 TEST_P(NameListWindow, NameInUseInAnotherLetterCaseIsNotDeleted)
@@ -241,6 +246,7 @@ TEST(CommonAddWindow, BlankNameCannotBeConfirmed)
         EXPECT_TRUE(prompt.isVisible());
         QTest::keyClicks(text, "x");
         EXPECT_TRUE(ok->isEnabled());
+        shot(&prompt, "frmCommonAdd.png");
         QTest::keyClick(text, Qt::Key_Return);
     });
     prompt.exec();

@@ -15,6 +15,13 @@ using namespace vinaxo;
 
 namespace {
 
+void shot(QWidget* window, const QString& file)
+{
+    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(QDir(dir).filePath(file));
+}
+
 // The standard view (Artist, Title, Category) and "Costs" (Cost), the first current.
 struct TwoViews : test::UiWorld {
     TwoViews()
@@ -55,12 +62,6 @@ struct Window : TwoViews {
             keys << c.value->ColumnHeading;
         return keys;
     }
-    void shot(const char* file)
-    {
-        const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-        if (!dir.isEmpty())
-            window.grab().save(QDir(dir).filePath(QLatin1String(file)));
-    }
     frmConfigureView window{context};
 };
 
@@ -78,7 +79,7 @@ TEST(ConfigureViewWindow, OpensOnTheCurrentView)
     EXPECT_EQ(w.get<QTreeWidget>("lvSelectedCols")->headerItem()->text(0), "Selected Columns");
     EXPECT_EQ(w.get<QLineEdit>("edtReportHeading")->text(), "Vinaxo Report");
     EXPECT_TRUE(w.get<QPushButton>("cmdOK")->isDefault());
-    w.shot("frmConfigureView.png");
+    shot(&w.window, "frmConfigureView.png");
 }
 
 TEST(ConfigureViewWindow, ColumnsMoveByButtonsAndDoubleClicksAndOkStores)
@@ -198,6 +199,7 @@ TEST(NewViewWindow, ResultAndTrimmedName)
         QTest::mouseClick(test::child<QPushButton>(p, "cmdOK"), Qt::LeftButton);
         EXPECT_TRUE(p->isVisible());
         test::child<QLineEdit>(p, "edtViewName")->setText("  By Year  ");
+        shot(p, "frmNewView.png");
         QTest::mouseClick(test::child<QPushButton>(p, "cmdOK"), Qt::LeftButton);
     });
     prompt.exec();
