@@ -11,6 +11,9 @@
 namespace vinaxo {
 
 namespace {
+const QString kWindows = QStringLiteral("Windows");
+const QString kSizeKey = QStringLiteral("ConfigureViewSize");
+
 int currentRow(const QTreeWidget* list)
 {
     QTreeWidgetItem* item = list->currentItem();
@@ -60,6 +63,10 @@ frmConfigureView::frmConfigureView(AppContext& ctx, QWidget* parent)
     ui->lvSelectedCols->installEventFilter(this);
     ui->lvAvailableCols->installEventFilter(this);
 
+    const QSize size = ctx.ws.config.extraValue(kWindows, kSizeKey).toSize();
+    if (size.isValid())
+        resize(size);
+
     m_editor.open();
     showViewNames();
     showView();
@@ -70,6 +77,7 @@ frmConfigureView::~frmConfigureView() = default;
 void frmConfigureView::done(int)
 {
     m_editor.storeIfChanged();
+    m_ctx.ws.config.setExtraValue(kWindows, kSizeKey, size());
     QDialog::done(Accepted);
 }
 

@@ -146,6 +146,21 @@ TEST(ConfigureViewWindow, EveryWayOfClosingKeepsTheEdits)
     }
 }
 
+TEST(ConfigureViewWindow, OpensAtTheSizeItWasLeftAt)
+{
+    TwoViews w;
+    QSize left;
+    {
+        frmConfigureView first(w.context);
+        first.show();
+        first.resize(first.width() + 40, first.height() + 30);
+        left = first.size();
+        first.accept();
+    }
+    frmConfigureView second(w.context);
+    EXPECT_EQ(second.size(), left);
+}
+
 TEST(ConfigureViewWindow, ChoosingAViewStoresTheEditsFirst)
 {
     Window w;
