@@ -11,7 +11,10 @@
 #include "ui/about/AppFiles.h"
 #include "ui/about/ToolbarIcons.h"
 #include "ui/about/frmAbout.h"
+#include "ui/lists/frmCategoryList.h"
+#include "ui/lists/frmMediumList.h"
 #include "ui/main/frmCDLoad.h"
+#include "ui/views/frmConfigureView.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -440,7 +443,10 @@ void frmCDMLIST::importExport()
 
 void frmCDMLIST::configureView()
 {
-    notAvailable(QStringLiteral("View configuration"));
+    {
+        frmConfigureView dialog(m_ctx, this);
+        dialog.exec();
+    }
     fillViewNames();
     m_controller.rebuildList();
 }
@@ -492,8 +498,17 @@ void frmCDMLIST::EntryChanged(qint32 action, const QString& key)
     m_controller.EntryChanged(action, key);
 }
 
-void frmCDMLIST::showCategoryList(QWidget*) { notAvailable(QStringLiteral("The category list")); }
-void frmCDMLIST::showMediumList(QWidget*) { notAvailable(QStringLiteral("The medium list")); }
+void frmCDMLIST::showCategoryList(QWidget* parent)
+{
+    frmCategoryList dialog(m_ctx, parent);
+    dialog.exec();
+}
+
+void frmCDMLIST::showMediumList(QWidget* parent)
+{
+    frmMediumList dialog(m_ctx, parent);
+    dialog.exec();
+}
 void frmCDMLIST::showLookup(QWidget*, bool) { notAvailable(QStringLiteral("The CD lookup")); }
 
 void frmCDMLIST::showStatus(const QString& text) { m_controller.setHint(text); }

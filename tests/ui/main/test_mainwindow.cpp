@@ -1,6 +1,7 @@
 #include "model/ListOrder.h"
 #include "model/Utility.h"
 #include "storage/FileCommands.h"
+#include "support/ModalDriver.h"
 #include "support/UiWorld.h"
 #include "ui/main/frmCDMLIST.h"
 
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace vinaxo;
@@ -517,4 +519,30 @@ TEST_F(MainFixture, RecentFilesKeepTheLastOpenedAndForgetMissingOnes)
     for (int i = 0; i < 10; ++i)
         recent.add(path("f") + QString::number(i));
     EXPECT_EQ(recent.list().size(), RecentFiles::Limit);
+}
+
+TEST_F(MainFixture, ViewAndListWindowsOpenFromTheirCommandsAndTheListFollows)
+{
+    open();
+    w.addRecording(QStringLiteral("T"), QStringLiteral("A"));
+    // A view added in the configuration window shows in the drop-down and the list.
+    test::whenModal([&](QWidget* dialog) {
+        w.entries().AddNewView(QStringLiteral("Mine"));
+        w.entries().CurrView()->AddNewColumn(Field::Title);
+        dialog->close();
+    }, QStringLiteral("frmConfigureView"));
+    child<QToolButton>(window.get(), "cmdConfigureView")->click();
+    EXPECT_TRUE(test::allModalsHandled());
+    auto* combo = child<QComboBox>(window.get(), "cmbViewName");
+    EXPECT_EQ(combo->currentText(), "Mine");
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(list()->model()->columnCount(), 1);
+
+    for (const char* command : {"MU_Options_ConfigureCategories", "MU_Options_ConfigureMediums",
+                                "MU_File_Print_Report_Design"}) {
+        QString seen;
+        test::whenModal([&](QWidget* dialog) { seen = dialog->objectName(); dialog->close(); });
+        trigger(command);
+        EXPECT_FALSE(seen.isEmpty()) << command;
+    }
 }
