@@ -270,32 +270,6 @@ TEST_F(EditorTest, CloseBoxHidesAndTheWindowComesBack)
     EXPECT_EQ(child<QTabWidget>(&again, "tsEntryDetail")->currentIndex(), int(EntryPage::Additional));
 }
 
-TEST_F(EditorTest, ControlsCarryTheirLimits)
-{
-    struct Spin {
-        const char* name;
-        int lo, hi;
-    };
-    for (const Spin& s : {Spin{"edtCDRateSound", 0, 10}, Spin{"edtCDRatePerform", 0, 10},
-                          Spin{"edtCDNbrDisks", 1, 99}, Spin{"edtCDNbrTracks", 0, 100}}) {
-        auto* b = c<QSpinBox>(s.name);
-        EXPECT_EQ(b->minimum(), s.lo) << s.name;
-        EXPECT_EQ(b->maximum(), s.hi) << s.name;
-    }
-    for (const auto& [name, len] : std::vector<std::pair<const char*, int>>{
-             {"edtCDRelYear", 4}, {"edtCDPurchDate", 12}, {"edtCDPurchCost", 12},
-             {"edtCDTotalTime", 6}, {"edtCDTrackTime", 6}})
-        EXPECT_EQ(c<QLineEdit>(name)->maxLength(), len) << name;
-    for (const char* bar : {"hsCDTotalTime", "hsCDTrackTime"}) {
-        auto* b = c<QScrollBar>(bar);
-        EXPECT_EQ(b->maximum(), 6000);
-        EXPECT_EQ(b->singleStep(), 1);
-        EXPECT_EQ(b->pageStep(), 60);
-    }
-}
-
-// A rating that was no number once made the save fail without a word: the boxes take
-// digits within range only.
 TEST_F(EditorTest, RatingBoxesTakeOnlyNumbersInRange)
 {
     page(EntryPage::Additional);
