@@ -75,8 +75,8 @@ bool FillEntry(Workspace& ws, CEntry& e, const LookupFields& f)
         total = AddTimes(total, t->CDTrackTime);
         ++added;
     }
-    // An extended text whose track does not exist is dropped.
-    for (qsizetype n = 0; n < f.trackExtensions.size(); ++n) {
+    // An extended text whose track does not exist is dropped (the look-up would report it).
+    for (qsizetype n = 0; n < f.trackExtensions.size() && n < added; ++n) {
         if (e.LocateTrackByKey(KeyText(n + 1)) && e.CurrTrack())
             e.CurrTrack()->CDTrackDesc = f.trackExtensions[n];
     }
