@@ -31,6 +31,7 @@ inline void shot(QWidget* window, const QString& name)
     const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
     if (!dir.isEmpty()) {
         QDir().mkpath(dir);
+        QCoreApplication::processEvents(); // pending layout requests first
         window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
     }
 }
