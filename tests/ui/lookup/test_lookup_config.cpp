@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 using namespace vinaxo;
 using namespace vinaxo::test;
@@ -163,4 +164,26 @@ TEST(LookupConfig, FetchingASiteListKeepsTheSelection)
     EXPECT_GT(r.busy.busy, 0);
     click(w.get(), "cmdOK");
     EXPECT_FALSE(w->isVisible());
+}
+
+TEST(LookupConfig, ClosingDuringAFetchEndsItsWait)
+{
+    ConfigRig r;
+    r.config().setTimeout("30");
+    r.info = std::make_unique<CCDInfo>(r.config(), r.messages, r.files);
+    r.info->Initialize();
+    r.server.misbehaveOn("sites", CddbTestServer::Fault::Silent);
+    auto w = r.open();
+    QTimer::singleShot(300, w.get(), [&] {
+        EXPECT_FALSE(child<QWidget>(w.get(), "cmdOK")->isEnabled());
+        w->reject();
+        EXPECT_TRUE(w->isVisible()); // not before the fetch has unwound
+    });
+    QElapsedTimer t;
+    t.start();
+    click(w.get(), "cmdSiteList");
+    EXPECT_LT(t.elapsed(), 3000);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->result(), QDialog::Rejected);
+    EXPECT_EQ(r.busy.busy > 0, r.busy.normal > 0);
 }
