@@ -140,8 +140,9 @@ TEST(LookupApply, UpdateAsksWhenTitleOrArtistDiffer)
         EXPECT_EQ(w.entries().DBChanged, c.updated);
         // The main window hears of it in every case.
         ASSERT_EQ(w.windows.changes.size(), 1u);
-        if (c.updated)
+        if (c.updated) {
             EXPECT_EQ(w.windows.changes[0], std::make_pair(qint32(ActionUpdated), e->CDKey));
+        }
     }
 
     UiWorld empty;

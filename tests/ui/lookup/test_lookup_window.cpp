@@ -128,15 +128,17 @@ TEST(LookupWindow, UpdateOfTheEditedRecordingAsksOnAMismatch)
             r.messages.answer(c.answer);
         click(w.get(), "cmdOK");
         ASSERT_EQ(r.messages.count(), asks ? 1u : 0u);
-        if (asks)
+        if (asks) {
             EXPECT_EQ(r.messages.last().title, "Entry Mismatch");
+        }
         EXPECT_EQ(w->isVisible(), !c.updated); // refused: the window stays for another try
         EXPECT_EQ(r.entries().Count(), 1);
         EXPECT_EQ(edited->CDTitle, c.updated ? "The Album" : c.title);
         EXPECT_EQ(edited->CDNbrTracks, c.updated ? 3 : 1);
         ASSERT_EQ(r.windows.changes.size(), 1u);
-        if (c.updated)
+        if (c.updated) {
             EXPECT_EQ(r.windows.changes[0], std::make_pair(qint32(ActionUpdated), edited->CDKey));
+        }
     }
 }
 
@@ -203,8 +205,9 @@ TEST(LookupWindow, CloseMatchesThroughTheChoiceWindow)
         }
         EXPECT_EQ(lineText(w.get(), "DiscTitle"), c.discTitle) << r.server.commands.join('|').toStdString();
         EXPECT_EQ(applyEnabled(w.get()), !c.discTitle.isEmpty());
-        if (c.discTitle.isEmpty())
+        if (c.discTitle.isEmpty()) {
             EXPECT_EQ(tracks(w.get())->topLevelItemCount(), 0);
+        }
     }
 }
 
