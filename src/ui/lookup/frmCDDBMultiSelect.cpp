@@ -1,6 +1,7 @@
 #include "ui/lookup/frmCDDBMultiSelect.h"
 
 #include "lookup/CCDInfo.h"
+#include "lookup/CddbParse.h"
 #include "ui_frmCDDBMultiSelect.h"
 
 #include <QHeaderView>
@@ -57,6 +58,9 @@ void frmCDDBMultiSelect::sizeColumns()
 
 void frmCDDBMultiSelect::rebuild()
 {
+    // The list is built afresh on every activation, but a row the user picked stays picked:
+    // the activation that a click on an inactive window brings arrives after the click.
+    const QString keep = m_chosen ? MatchKey(m_category, m_discId) : QString();
     QTreeWidget* list = ui->lvResults;
     const QSignalBlocker quiet(list);
     list->clear();
@@ -74,10 +78,16 @@ void frmCDDBMultiSelect::rebuild()
             QStringList{name ? *name : QString(), category ? *category : QString(), ids.at(i)}));
     }
     list->addTopLevelItems(rows);
-    if (!rows.isEmpty()) {
-        list->setCurrentItem(rows.first());
-        take(rows.first());
+    m_chosen = false;
+    if (rows.isEmpty())
+        return;
+    QTreeWidgetItem* current = rows.first();
+    for (QTreeWidgetItem* row : std::as_const(rows)) {
+        if (!keep.isEmpty() && MatchKey(row->text(1), row->text(2)) == keep)
+            current = row;
     }
+    list->setCurrentItem(current);
+    take(current);
 }
 
 void frmCDDBMultiSelect::take(const QTreeWidgetItem* row)

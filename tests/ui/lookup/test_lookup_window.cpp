@@ -339,7 +339,7 @@ TEST(LookupWindow, DriveListStoresTheChoiceAtOnce)
     EXPECT_EQ(lineText(w.get(), "DiscTitle"), "The Album");
 }
 
-TEST(LookupChoice, EveryActivationRebuildsTheListAndTakesTheFirstRow)
+TEST(LookupChoice, EveryActivationRebuildsTheListKeepingThePick)
 {
     LookupRig r;
     r.setDisc(kCloseTracks);
@@ -358,24 +358,34 @@ TEST(LookupChoice, EveryActivationRebuildsTheListAndTakesTheFirstRow)
     EXPECT_EQ(list->headerItem()->text(1), "Category");
     // Title and category in the proportions 3:1, each less its margin.
     EXPECT_NEAR((list->columnWidth(0) + 35) / double(list->columnWidth(1) + 35), 3.0, 0.1);
+    EXPECT_EQ(choice.SelectedCategory(), "rock"); // the first row, unclicked
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(&choice));
     clickRow(list, 2);
     EXPECT_EQ(choice.SelectedCategory(), "misc");
     EXPECT_EQ(choice.SelectedTitle(), "First Again / Same Id");
 
-    // Away to another window and back: the list is built afresh, the first row taken.
+    // Away to another window and back: the list is built afresh from the lookup object.
     QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    choice.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&choice));
-    EXPECT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
-    EXPECT_EQ(choice.SelectedCategory(), "rock");
+    const auto awayAndBack = [&] {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        choice.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&choice));
+    };
+    awayAndBack();
+    EXPECT_EQ(columnTexts(list, 1), (QStringList{"rock", "jazz", "misc"}));
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(2)); // the pick stays
+    EXPECT_EQ(choice.SelectedCategory(), "misc");
+
+    r.setDisc(kSeveralTracks);
+    w->cdInfo()->SearchForCD();
+    awayAndBack();
+    EXPECT_EQ(columnTexts(list, 1), (QStringList{"jazz", "blues"}));
+    EXPECT_EQ(choice.SelectedCategory(), "jazz"); // the pick is gone: the first row
     click(&choice, "cmdOK");
     EXPECT_TRUE(choice.SelectionMade());
-    EXPECT_EQ(choice.SelectedDiscID(), "aa000001");
+    EXPECT_EQ(choice.SelectedDiscID(), TocOf(kSeveralTracks).discIdText());
     EXPECT_FALSE(choice.isVisible());
 }
