@@ -5,7 +5,7 @@
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "ui/common/AppContext.h"
-#include "ui/lookup/DriveChoice.h"
+#include "ui/entry/DriveCombo.h"
 #include "ui/lookup/frmCDDBMultiSelect.h"
 #include "ui/lookup/frmCDInfoConfig.h"
 #include "ui_frmCDDBAccess.h"
@@ -60,7 +60,7 @@ frmCDDBAccess::frmCDDBAccess(AppContext& ctx, QWidget* parent)
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
-    SetUpDriveChoice(ui->cmbDriveLetter, ctx, this);
+    ui->cmbDriveLetter->attach(ctx.ws.config, ctx.dialogs);
     setDatabaseAction(false);
     fillNameLists();
     connect(ui->cmdCancel, &QPushButton::clicked, this, &frmCDDBAccess::reject);
