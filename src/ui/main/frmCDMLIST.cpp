@@ -15,6 +15,7 @@
 #include "ui/entry/frmEntryDetail.h"
 #include "ui/lists/frmCategoryList.h"
 #include "ui/lists/frmMediumList.h"
+#include "ui/lookup/frmCDDBAccess.h"
 #include "ui/main/frmCDLoad.h"
 #include "ui/views/frmConfigureView.h"
 
@@ -538,7 +539,17 @@ void frmCDMLIST::showMediumList(QWidget* parent)
     frmMediumList dialog(m_ctx, parent);
     dialog.exec();
 }
-void frmCDMLIST::showLookup(QWidget*, bool) { notAvailable(QStringLiteral("The CD lookup")); }
+void frmCDMLIST::showLookup(QWidget* parent, bool databaseAction)
+{
+    frmCDDBAccess lookup(m_ctx, parent);
+    // The site list shipped with an installed program lives with its other data.
+    CCDInfo::SiteListFiles sites = CCDInfo::defaultSiteListFiles();
+    if (const QString shipped = AppFiles::siteListPath(); !shipped.isEmpty())
+        sites.shipped = shipped;
+    lookup.setSiteListFiles(sites);
+    lookup.setDatabaseAction(databaseAction);
+    lookup.exec();
+}
 
 void frmCDMLIST::showStatus(const QString& text) { m_controller.setHint(text); }
 

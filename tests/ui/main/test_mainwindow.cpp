@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -575,4 +576,29 @@ TEST_F(MainFixture, EditorAndSearchOpenFromTheirCommandsAndNewStartsTheEditorAfr
     EXPECT_TRUE(search->isVisible());
     window->close();
     EXPECT_FALSE(search->isVisible());
+}
+
+TEST_F(MainFixture, LookupOpensAddOnlyFromTheMainWindow)
+{
+    open();
+    bool updateOffered = true;
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "frmCDDBAccess" && top->isVisible()) {
+                seen = true;
+                auto* update = top->findChild<QWidget*>(QStringLiteral("rbUpdateEntry"));
+                updateOffered = update && update->isEnabled();
+            }
+        }
+        // Whatever is up (the lookup window, or its configuration over it) is closed.
+        if (QWidget* modal = QApplication::activeModalWidget())
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+    });
+    poll.start(50);
+    trigger("CDInfo");
+    poll.stop();
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(updateOffered);
 }
