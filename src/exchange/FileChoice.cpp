@@ -1,0 +1,73 @@
+#include "exchange/FileChoice.h"
+#include "exchange/DefinitionFile.h"
+#include "platform/IMessageService.h"
+
+#include <QFileInfo>
+#include <memory>
+
+namespace vinaxo::exchange {
+
+namespace {
+// Asks until `accept` takes a path (turned into its final form by `form`) or the user cancels.
+template <class Form, class Accept>
+std::optional<QString> choose(const AskPath& ask, Form form, Accept accept)
+{
+    while (const auto chosen = ask()) {
+        const QString path = form(*chosen);
+        if (accept(path))
+            return path;
+    }
+    return std::nullopt;
+}
+
+bool yes(IMessageService& m, const QString& text, const QString& title, MsgIcon icon)
+{
+    return m.show(text, title, icon, MsgButtons::YesNo, MsgDefault::Second) == MsgAnswer::Yes;
+}
+
+QString asChosen(const QString& path) { return path; }
+}
+
+std::optional<QString> ChooseImportFile(const AskPath& ask, IMessageService& m)
+{
+    return choose(ask, asChosen, [&m](const QString& path) {
+        if (QFileInfo(path).isFile())
+            return true;
+        m.show(QStringLiteral("This file does not exist.  You must choose another file name to open."),
+               QStringLiteral("File Not Found"), MsgIcon::Critical);
+        return false;
+    });
+}
+
+std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& m)
+{
+    return choose(ask, asChosen, [&m](const QString& path) {
+        return !QFileInfo::exists(path)
+               || yes(m,
+                      QStringLiteral("This file already exists.  If you continue, you will write over the existing "
+                                     "file.  Do you want to overwrite this file?"),
+                      QStringLiteral("File Already Exists"), MsgIcon::Critical);
+    });
+}
+
+std::optional<QString> ChooseDefinitionSavePath(const AskPath& ask, IMessageService& m)
+{
+    return choose(ask, DefinitionSavePath, [&m](const QString& path) {
+        return !QFileInfo::exists(path)
+               || yes(m, QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
+                      QStringLiteral("Confirm File Replace"), MsgIcon::Question);
+    });
+}
+
+AskPath AskOnce(const QString& path)
+{
+    auto asked = std::make_shared<bool>(false);
+    return [path, asked]() -> std::optional<QString> {
+        if (*asked)
+            return std::nullopt;
+        *asked = true;
+        return path;
+    };
+}
+
+} // namespace vinaxo::exchange
