@@ -1,4 +1,5 @@
 #include "cli/CliCollection.h"
+#include "exchange/FileChoice.h"
 #include "model/Workspace.h"
 
 #include <QFile>
@@ -32,13 +33,7 @@ bool saveCollection(Context& ctx, const QString& path)
 
 bool confirmReplace(Context& ctx, const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        return true;
-    return ctx.messages.show(
-               QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
-               QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
-               MsgDefault::Second)
-           == MsgAnswer::Yes;
+    return exchange::ChooseFileToReplace(exchange::AskOnce(path), ctx.messages).has_value();
 }
 
 bool saveCollectionAs(Context& ctx, const QString& path)

@@ -50,13 +50,26 @@ std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& m)
     });
 }
 
-std::optional<QString> ChooseDefinitionSavePath(const AskPath& ask, IMessageService& m)
+namespace {
+template <class Form>
+std::optional<QString> chooseToReplace(const AskPath& ask, IMessageService& m, Form form)
 {
-    return choose(ask, DefinitionSavePath, [&m](const QString& path) {
+    return choose(ask, form, [&m](const QString& path) {
         return !QFileInfo::exists(path)
                || yes(m, QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
                       QStringLiteral("Confirm File Replace"), MsgIcon::Question);
     });
+}
+}
+
+std::optional<QString> ChooseFileToReplace(const AskPath& ask, IMessageService& m)
+{
+    return chooseToReplace(ask, m, asChosen);
+}
+
+std::optional<QString> ChooseDefinitionSavePath(const AskPath& ask, IMessageService& m)
+{
+    return chooseToReplace(ask, m, DefinitionSavePath);
 }
 
 AskPath AskOnce(const QString& path)

@@ -20,9 +20,11 @@ std::optional<QString> ChooseImportFile(const AskPath& ask, IMessageService& mes
 // Export: an existing file is taken only when "File Already Exists" is answered Yes;
 // on No the dialog comes again.
 std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& messages);
+// Any file to be written: an existing one is taken only when "Confirm File Replace" is
+// answered Yes; on No the dialog comes again.
+std::optional<QString> ChooseFileToReplace(const AskPath& ask, IMessageService& messages);
 // Save Def: the chosen name with the definition's extension rules (DefinitionSavePath);
-// an existing file is taken only when "Confirm File Replace" is answered Yes, on No the
-// dialog comes again.
+// an existing file as for ChooseFileToReplace.
 std::optional<QString> ChooseDefinitionSavePath(const AskPath& ask, IMessageService& messages);
 
 // An AskPath that answers `path` once, then cancels: a question answered No ends the

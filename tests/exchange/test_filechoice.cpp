@@ -59,6 +59,8 @@ TEST(FileChoice, AsksUntilAcceptedOrCancelled)
         {"export, existing, No, then new", ChooseExportFile, {"old.txt", "new.txt"}, {MsgAnswer::No}, "new.txt", 2,
          {overwrite}},
         {"export, existing, default No, cancelled", ChooseExportFile, {"old.txt"}, {}, "", 2, {overwrite}},
+        {"any file, existing, Yes", ChooseFileToReplace, {"old.txt"}, {MsgAnswer::Yes}, "old.txt", 1, {replace}},
+        {"any file, existing, No, cancelled", ChooseFileToReplace, {"old.txt"}, {MsgAnswer::No}, "", 2, {replace}},
         {"definition, extension added", ChooseDefinitionSavePath, {"defs"}, {}, "defs.IDF", 1, {}},
         {"definition, replaced extension exists, No", ChooseDefinitionSavePath, {"old.txt", "defs.idf"},
          {MsgAnswer::No}, "defs.idf", 2, {replace}},
