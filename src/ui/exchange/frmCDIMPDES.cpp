@@ -21,6 +21,8 @@ namespace vinaxo {
 using namespace exchange;
 
 namespace {
+const QString kSettings = QStringLiteral("Windows");
+const QString kGeometryKey = QStringLiteral("frmCDIMPDES.Geometry");
 const QStringList kDataFilters{QStringLiteral("Import Files (*.TXT)"), QStringLiteral("All Files (*.*)")};
 const QStringList kDefinitionFilters{QStringLiteral("Import/Export Def(*.IDF)"), QStringLiteral("All Files (*.*)")};
 
@@ -47,6 +49,10 @@ frmCDIMPDES::frmCDIMPDES(AppContext& ctx, QWidget* parent)
     m_ui->TX_Count->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
     m_ui->TX_FileName->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
     m_ui->PB_Import->setDefault(true);
+    // Room for most of the catalogue without scrolling, unless the user chose a size before.
+    const QByteArray geometry = m_ctx.ws.config.extraValue(kSettings, kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(sizeHint() + QSize(0, 8 * m_ui->LB_FieldList->fontMetrics().height()));
 
     m_ui->LB_FieldList->addItems(CatalogueNames());
     refillSelectedList();
@@ -276,6 +282,7 @@ void frmCDIMPDES::done(int result)
         m_state.cancel = true;
         return;
     }
+    m_ctx.ws.config.setExtraValue(kSettings, kGeometryKey, saveGeometry());
     if (m_imported && m_ctx.windows) {
         m_imported = false;
         m_ctx.windows->requestActivationCheck();
