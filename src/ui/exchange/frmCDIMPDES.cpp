@@ -112,6 +112,7 @@ void frmCDIMPDES::setDirection(QChar direction)
     // A data file chosen for one direction is no choice for the other.
     m_state.setDataFile(QString());
     m_ui->TX_FileName->clear();
+    m_ui->TX_FileName->setToolTip(QString());
 }
 
 void frmCDIMPDES::RB_Import_Click() { setDirection(u'I'); }
