@@ -28,12 +28,13 @@ void ExchangeRunMonitor::runStarting()
 {
     if (m_callbacks.starting)
         m_callbacks.starting();
-    refresh(true);
+    // The first record is shown at once, with the start line logged after this call.
+    m_refreshDue = true;
 }
 
 bool ExchangeRunMonitor::step(qint64, qint64)
 {
-    if (now() - m_last >= m_interval)
+    if (m_refreshDue || now() - m_last >= m_interval)
         refresh(true);
     return !m_cancel;
 }
@@ -46,7 +47,8 @@ void ExchangeRunMonitor::finish()
 void ExchangeRunMonitor::refresh(bool withEvents)
 {
     ++m_refreshes;
-    if (m_count != m_shownCount && m_callbacks.showCount) {
+    m_refreshDue = false;
+    if (m_count > 0 && m_count != m_shownCount && m_callbacks.showCount) {
         m_callbacks.showCount(m_count);
         m_shownCount = m_count;
     }

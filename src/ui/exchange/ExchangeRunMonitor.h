@@ -49,6 +49,7 @@ private:
     qint64 m_last = 0;
     qint32 m_count = 0;
     qint32 m_shownCount = -1;
+    bool m_refreshDue = false;
     int m_refreshes = 0;
 };
 

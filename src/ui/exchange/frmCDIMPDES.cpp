@@ -227,11 +227,12 @@ void frmCDIMPDES::PB_SaveDef_Click()
 void frmCDIMPDES::setRunning(bool running)
 {
     m_running = running;
+    // The count stays readable: it is display only.
     for (QWidget* w : std::initializer_list<QWidget*>{
              m_ui->FR_Action, m_ui->TX_FileName, m_ui->PB_SelectFile, m_ui->TX_FieldDelimiter,
              m_ui->TX_StringDelimiter, m_ui->TX_TrackDelimiter, m_ui->LB_FieldList, m_ui->PB_AddCol,
              m_ui->PB_DelCol, m_ui->PB_Clear, m_ui->LB_RptColList, m_ui->PB_OpenDef, m_ui->PB_SaveDef,
-             m_ui->PB_Import, m_ui->TX_Count})
+             m_ui->PB_Import})
         w->setEnabled(!running);
     m_ui->LB_Messages->findChild<QAction*>(QStringLiteral("actSaveLog"))->setEnabled(!running);
     m_ui->PB_Close->setText(running ? QStringLiteral("CANCEL") : QStringLiteral("C&lose"));

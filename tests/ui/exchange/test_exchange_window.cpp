@@ -293,12 +293,14 @@ TEST(ExchangeWindow, CancelDuringARun)
                         && !x.get<QPushButton>("PB_Import")->isEnabled()
                         && !x.get<QListWidget>("LB_RptColList")->isEnabled()
                         && !x.get<QRadioButton>("RB_Export")->isEnabled();
-            if (how == How::Button)
+            if (how == How::Button) {
+                x.shot("exchange-running");
                 x.click("PB_Close");
-            else if (how == How::Escape)
+            } else if (how == How::Escape) {
                 QTest::keyClick(&x.window, Qt::Key_Escape);
-            else
+            } else {
                 x.window.close();
+            }
         });
         x.click("PB_Import");
         EXPECT_TRUE(duringRun);
