@@ -1,5 +1,4 @@
 #include "cli/CliCollection.h"
-#include "exchange/FileChoice.h"
 #include "model/Workspace.h"
 
 #include <QFile>
@@ -33,7 +32,7 @@ bool saveCollection(Context& ctx, const QString& path)
 
 bool confirmReplace(Context& ctx, const QString& path)
 {
-    return exchange::ChooseFileToReplace(exchange::AskOnce(path), ctx.messages).has_value();
+    return ConfirmReplace(ctx.messages, path);
 }
 
 bool saveCollectionAs(Context& ctx, const QString& path)

@@ -1,6 +1,7 @@
 #include "exchange/FileChoice.h"
 #include "exchange/DefinitionFile.h"
 #include "platform/IMessageService.h"
+#include "storage/FileCommands.h"
 
 #include <QFileInfo>
 #include <memory>
@@ -54,11 +55,7 @@ namespace {
 template <class Form>
 std::optional<QString> chooseToReplace(const AskPath& ask, IMessageService& m, Form form)
 {
-    return choose(ask, form, [&m](const QString& path) {
-        return !QFileInfo::exists(path)
-               || yes(m, QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
-                      QStringLiteral("Confirm File Replace"), MsgIcon::Question);
-    });
+    return choose(ask, form, [&m](const QString& path) { return ConfirmReplace(m, path); });
 }
 }
 
