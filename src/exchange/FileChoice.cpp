@@ -21,11 +21,6 @@ std::optional<QString> choose(const AskPath& ask, Form form, Accept accept)
     return std::nullopt;
 }
 
-bool yes(IMessageService& m, const QString& text, const QString& title, MsgIcon icon)
-{
-    return m.show(text, title, icon, MsgButtons::YesNo, MsgDefault::Second) == MsgAnswer::Yes;
-}
-
 QString asChosen(const QString& path) { return path; }
 }
 
@@ -44,29 +39,22 @@ std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& m)
 {
     return choose(ask, asChosen, [&m](const QString& path) {
         return !QFileInfo::exists(path)
-               || yes(m,
-                      QStringLiteral("This file already exists.  If you continue, you will write over the existing "
-                                     "file.  Do you want to overwrite this file?"),
-                      QStringLiteral("File Already Exists"), MsgIcon::Critical);
+               || m.show(QStringLiteral("This file already exists.  If you continue, you will write over the "
+                                        "existing file.  Do you want to overwrite this file?"),
+                         QStringLiteral("File Already Exists"), MsgIcon::Critical, MsgButtons::YesNo,
+                         MsgDefault::Second)
+                      == MsgAnswer::Yes;
     });
-}
-
-namespace {
-template <class Form>
-std::optional<QString> chooseToReplace(const AskPath& ask, IMessageService& m, Form form)
-{
-    return choose(ask, form, [&m](const QString& path) { return ConfirmReplace(m, path); });
-}
 }
 
 std::optional<QString> ChooseFileToReplace(const AskPath& ask, IMessageService& m)
 {
-    return chooseToReplace(ask, m, asChosen);
+    return choose(ask, asChosen, [&m](const QString& path) { return ConfirmReplace(m, path); });
 }
 
 std::optional<QString> ChooseDefinitionSavePath(const AskPath& ask, IMessageService& m)
 {
-    return chooseToReplace(ask, m, DefinitionSavePath);
+    return choose(ask, DefinitionSavePath, [&m](const QString& path) { return ConfirmReplace(m, path); });
 }
 
 AskPath AskOnce(const QString& path)
