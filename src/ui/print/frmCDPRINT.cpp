@@ -1,0 +1,149 @@
+#include "ui/print/frmCDPRINT.h"
+#include "model/Workspace.h"
+#include "platform/IBusyPointer.h"
+#include "platform/IFormats.h"
+#include "platform/TextTrim.h"
+#include "print/ReportRun.h"
+#include "ui/common/AppContext.h"
+#include "ui/print/QtPrinterSurface.h"
+#include "ui_frmCDPRINT.h"
+
+#include <QPrintPreviewDialog>
+#include <QShowEvent>
+#include <QPrinter>
+
+namespace vinaxo {
+
+namespace {
+const QString CalcReportName = QStringLiteral("Tape Calculator Report");
+}
+
+frmCDPRINT::frmCDPRINT(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), m_ctx(ctx), m_ui(std::make_unique<Ui::frmCDPRINT>())
+{
+    m_ui->setupUi(this);
+    connect(m_ui->PB_SetHeading, &QPushButton::clicked, this, &frmCDPRINT::PB_SetHeading_Click);
+    connect(m_ui->PB_SetDetail, &QPushButton::clicked, this, &frmCDPRINT::PB_SetDetail_Click);
+    connect(m_ui->PB_Print, &QPushButton::clicked, this, &frmCDPRINT::PB_Print_Click);
+    connect(m_ui->PB_Preview, &QPushButton::clicked, this, &frmCDPRINT::PB_Preview_Click);
+    connect(m_ui->PB_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ShowFontDescriptions();
+    LoadReportView();
+}
+
+frmCDPRINT::~frmCDPRINT() = default;
+
+void frmCDPRINT::PrintCalcReport(const SideTables& sides)
+{
+    m_calc = sides;
+    LoadReportView();
+}
+
+void frmCDPRINT::showEvent(QShowEvent* event)
+{
+    // Loaded when shown rather than on every activation, so that a heading typed before
+    // visiting the font dialog is not lost.
+    if (!event->spontaneous())
+        LoadReportView();
+    QDialog::showEvent(event);
+}
+
+void frmCDPRINT::LoadReportView()
+{
+    QString name, heading;
+    if (const CView* view = m_ctx.ws.entries.CurrView()) {
+        name = view->ViewName;
+        heading = view->ReportHeading;
+    }
+    if (m_calc)
+        name = heading = CalcReportName;
+    m_ui->TX_ReportLoaded->setText(name);
+    m_ui->TX_Heading->setText(heading);
+}
+
+void frmCDPRINT::ShowFontDescriptions()
+{
+    const ReportFonts fonts = ReportFontsFromConfig(m_ctx.ws.config);
+    for (auto [box, font] : {std::pair{m_ui->TX_HeadingFont, &fonts.heading}, {m_ui->TX_DetailFont, &fonts.detail}}) {
+        box->setText(FontDescription(*font));
+        box->setCursorPosition(0);
+        // Shown in its own font once it has one; before that the box keeps the dialog's.
+        box->setFont(RightTrimmed(font->name).isEmpty() ? QFont() : ToQFont(*font));
+    }
+}
+
+bool frmCDPRINT::chooseFont(bool heading)
+{
+    const ReportFonts fonts = ReportFontsFromConfig(m_ctx.ws.config);
+    const ReportFont& current = heading ? fonts.heading : fonts.detail;
+    QFont initial = ToQFont(current);
+    if (RightTrimmed(current.name).isEmpty())
+        initial = font();
+    const auto chosen = m_dialogs->chooseFont(this, initial, heading ? QStringLiteral("Heading Font")
+                                                                     : QStringLiteral("Report Detail Font"));
+    if (!chosen)
+        return false;
+    if (heading)
+        StoreHeadingFont(m_ctx.ws.config, FromQFont(*chosen));
+    else
+        StoreDetailFont(m_ctx.ws.config, FromQFont(*chosen));
+    ShowFontDescriptions();
+    return true;
+}
+
+void frmCDPRINT::PB_SetHeading_Click()
+{
+    chooseFont(true);
+}
+
+void frmCDPRINT::PB_SetDetail_Click()
+{
+    chooseFont(false);
+}
+
+QPrinter& frmCDPRINT::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool frmCDPRINT::printOn(QPrinter& qprinter)
+{
+    ReportRequest request;
+    request.fonts = ReportFontsFromConfig(m_ctx.ws.config);
+    request.heading = RightTrimmed(m_ui->TX_Heading->text());
+    request.orientation = qprinter.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    request.calculator = m_calc.has_value();
+    if (m_calc)
+        request.prepare = [this](CPrinter& p) { SetCalcReport(p, *m_calc); };
+    QtPrinterSurface surface(qprinter);
+    m_ctx.busy.ShowBusyPointer();
+    const ReportResult result = RunReport(m_ctx.ws.entries, surface, m_ctx.ws.formats, m_ctx.ws.formats.today(), request);
+    m_ctx.busy.ShowNormalPointer();
+    return result.printed;
+}
+
+void frmCDPRINT::PB_Print_Click()
+{
+    QPrinter& qprinter = printer();
+    if (!m_dialogs->choosePrinter(this, qprinter))
+        return;
+    if (printOn(qprinter))
+        accept(); // a failed print leaves the window open for another try
+}
+
+void frmCDPRINT::PB_Preview_Click()
+{
+    if (!ReportFontsChosen(ReportFontsFromConfig(m_ctx.ws.config))) {
+        ShowPrintSetupError(m_ctx.ws.messages);
+        return;
+    }
+    QPrintPreviewDialog preview(&printer(), this);
+    preview.setObjectName(QStringLiteral("dlgPreview"));
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { printOn(*p); });
+    preview.exec();
+}
+
+} // namespace vinaxo
