@@ -3,6 +3,7 @@
 #include "platform/IBusyPointer.h"
 #include "platform/IFormats.h"
 #include "platform/TextTrim.h"
+#include "print/PdfSurface.h"
 #include "print/ReportRun.h"
 #include "ui/common/AppContext.h"
 #include "ui/print/QtPrinterSurface.h"
@@ -69,6 +70,9 @@ void frmCDPRINT::ShowFontDescriptions()
         box->setCursorPosition(0);
         // Shown in its own font once it has one; before that the box keeps the dialog's.
         box->setFont(RightTrimmed(font->name).isEmpty() ? QFont() : ToQFont(*font));
+        // Wide enough for the whole description in its font (a large font widens the window).
+        const int wanted = box->fontMetrics().horizontalAdvance(box->text() + QStringLiteral("  ")) + 12;
+        box->setMinimumWidth(qBound(240, wanted, 720));
     }
 }
 
@@ -103,8 +107,13 @@ void frmCDPRINT::PB_SetDetail_Click()
 
 QPrinter& frmCDPRINT::printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without any printer installed Qt writes PDF but knows no paper: take the
+        // locale's, or the preview would have no page to lay the report out on.
+        if (m_printer->pageLayout().fullRectPoints().isEmpty())
+            m_printer->setPageSize(PdfSurface::DefaultPageSize());
+    }
     return *m_printer;
 }
 

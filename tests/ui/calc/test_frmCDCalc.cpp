@@ -256,7 +256,10 @@ TEST_F(CalcWindow, Screenshot)
     add(2);
     QTest::qWait(200);
     dlg->grab().save(QDir(dir).filePath("frmCDCalc.png"));
+    StoreHeadingFont(w.config(), ReportFont{"DejaVu Serif", 14, true, true});
+    StoreDetailFont(w.config(), ReportFont{"DejaVu Sans", 10});
     frmCDPRINT print(w.context, dlg.get());
+    print.PrintCalcReport(SideTables{});
     print.show();
     QTest::qWait(200);
     print.grab().save(QDir(dir).filePath("frmCDPRINT.png"));

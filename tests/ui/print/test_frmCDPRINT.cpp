@@ -144,6 +144,24 @@ TEST_F(PrintWindow, CalculatorReportHeadingAndPrint)
     EXPECT_EQ(text.count("Total Time:"), 2);
 }
 
+// Regression: with no printer installed the preview had no paper and showed no page.
+TEST_F(PrintWindow, PreviewWithoutChoosingAPrinterShowsPages)
+{
+    collection(3);
+    storeFonts();
+    open();
+    int pages = -1;
+    whenModal(
+        [&](QWidget* preview) {
+            pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->close();
+        },
+        "dlgPreview");
+    click("PB_Preview");
+    EXPECT_EQ(pages, 1);
+    EXPECT_EQ(w.messages.count(), 0u);
+}
+
 TEST_F(PrintWindow, PrintsToPdfAndPreviewsTheSamePages)
 {
     collection(150); // three pages
