@@ -95,3 +95,44 @@ TEST(ReportFonts, DescriptionsAndSettings)
 }
 
 } // namespace
+
+#include "print/PdfSurface.h"
+#include "print/PreviewSurface.h"
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+// The preview lays a report out as the PDF does: the same pages, and ink on each.
+TEST(PreviewSurface, SamePagesAsThePdfAndPaintable)
+{
+    PrintFixture f;
+    f.view({{Field::Title, 30}, {Field::Artist, 25}}, PrintFixture::rows(150));
+    f.sequenceAll();
+    ReportRequest r;
+    r.fonts = ReportFonts{ReportFont{"DejaVu Sans", 14, true}, ReportFont{"DejaVu Sans", 10}};
+    r.orientation = 2;
+    const QString path = f.w.dir.filePath("r.pdf");
+    PdfSurface pdf(path, QPageSize(QPageSize::Letter));
+    ASSERT_TRUE(RunReport(f.w.entries(), pdf, fixedFormats(), fixedToday(), r).printed);
+    PreviewSurface preview(QPageSize(QPageSize::Letter));
+    ASSERT_TRUE(RunReport(f.w.entries(), preview, fixedFormats(), fixedToday(), r).printed);
+    EXPECT_TRUE(preview.complete());
+    EXPECT_EQ(preview.orientation(), 2);
+    EXPECT_DOUBLE_EQ(preview.pageWidth(), 15840);
+    ASSERT_GE(pdf.lastDocumentPages(), 3);
+    EXPECT_EQ(preview.pageCount(), pdf.lastDocumentPages());
+
+    QImage image(396, 306, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    preview.paintPage(p, preview.pageCount() - 1, 396 / 15840.0);
+    p.end();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += image.pixel(x, y) != qRgb(255, 255, 255);
+    EXPECT_GT(ink, 100);
+}
+
+} // namespace

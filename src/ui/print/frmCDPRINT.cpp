@@ -4,12 +4,16 @@
 #include "platform/IFormats.h"
 #include "platform/TextTrim.h"
 #include "print/PdfSurface.h"
+#include "print/PreviewSurface.h"
 #include "print/ReportRun.h"
 #include "ui/common/AppContext.h"
 #include "ui/print/QtPrinterSurface.h"
+#include "ui/print/frmPrintPreview.h"
 #include "ui_frmCDPRINT.h"
 
-#include <QPrintPreviewDialog>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QShowEvent>
 #include <QPrinter>
 
@@ -117,18 +121,29 @@ QPrinter& frmCDPRINT::printer()
     return *m_printer;
 }
 
+ReportRequest frmCDPRINT::request(const QPrinter& qprinter) const
+{
+    ReportRequest r;
+    r.fonts = ReportFontsFromConfig(m_ctx.ws.config);
+    r.heading = RightTrimmed(m_ui->TX_Heading->text());
+    r.orientation = qprinter.pageLayout().orientation() == QPageLayout::Landscape ? PrinterSurface::Landscape
+                                                                                  : PrinterSurface::Portrait;
+    r.calculator = m_calc.has_value();
+    if (m_calc)
+        r.prepare = [this](CPrinter& p) { SetCalcReport(p, *m_calc); };
+    return r;
+}
+
+ReportResult frmCDPRINT::run(PrinterSurface& surface, const ReportRequest& r)
+{
+    return RunReport(m_ctx.ws.entries, surface, m_ctx.ws.formats, m_ctx.ws.formats.today(), r);
+}
+
 bool frmCDPRINT::printOn(QPrinter& qprinter)
 {
-    ReportRequest request;
-    request.fonts = ReportFontsFromConfig(m_ctx.ws.config);
-    request.heading = RightTrimmed(m_ui->TX_Heading->text());
-    request.orientation = qprinter.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
-    request.calculator = m_calc.has_value();
-    if (m_calc)
-        request.prepare = [this](CPrinter& p) { SetCalcReport(p, *m_calc); };
     QtPrinterSurface surface(qprinter);
     m_ctx.busy.ShowBusyPointer();
-    const ReportResult result = RunReport(m_ctx.ws.entries, surface, m_ctx.ws.formats, m_ctx.ws.formats.today(), request);
+    const ReportResult result = run(surface, request(qprinter));
     m_ctx.busy.ShowNormalPointer();
     return result.printed;
 }
@@ -142,17 +157,51 @@ void frmCDPRINT::PB_Print_Click()
         accept(); // a failed print leaves the window open for another try
 }
 
+namespace {
+// Lets the preview show its pages and answer the user while the report is laid out;
+// closing the preview stops the run.
+class PreviewProgress final : public IProgress {
+public:
+    explicit PreviewProgress(frmPrintPreview& preview) : m_preview(preview) { m_clock.start(); }
+    bool step(qint64, qint64) override
+    {
+        if (m_clock.elapsed() >= 20) {
+            m_preview.pagesAdded();
+            QCoreApplication::processEvents();
+            m_clock.restart();
+        }
+        return m_preview.isVisible();
+    }
+
+private:
+    frmPrintPreview& m_preview;
+    QElapsedTimer m_clock;
+};
+}
+
 void frmCDPRINT::PB_Preview_Click()
 {
-    if (!ReportFontsChosen(ReportFontsFromConfig(m_ctx.ws.config))) {
+    ReportRequest r = request(printer());
+    if (!ReportFontsChosen(r.fonts)) {
         ShowPrintSetupError(m_ctx.ws.messages);
         return;
     }
-    QPrintPreviewDialog preview(&printer(), this);
+    const QPageLayout layout = printer().pageLayout();
+    PreviewSurface pages(layout.pageSize(), r.orientation);
+    // The printer paints from the corner of its printable area.
+    if (!printer().fullPage())
+        pages.setOrigin(layout.paintRectPoints().topLeft() * 20);
+    frmPrintPreview preview(pages, this);
     preview.setObjectName(QStringLiteral("dlgPreview"));
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { printOn(*p); });
-    preview.exec();
+    // The report runs once the preview is up, so that its first page shows at once.
+    QTimer::singleShot(0, &preview, [&] {
+        PreviewProgress progress(preview);
+        r.progress = &progress;
+        run(pages, r);
+        preview.finished();
+    });
+    if (preview.exec() == frmPrintPreview::PrintRequested)
+        PB_Print_Click();
 }
 
 } // namespace vinaxo

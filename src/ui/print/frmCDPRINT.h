@@ -2,6 +2,7 @@
 // The print window: which report is loaded, the heading for this print, the heading and
 // detail fonts, then the printer dialog and the report, or a preview of its pages.
 #include "calc/TapeCalc.h"
+#include "print/ReportRun.h"
 #include "ui/print/IPrintDialogs.h"
 
 #include <QDialog>
@@ -17,7 +18,7 @@ class frmCDPRINT;
 namespace vinaxo {
 
 struct AppContext;
-struct ReportFont;
+class PrinterSurface;
 
 class frmCDPRINT : public QDialog {
     Q_OBJECT
@@ -43,6 +44,9 @@ private:
     void LoadReportView();
     void ShowFontDescriptions();
     bool chooseFont(bool heading);
+    // This print: the fonts, the heading typed, the printer's orientation, the report.
+    ReportRequest request(const QPrinter& printer) const;
+    ReportResult run(PrinterSurface& surface, const ReportRequest& request);
     // Runs the report on a printer whose orientation and page are set; true when printed.
     bool printOn(QPrinter& printer);
     QPrinter& printer();

@@ -7,10 +7,11 @@
 #include "support/ModalDriver.h"
 #include "support/UiWorld.h"
 #include "ui/print/frmCDPRINT.h"
+#include "ui/print/frmPrintPreview.h"
 
 #include <QFile>
 #include <QLineEdit>
-#include <QPrintPreviewWidget>
+#include <QTimer>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -50,6 +51,33 @@ struct PrintWindow : ::testing::Test {
         dlg->show();
     }
     QLineEdit* box(const char* name) { return child<QLineEdit>(dlg.get(), name); }
+    // Opens the preview and takes its page count once the report is laid out; then
+    // closes it, or asks it to print.
+    int preview(bool thenPrint = false)
+    {
+        int pages = -1;
+        whenModal(
+            [&pages, thenPrint](QWidget* modal) {
+                auto* p = qobject_cast<frmPrintPreview*>(modal);
+                ASSERT_NE(p, nullptr);
+                auto* poll = new QTimer(p);
+                QObject::connect(poll, &QTimer::timeout, p, [p, poll, &pages, thenPrint] {
+                    if (p->running())
+                        return;
+                    poll->stop();
+                    pages = p->pageCount();
+                    if (thenPrint)
+                        child<QPushButton>(p, "PB_PrintPreview")->click();
+                    else
+                        p->close();
+                });
+                poll->start(5);
+            },
+            "dlgPreview");
+        click("PB_Preview");
+        EXPECT_TRUE(allModalsHandled());
+        return pages;
+    }
     void click(const char* name) { child<QPushButton>(dlg.get(), name)->click(); }
 };
 
@@ -145,21 +173,17 @@ TEST_F(PrintWindow, CalculatorReportHeadingAndPrint)
 }
 
 // Regression: with no printer installed the preview had no paper and showed no page.
-TEST_F(PrintWindow, PreviewWithoutChoosingAPrinterShowsPages)
+TEST_F(PrintWindow, PreviewWithoutChoosingAPrinterShowsPagesAndGoesOnToPrint)
 {
     collection(3);
     storeFonts();
     open();
-    int pages = -1;
-    whenModal(
-        [&](QWidget* preview) {
-            pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
-            preview->close();
-        },
-        "dlgPreview");
-    click("PB_Preview");
-    EXPECT_EQ(pages, 1);
+    dialogs.choosePdf(pdf);
+    EXPECT_EQ(preview(true), 1);
     EXPECT_EQ(w.messages.count(), 0u);
+    EXPECT_EQ(dialogs.printerCalls, 1); // "Print..." in the preview goes on to the printer
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_FALSE(dlg->isVisible());
 }
 
 TEST_F(PrintWindow, PrintsToPdfAndPreviewsTheSamePages)
@@ -184,22 +208,40 @@ TEST_F(PrintWindow, PrintsToPdfAndPreviewsTheSamePages)
     const int pages = int(text.count("Page "));
     EXPECT_GE(pages, 3);
 
-    // The preview runs the same report on the same printer and fonts.
+    // The preview runs the same report on the same paper, orientation and fonts.
     dlg->show();
     EXPECT_EQ(box("TX_Heading")->text(), "Jazz Titles"); // loaded again on showing
-    int previewPages = -1;
+    EXPECT_EQ(preview(), pages);
+    EXPECT_TRUE(dlg->isVisible()); // the preview does not close the window
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PrintWindow, Screenshot)
+{
+    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
+    collection(120);
+    storeFonts();
+    open();
     whenModal(
-        [&](QWidget* preview) {
-            auto* view = preview->findChild<QPrintPreviewWidget*>();
-            ASSERT_NE(view, nullptr);
-            previewPages = view->pageCount();
-            preview->close();
+        [&](QWidget* modal) {
+            auto* p = qobject_cast<frmPrintPreview*>(modal);
+            auto* poll = new QTimer(p);
+            QObject::connect(poll, &QTimer::timeout, p, [p, poll, dir] {
+                if (p->running())
+                    return;
+                poll->stop();
+                p->grab().save(dir + "/frmPrintPreview.png");
+                p->close();
+            });
+            poll->start(50);
         },
         "dlgPreview");
     click("PB_Preview");
-    EXPECT_TRUE(allModalsHandled());
-    EXPECT_EQ(previewPages, pages);
-    EXPECT_TRUE(dlg->isVisible()); // the preview does not close the window
 }
 
 } // namespace
