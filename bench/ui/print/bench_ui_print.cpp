@@ -35,13 +35,7 @@ struct PrintWorld : bench::World {
     explicit PrintWorld(int n)
     {
         bench::buildCollection(ws.entries, n, bench::texts(), true);
-        ws.entries.AddNewView(QStringLiteral("Bench"));
-        ws.entries.LocateViewByName(QStringLiteral("Bench"));
-        CView* v = ws.entries.CurrView();
-        for (auto [key, width] : {std::pair{Field::Artist, 25}, {Field::Title, 35}, {Field::Category, 10},
-                                  {Field::Medium, 10}, {Field::RelYear, 5}})
-            v->AddNewColumn(key)->ColumnWidth = qint16(width);
-        RebuildSequence(ws.sequence, ListOrder(ws.entries, ListSort{Field::Artist, false}));
+        bench::addReportView(ws);
         StoreHeadingFont(ws.config, ReportFont{QStringLiteral("DejaVu Sans"), 12, true});
         // 9 points: the view of bench_print fits across A4 as well as Letter.
         StoreDetailFont(ws.config, ReportFont{QStringLiteral("DejaVu Sans"), 9});

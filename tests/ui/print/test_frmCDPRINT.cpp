@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTimer>
+#include <functional>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -51,31 +52,37 @@ struct PrintWindow : ::testing::Test {
         dlg->show();
     }
     QLineEdit* box(const char* name) { return child<QLineEdit>(dlg.get(), name); }
-    // Opens the preview and takes its page count once the report is laid out; then
-    // closes it, or asks it to print.
-    int preview(bool thenPrint = false)
+    // Opens the preview and, once the report is laid out, hands it to `done`.
+    void preview(std::function<void(frmPrintPreview*)> done)
     {
-        int pages = -1;
         whenModal(
-            [&pages, thenPrint](QWidget* modal) {
+            [done](QWidget* modal) {
                 auto* p = qobject_cast<frmPrintPreview*>(modal);
                 ASSERT_NE(p, nullptr);
                 auto* poll = new QTimer(p);
-                QObject::connect(poll, &QTimer::timeout, p, [p, poll, &pages, thenPrint] {
-                    if (p->running())
-                        return;
-                    poll->stop();
-                    pages = p->pageCount();
-                    if (thenPrint)
-                        child<QPushButton>(p, "PB_PrintPreview")->click();
-                    else
-                        p->close();
+                QObject::connect(poll, &QTimer::timeout, p, [p, poll, done] {
+                    if (!p->running()) {
+                        poll->stop();
+                        done(p);
+                    }
                 });
                 poll->start(5);
             },
             "dlgPreview");
         click("PB_Preview");
         EXPECT_TRUE(allModalsHandled());
+    }
+    // The preview's page count; then closed, or on to "Print...".
+    int previewPages(bool thenPrint = false)
+    {
+        int pages = -1;
+        preview([&](frmPrintPreview* p) {
+            pages = p->pageCount();
+            if (thenPrint)
+                child<QPushButton>(p, "PB_PrintPreview")->click();
+            else
+                p->close();
+        });
         return pages;
     }
     void click(const char* name) { child<QPushButton>(dlg.get(), name)->click(); }
@@ -179,7 +186,7 @@ TEST_F(PrintWindow, PreviewWithoutChoosingAPrinterShowsPagesAndGoesOnToPrint)
     storeFonts();
     open();
     dialogs.choosePdf(pdf);
-    EXPECT_EQ(preview(true), 1);
+    EXPECT_EQ(previewPages(true), 1);
     EXPECT_EQ(w.messages.count(), 0u);
     EXPECT_EQ(dialogs.printerCalls, 1); // "Print..." in the preview goes on to the printer
     EXPECT_TRUE(QFile::exists(pdf));
@@ -211,13 +218,9 @@ TEST_F(PrintWindow, PrintsToPdfAndPreviewsTheSamePages)
     // The preview runs the same report on the same paper, orientation and fonts.
     dlg->show();
     EXPECT_EQ(box("TX_Heading")->text(), "Jazz Titles"); // loaded again on showing
-    EXPECT_EQ(preview(), pages);
+    EXPECT_EQ(previewPages(), pages);
     EXPECT_TRUE(dlg->isVisible()); // the preview does not close the window
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(PrintWindow, Screenshot)
 {
@@ -227,21 +230,10 @@ TEST_F(PrintWindow, Screenshot)
     collection(120);
     storeFonts();
     open();
-    whenModal(
-        [&](QWidget* modal) {
-            auto* p = qobject_cast<frmPrintPreview*>(modal);
-            auto* poll = new QTimer(p);
-            QObject::connect(poll, &QTimer::timeout, p, [p, poll, dir] {
-                if (p->running())
-                    return;
-                poll->stop();
-                p->grab().save(dir + "/frmPrintPreview.png");
-                p->close();
-            });
-            poll->start(50);
-        },
-        "dlgPreview");
-    click("PB_Preview");
+    preview([&](frmPrintPreview* p) {
+        p->grab().save(dir + "/frmPrintPreview.png");
+        p->close();
+    });
 }
 
 } // namespace
