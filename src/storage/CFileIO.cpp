@@ -223,7 +223,8 @@ void CFileIO::readElementStream()
             ReadIntegerElement(zero);
             auto view = std::make_unique<CView>();
             view->FileIO = this;
-            view->LoadView(messages);
+            if (!view->LoadView(messages))
+                m_damaged = true;
             view->FileIO = nullptr;
             entries.AddNewViewObject(std::move(view));
             break;
@@ -232,7 +233,8 @@ void CFileIO::readElementStream()
             ReadIntegerElement(zero);
             CEntry* entry = entries.AddNewEntry();
             entry->FileIO = this;
-            entry->LoadEntry();
+            if (!entry->LoadEntry())
+                m_damaged = true;
             entry->FileIO = nullptr;
             if (m_progress && (++blocks & 1023) == 0)
                 m_progress->step(total - m_reader.remaining(), total);
