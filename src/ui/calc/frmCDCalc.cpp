@@ -14,6 +14,11 @@
 
 namespace vinaxo {
 
+namespace {
+const QString WindowsSection = QStringLiteral("Windows");
+const QString SizeKey = QStringLiteral("TapeCalculatorSize");
+}
+
 frmCDCalc::frmCDCalc(AppContext& ctx, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_ui(std::make_unique<Ui::frmCDCalc>()), m_session(ctx.ws.messages),
       m_tracks(new QStringListModel(this)), m_sides{new QStringListModel(this), new QStringListModel(this)}
@@ -51,6 +56,10 @@ frmCDCalc::frmCDCalc(AppContext& ctx, QWidget* parent)
         });
     }
 
+    const QSize size = ctx.ws.config.extraValue(WindowsSection, SizeKey).toSize();
+    if (size.isValid())
+        resize(size);
+
     m_ui->RB_Side1->setChecked(true);
     m_ui->TX_TotalTime->setText(QStringLiteral("90:00"));
     LoadRecording();
@@ -58,6 +67,12 @@ frmCDCalc::frmCDCalc(AppContext& ctx, QWidget* parent)
 }
 
 frmCDCalc::~frmCDCalc() = default;
+
+void frmCDCalc::done(int result)
+{
+    m_ctx.ws.config.setExtraValue(WindowsSection, SizeKey, size());
+    QDialog::done(result);
+}
 
 void frmCDCalc::showEvent(QShowEvent* event)
 {

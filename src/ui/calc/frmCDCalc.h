@@ -24,6 +24,9 @@ public:
     explicit frmCDCalc(AppContext& ctx, QWidget* parent = nullptr);
     ~frmCDCalc() override;
 
+    // Closing keeps the window's size for the next opening.
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -200,7 +200,14 @@ void frmCDPRINT::PB_Preview_Click()
         run(pages, r);
         preview.finished();
     });
-    if (preview.exec() == frmPrintPreview::PrintRequested)
+    // The preview opens at the size it was left at.
+    const QString section = QStringLiteral("Windows"), key = QStringLiteral("PrintPreviewSize");
+    const QSize size = m_ctx.ws.config.extraValue(section, key).toSize();
+    if (size.isValid())
+        preview.resize(size);
+    const int answer = preview.exec();
+    m_ctx.ws.config.setExtraValue(section, key, preview.size());
+    if (answer == frmPrintPreview::PrintRequested)
         PB_Print_Click();
 }
 

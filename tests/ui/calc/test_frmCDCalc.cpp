@@ -191,6 +191,17 @@ TEST_F(CalcWindow, ClipboardTextExactlyAndATitleWithASemicolon)
     EXPECT_EQ(side(2), "0:00/45:00");
 }
 
+TEST_F(CalcWindow, CloseKeepsTheSizeForTheNextOpening)
+{
+    open({{"One", "3:00"}});
+    dlg->resize(dlg->minimumSizeHint() + QSize(150, 100));
+    const QSize size = dlg->size();
+    click("PB_Close");
+    EXPECT_FALSE(dlg->isVisible());
+    frmCDCalc again(w.context);
+    EXPECT_EQ(again.size(), size);
+}
+
 TEST_F(CalcWindow, AnOverrunShowsNegativeInTheNegativeColour)
 {
     open({{"Long", "3:00"}});
