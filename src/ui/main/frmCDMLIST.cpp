@@ -11,6 +11,8 @@
 #include "ui/about/AppFiles.h"
 #include "ui/about/ToolbarIcons.h"
 #include "ui/about/frmAbout.h"
+#include "ui/entry/frmCDSearch.h"
+#include "ui/entry/frmEntryDetail.h"
 #include "ui/lists/frmCategoryList.h"
 #include "ui/lists/frmMediumList.h"
 #include "ui/main/frmCDLoad.h"
@@ -175,6 +177,8 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
 
 frmCDMLIST::~frmCDMLIST()
 {
+    m_search.reset();
+    m_editor.reset();
     if (m_ctx.windows == this)
         m_ctx.windows = nullptr;
 }
@@ -377,11 +381,22 @@ bool frmCDMLIST::canShutDown()
 
 void frmCDMLIST::closeEvent(QCloseEvent* event)
 {
+    // Edits still open in the editor are stored first (a rejected value keeps it open),
+    // so that the unsaved-change question knows about them.
+    if (m_editor && m_editor->isVisible() && !m_editor->SaveChanges()) {
+        event->ignore();
+        return;
+    }
     if (!canShutDown()) {
         event->ignore();
         return;
     }
     m_ctx.ws.config.setExtraValue(WindowsSection, QStringLiteral("Main"), saveGeometry());
+    // Every other window goes with the main window.
+    if (m_search)
+        m_search->close();
+    if (m_editor)
+        m_editor->hide();
     event->accept();
 }
 
@@ -403,10 +418,19 @@ void frmCDMLIST::editSelection()
     const QString key = selectedKey();
     if (!key.isEmpty() && !m_ctx.ws.entries.LocateEntryByKey(key))
         return;
-    notAvailable(QStringLiteral("The entry editor"));
+    if (!m_editor)
+        m_editor = std::make_unique<frmEntryDetail>(m_ctx, this);
+    m_editor->showEditor();
 }
 
-void frmCDMLIST::search() { notAvailable(QStringLiteral("Search")); }
+void frmCDMLIST::search()
+{
+    if (!m_search)
+        m_search = std::make_unique<frmCDSearch>(m_ctx, nullptr);
+    m_search->show();
+    m_search->raise();
+    m_search->activateWindow();
+}
 
 void frmCDMLIST::quickAdd() { showLookup(this, false); }
 
@@ -489,7 +513,12 @@ void frmCDMLIST::filterClicked()
     m_controller.filterRoutine();
 }
 
-void frmCDMLIST::resetEditor() {}
+void frmCDMLIST::resetEditor()
+{
+    // The editor starts afresh (hidden) on the emptied collection.
+    m_editor.reset();
+    m_editor = std::make_unique<frmEntryDetail>(m_ctx, this);
+}
 
 // ---- IWindows -----------------------------------------------------------------------
 

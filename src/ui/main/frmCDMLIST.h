@@ -16,6 +16,8 @@ namespace vinaxo {
 
 struct AppContext;
 class frmCDLoad;
+class frmCDSearch;
+class frmEntryDetail;
 
 class frmCDMLIST final : public QMainWindow, public IWindows {
     Q_OBJECT
@@ -95,6 +97,8 @@ private:
     bool m_loading = false;        // the view drop-down is being refilled
     bool m_fileCommandDone = false; // the design caption stays until then
     bool m_applyingWidths = false;
+    std::unique_ptr<frmEntryDetail> m_editor;
+    std::unique_ptr<frmCDSearch> m_search; // a window of its own, without owner
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;
 };

@@ -14,15 +14,9 @@
 #include <QTreeWidget>
 
 using namespace vinaxo;
+using test::shot;
 
 namespace {
-
-void shot(QWidget* window, const QString& file)
-{
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (!dir.isEmpty())
-        window->grab().save(QDir(dir).filePath(file));
-}
 
 // What the tests need to know of each kind of list window.
 struct Kind {

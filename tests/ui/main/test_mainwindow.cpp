@@ -546,3 +546,33 @@ TEST_F(MainFixture, ViewAndListWindowsOpenFromTheirCommandsAndTheListFollows)
         EXPECT_FALSE(seen.isEmpty()) << command;
     }
 }
+
+TEST_F(MainFixture, EditorAndSearchOpenFromTheirCommandsAndNewStartsTheEditorAfresh)
+{
+    open();
+    w.addRecording(QStringLiteral("First"));
+    w.addRecording(QStringLiteral("Second"));
+    trigger("Filter");
+    trigger("Filter");
+    selectRow(1);
+    trigger("Edit");
+    auto* editor = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(w.entries().CurrEntry()->CDTitle, "Second");
+
+    trigger("MU_File_New");
+    auto* fresh = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_FALSE(fresh->isVisible());
+
+    trigger("MU_Search_Search");
+    QWidget* search = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmCDSearch")
+            search = top;
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(search->isVisible());
+    window->close();
+    EXPECT_FALSE(search->isVisible());
+}

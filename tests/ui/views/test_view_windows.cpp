@@ -12,15 +12,9 @@
 #include <QTreeWidget>
 
 using namespace vinaxo;
+using test::shot;
 
 namespace {
-
-void shot(QWidget* window, const QString& file)
-{
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (!dir.isEmpty())
-        window->grab().save(QDir(dir).filePath(file));
-}
 
 // The standard view (Artist, Title, Category) and "Costs" (Cost), the first current.
 struct TwoViews : test::UiWorld {
