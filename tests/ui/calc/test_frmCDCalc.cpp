@@ -12,7 +12,6 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -255,8 +254,7 @@ TEST_F(CalcWindow, PrintsTheSidesThroughThePrintWindow)
 
 TEST_F(CalcWindow, Screenshot)
 {
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (dir.isEmpty())
+    if (qEnvironmentVariableIsEmpty("VINAXO_SHOT_DIR"))
         GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
     open({{"So What", "9:22"}, {"Freddie Freeloader", "9:46"}, {"Blue in Green", "5:37"},
           {"All Blues", "11:33"}, {"Flamenco Sketches", "9:26"}});
@@ -266,14 +264,14 @@ TEST_F(CalcWindow, Screenshot)
     get<QRadioButton>("RB_Side2")->click();
     add(2);
     QTest::qWait(200);
-    dlg->grab().save(QDir(dir).filePath("frmCDCalc.png"));
+    shot(dlg.get(), "frmCDCalc.png");
     StoreHeadingFont(w.config(), ReportFont{"DejaVu Serif", 14, true, true});
     StoreDetailFont(w.config(), ReportFont{"DejaVu Sans", 10});
     frmCDPRINT print(w.context, dlg.get());
     print.PrintCalcReport(SideTables{});
     print.show();
     QTest::qWait(200);
-    print.grab().save(QDir(dir).filePath("frmCDPRINT.png"));
+    shot(&print, "frmCDPRINT.png");
 }
 
 } // namespace

@@ -224,14 +224,13 @@ TEST_F(PrintWindow, PrintsToPdfAndPreviewsTheSamePages)
 
 TEST_F(PrintWindow, Screenshot)
 {
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (dir.isEmpty())
+    if (qEnvironmentVariableIsEmpty("VINAXO_SHOT_DIR"))
         GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
     collection(120);
     storeFonts();
     open();
     preview([&](frmPrintPreview* p) {
-        p->grab().save(dir + "/frmPrintPreview.png");
+        shot(p, "frmPrintPreview.png");
         p->close();
     });
 }
