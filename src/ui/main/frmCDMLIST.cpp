@@ -11,12 +11,15 @@
 #include "ui/about/AppFiles.h"
 #include "ui/about/ToolbarIcons.h"
 #include "ui/about/frmAbout.h"
+#include "ui/calc/frmCDCalc.h"
 #include "ui/entry/frmCDSearch.h"
+#include "ui/exchange/frmCDIMPDES.h"
 #include "ui/entry/frmEntryDetail.h"
 #include "ui/lists/frmCategoryList.h"
 #include "ui/lists/frmMediumList.h"
 #include "ui/lookup/frmCDDBAccess.h"
 #include "ui/main/frmCDLoad.h"
+#include "ui/print/frmCDPRINT.h"
 #include "ui/views/frmConfigureView.h"
 
 #include <QCloseEvent>
@@ -409,11 +412,6 @@ QString frmCDMLIST::selectedKey() const
     return rows.isEmpty() ? QString() : m_model.keyAt(rows.constFirst().row());
 }
 
-void frmCDMLIST::notAvailable(const QString& what)
-{
-    m_controller.setHint(what + QStringLiteral(" is not available in this build."));
-}
-
 void frmCDMLIST::editSelection()
 {
     const QString key = selectedKey();
@@ -451,19 +449,22 @@ void frmCDMLIST::calculator()
                                QStringLiteral("No Tracks Available"), MsgIcon::Information, MsgButtons::OK);
         return;
     }
-    notAvailable(QStringLiteral("The tape calculator"));
+    frmCDCalc calc(m_ctx, this);
+    calc.exec();
 }
 
 void frmCDMLIST::print()
 {
     m_controller.rebuildSequence();
-    notAvailable(QStringLiteral("Printing"));
+    frmCDPRINT dialog(m_ctx, this);
+    dialog.exec();
 }
 
 void frmCDMLIST::importExport()
 {
     m_controller.rebuildSequence();
-    notAvailable(QStringLiteral("Import/Export"));
+    frmCDIMPDES dialog(m_ctx, this);
+    dialog.exec();
 }
 
 void frmCDMLIST::configureView()

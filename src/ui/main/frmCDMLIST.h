@@ -78,7 +78,6 @@ private:
     void openExample();
     void about();
     void filterClicked();
-    void notAvailable(const QString& what);
 
     // The list and what shows its state
     void fillViewNames();

@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
+#include <functional>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -578,27 +580,45 @@ TEST_F(MainFixture, EditorAndSearchOpenFromTheirCommandsAndNewStartsTheEditorAfr
     EXPECT_FALSE(search->isVisible());
 }
 
-TEST_F(MainFixture, LookupOpensAddOnlyFromTheMainWindow)
+// The windows a command opened (modal ones are closed again as soon as they are seen),
+// with whatever `look` reads from each while it is up.
+QStringList openedBy(QAction* command, const std::function<void(QWidget*)>& look = {})
 {
-    open();
-    bool updateOffered = true;
-    bool seen = false;
+    QStringList seen;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == "frmCDDBAccess" && top->isVisible()) {
-                seen = true;
-                auto* update = top->findChild<QWidget*>(QStringLiteral("rbUpdateEntry"));
-                updateOffered = update && update->isEnabled();
+            if (qobject_cast<QDialog*>(top) && top->isVisible() && !seen.contains(top->objectName())) {
+                seen << top->objectName();
+                if (look)
+                    look(top);
             }
         }
-        // Whatever is up (the lookup window, or its configuration over it) is closed.
         if (QWidget* modal = QApplication::activeModalWidget())
             QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
     });
-    poll.start(50);
-    trigger("CDInfo");
-    poll.stop();
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(updateOffered);
+    poll.start(30);
+    command->trigger();
+    return seen;
+}
+
+TEST_F(MainFixture, PrintImportExportCalculatorAndLookupOpenTheirWindows)
+{
+    open();
+    w.addRecording(QStringLiteral("With tracks"), QStringLiteral("A"), 3);
+    trigger("Filter");
+    trigger("Filter");
+    selectRow(0);
+    EXPECT_EQ(openedBy(action("Print")).value(0), "frmCDPRINT");
+    EXPECT_EQ(openedBy(action("MU_File_Import_Export")).value(0), "frmCDIMPDES");
+    EXPECT_EQ(openedBy(action("Calc")).value(0), "frmCDCalc");
+    EXPECT_EQ(w.entries().CurrEntry()->CDTitle, "With tracks");
+    bool updateOffered = true;
+    // Without a site list the configuration window opens over it.
+    const QStringList lookup = openedBy(action("CDInfo"), [&](QWidget* modal) {
+        if (auto* update = modal->findChild<QWidget*>(QStringLiteral("rbUpdateEntry")))
+            updateOffered = update->isEnabled();
+    });
+    EXPECT_TRUE(lookup.contains("frmCDDBAccess")) << lookup.join(u' ').toStdString();
+    EXPECT_FALSE(updateOffered); // from the main window a lookup only adds
 }
