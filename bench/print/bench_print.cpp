@@ -23,13 +23,7 @@ struct World {
     {
         static const bench::Texts texts;
         bench::buildCollection(ws.entries, n, texts, true);
-        ws.entries.AddNewView(QStringLiteral("Bench"));
-        ws.entries.LocateViewByName(QStringLiteral("Bench"));
-        CView* v = ws.entries.CurrView();
-        for (auto [key, width] : {std::pair{Field::Artist, 25}, {Field::Title, 35}, {Field::Category, 10},
-                                  {Field::Medium, 10}, {Field::RelYear, 5}})
-            v->AddNewColumn(key)->ColumnWidth = qint16(width);
-        RebuildSequence(ws.sequence, ListOrder(ws.entries, ListSort{Field::Artist, false}));
+        bench::addReportView(ws);
     }
 };
 

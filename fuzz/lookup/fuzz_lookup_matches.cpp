@@ -19,10 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     QSet<QString> ids;
     for (const vinaxo::CddbMatch& m : vinaxo::ParseMatchList(lines)) {
-        // Each disc id once, never empty.
-        if (m.discId.isEmpty() || m.category.isEmpty() || ids.contains(m.discId.toLower()))
+        // Each category and disc id once, never empty.
+        const QString key = vinaxo::MatchKey(m.category, m.discId).toLower();
+        if (m.discId.isEmpty() || m.category.isEmpty() || ids.contains(key))
             std::abort();
-        ids.insert(m.discId.toLower());
+        ids.insert(key);
     }
     return 0;
 }

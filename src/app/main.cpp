@@ -1,23 +1,50 @@
-#include "model/Utility.h"
+#include "exchange/ExchangeState.h"
 #include "model/Workspace.h"
 #include "platform/IFormats.h"
+#include "ui/common/AppContext.h"
+#include "ui/common/QtBusyPointer.h"
+#include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessageService.h"
 #include "ui/main/frmCDMLIST.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vinaxo"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));
+    QApplication::setDesktopFileName(QStringLiteral("vinaxo"));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Catalogues a personal collection of recordings."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A collection file to open."), QStringLiteral("[FILE]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+
+    // The one world of the application; every window reaches it through the context.
     vinaxo::QtMessageService messages;
     vinaxo::LocaleFormats formats;
     vinaxo::Workspace workspace(messages, formats, vinaxo::CDConfig::defaultPath());
+    vinaxo::QtFileDialogs dialogs;
+    vinaxo::QtBusyPointer busy;
+    vinaxo::exchange::ExchangeState exchange;
+    vinaxo::AppContext context{workspace, dialogs, busy, exchange};
 
-    vinaxo::frmCDMLIST window(workspace);
+    vinaxo::frmCDMLIST window(context);
     messages.setParent(&window);
     window.show();
+    const QString file = files.isEmpty() ? QString() : files.constFirst();
+    // For measuring start-up from outside: quit once the first file is shown and idle.
+    const bool quitWhenIdle = qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE");
+    QTimer::singleShot(0, &window, [&window, file, quitWhenIdle] {
+        window.startUp(file);
+        if (quitWhenIdle)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
     return app.exec();
 }

@@ -32,13 +32,7 @@ bool saveCollection(Context& ctx, const QString& path)
 
 bool confirmReplace(Context& ctx, const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        return true;
-    return ctx.messages.show(
-               QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
-               QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
-               MsgDefault::Second)
-           == MsgAnswer::Yes;
+    return ConfirmReplace(ctx.messages, path);
 }
 
 bool saveCollectionAs(Context& ctx, const QString& path)

@@ -2,7 +2,6 @@
 #include "cli/CliCollection.h"
 #include "cli/CliCommand.h"
 #include "model/Workspace.h"
-#include "print/CPrinter.h"
 #include "print/PdfSurface.h"
 
 namespace vinaxo::cli {
@@ -43,19 +42,15 @@ std::optional<ReportFonts> chooseReportFonts(Context& ctx, const ReportOptions& 
     return fonts;
 }
 
-int printReportToPdf(Context& ctx, CEntries& entries, const ReportOptions& o, const ReportFonts& fonts,
-                     const QDate& reportDate, const QString& heading,
-                     const std::function<bool(CPrinter&)>& print)
+int printReportToPdf(Context& ctx, CEntries& entries, const ReportOptions& o, ReportRequest request,
+                     const QDate& reportDate)
 {
     PdfSurface pdf(o.pdf);
-    CPrinter printer(entries, pdf, ctx.formats, reportDate, fonts);
-    const qint32 orientation = o.landscape ? PrinterSurface::Landscape : PrinterSurface::Portrait;
-    printer.setOrientation(orientation);
-    printer.setPrinterWidth(CPrinter::UsableWidth(pdf, orientation));
-    printer.setPrintHeading(heading);
-    if (!print(printer)) {
-        if (!printer.LastErrorDescription().isEmpty())
-            ctx.err << "vinaxo-cli: " << printer.LastErrorDescription() << Qt::endl;
+    request.orientation = o.landscape ? PrinterSurface::Landscape : PrinterSurface::Portrait;
+    const ReportResult result = RunReport(entries, pdf, ctx.formats, reportDate, request);
+    if (!result.printed) {
+        if (!result.error.isEmpty())
+            ctx.err << "vinaxo-cli: " << result.error << Qt::endl;
         return 1;
     }
     ctx.out << o.pdf << ": " << pdf.lastDocumentPages() << (pdf.lastDocumentPages() == 1 ? " page" : " pages")

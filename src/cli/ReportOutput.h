@@ -2,14 +2,13 @@
 // What the print and tape commands share: the report options, the fonts, and running a
 // report onto a PDF file.
 #include "print/ReportFonts.h"
+#include "print/ReportRun.h"
 
 #include <QDate>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace vinaxo {
-class CPrinter;
 class CEntries;
 }
 
@@ -33,11 +32,10 @@ bool takeReportOptions(Context& ctx, QStringList& args, ReportOptions& options);
 // print dialog's "Print Setup Error" is shown and nothing is returned.
 std::optional<ReportFonts> chooseReportFonts(Context& ctx, const ReportOptions& options);
 
-// Prints one report to the PDF file: the report date is the given day, the usable width
-// that of the page in the chosen orientation. Returns the exit code (0 printed, 1 not).
+// Prints one report to the PDF file in the orientation of the options: the report date
+// is the given day. Returns the exit code (0 printed, 1 not).
 int printReportToPdf(Context& ctx, CEntries& entries, const ReportOptions& options,
-                     const ReportFonts& fonts, const QDate& reportDate, const QString& heading,
-                     const std::function<bool(CPrinter&)>& print);
+                     ReportRequest request, const QDate& reportDate);
 
 // A left-over argument starting with "--" is an unknown option: reported, then true.
 bool rejectUnknownOptions(Context& ctx, const QStringList& args);

@@ -1,6 +1,7 @@
 #include "cli/CliCollection.h"
 #include "cli/CliCommand.h"
 #include "exchange/DefinitionFile.h"
+#include "exchange/FileChoice.h"
 
 
 namespace vinaxo::cli {
@@ -39,12 +40,10 @@ int create(Context& ctx, const QString& chosen, const QStringList& names)
         added << trimmed;
         table.AddToColTable(trimmed, QStringLiteral("0"));
     }
-    const QString path = DefinitionSavePath(chosen);
-    if (!confirmReplace(ctx, path))
+    const auto path = ChooseDefinitionSavePath(AskOnce(chosen), ctx.messages);
+    if (!path || !WriteDefinitionFile(*path, table, {}, ctx.messages))
         return 1;
-    if (!WriteDefinitionFile(path, table, {}, ctx.messages))
-        return 1;
-    ctx.out << path << Qt::endl;
+    ctx.out << *path << Qt::endl;
     return 0;
 }
 

@@ -1,11 +1,10 @@
 // vinaxo-cli export: writes a collection's recordings to a delimited text file.
 #include "cli/CliCollection.h"
 #include "cli/CliExchange.h"
+#include "exchange/FileChoice.h"
 #include "model/ListOrder.h"
 #include "model/CEntry.h"
 #include "model/Workspace.h"
-
-#include <QFileInfo>
 
 namespace vinaxo::cli {
 namespace {
@@ -94,13 +93,8 @@ int run(Context& ctx)
     if (filtered)
         ws.selection.ApplyFilter();
 
-    // The window asks when the chosen file exists.
-    if (QFileInfo::exists(request.path)
-        && ctx.messages.show(QStringLiteral("This file already exists.  If you continue, you will write over the "
-                                            "existing file.  Do you want to overwrite this file?"),
-                             QStringLiteral("File Already Exists"), MsgIcon::Critical, MsgButtons::YesNo,
-                             MsgDefault::Second)
-               != MsgAnswer::Yes)
+    // The window's question when the chosen file exists; No ends the command.
+    if (!exchange::ChooseExportFile(exchange::AskOnce(request.path), ctx.messages))
         return 1;
 
     RebuildSequence(ws.sequence, ListOrder(ws.entries, order, filtered));

@@ -48,13 +48,14 @@ int run(Context& ctx)
         return 0;
     case 3: {
         QJsonArray matches;
+        // Every match, one disc id in several categories included.
         const auto& ids = info.QueryDiscID();
         for (qsizetype i = 0; i < ids.size(); ++i) {
-            const QString id = ids.keyAt(i);
+            const QString key = ids.keyAt(i);
             matches.append(QJsonObject{{QStringLiteral("number"), int(i + 1)},
                                        {QStringLiteral("discid"), ids.at(i)},
-                                       {QStringLiteral("category"), *info.QueryCategory().find(id)},
-                                       {QStringLiteral("title"), *info.QueryName().find(id)}});
+                                       {QStringLiteral("category"), *info.QueryCategory().find(key)},
+                                       {QStringLiteral("title"), *info.QueryName().find(key)}});
         }
         if (choose.isNull()) {
             PrintJson(ctx, QJsonObject{{QStringLiteral("status"), 3}, {QStringLiteral("matches"), matches}});

@@ -4,7 +4,6 @@
 #include "model/ListOrder.h"
 #include "model/Utility.h"
 #include "model/Workspace.h"
-#include "print/CPrinter.h"
 
 namespace vinaxo::cli {
 namespace {
@@ -88,9 +87,10 @@ int run(Context& ctx)
         return 2;
     RebuildSequence(ws.sequence, ListOrder(entries, sort));
 
-    const QString heading = options.heading.isNull() ? view.ReportHeading : options.heading;
-    return printReportToPdf(ctx, entries, options, *fonts, started, heading,
-                            [](CPrinter& p) { return p.PrintCustomList(); });
+    ReportRequest request;
+    request.fonts = *fonts;
+    request.heading = options.heading.isNull() ? view.ReportHeading : options.heading;
+    return printReportToPdf(ctx, entries, options, request, started);
 }
 
 const Registration reg{Command{

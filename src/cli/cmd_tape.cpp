@@ -1,4 +1,4 @@
-#include "calc/TapeCalc.h"
+#include "calc/TapeSession.h"
 #include "cli/CliCommand.h"
 #include "cli/CliCollection.h"
 #include "cli/ReportOutput.h"
@@ -26,11 +26,6 @@ bool parsePositions(const QString& text, qsizetype slots, std::vector<int>& out,
     }
     return true;
 }
-
-struct Side {
-    QStringList rows; // as the side list shows them
-    QString total = QStringLiteral("0:00");
-};
 
 int run(Context& ctx)
 {
@@ -78,50 +73,36 @@ int run(Context& ctx)
         return 1;
     }
 
-    const QStringList available = AvailableTrackRows(entry);
+    TapeSession session(ctx.messages);
+    session.load(entry);
+    session.setTapeLength(length.trimmed());
     std::vector<int> positions1, positions2;
-    if (!parsePositions(side1Text, available.size(), positions1, ctx.err)
-        || !parsePositions(side2Text, available.size(), positions2, ctx.err))
+    if (!parsePositions(side1Text, session.availableRows().size(), positions1, ctx.err)
+        || !parsePositions(side2Text, session.availableRows().size(), positions2, ctx.err))
         return 2;
 
     // Tracks are added one by one as in the calculator: a track already on a side asks
     // before it is repeated (--yes repeats, otherwise it is left out).
-    Side sides[2];
-    const auto& tracks = entry.TrackEntries();
-    for (int s = 0; s < 2; ++s) {
-        for (int k : s == 0 ? positions1 : positions2) {
-            const QString row = SideRowText(available[k - 1]);
-            const bool repeated = sides[0].rows.contains(row) || sides[1].rows.contains(row);
-            if (repeated
-                && ctx.messages.show(QStringLiteral("Track is already selected.  Do you want it repeated?"),
-                                     QStringLiteral("Track will be repeated"), MsgIcon::Question,
-                                     MsgButtons::YesNo, MsgDefault::Second)
-                       != MsgAnswer::Yes)
-                continue;
-            sides[s].rows.push_back(row);
-            if (k <= tracks.size())
-                sides[s].total = AddTimes(sides[s].total, tracks.at(k - 1)->CDTrackTime);
-        }
+    for (int s : {1, 2}) {
+        session.setCurrentSide(s);
+        for (int k : s == 1 ? positions1 : positions2)
+            session.add(k - 1);
     }
-
-    for (int s = 0; s < 2; ++s) {
-        ctx.err << "Side " << (s + 1) << ": Total Time " << sides[s].total << ", Remaining "
-                << RemainingTime(length.trimmed(), sides[s].total) << Qt::endl;
+    for (int s : {1, 2}) {
+        ctx.err << "Side " << s << ": Total Time " << session.total(s) << ", Remaining " << session.remaining(s)
+                << Qt::endl;
     }
-    SideTables tables;
-    tables.side1 = CollectSide(sides[0].rows);
-    tables.side2 = CollectSide(sides[1].rows);
-    tables.total1 = sides[0].total;
-    tables.total2 = sides[1].total;
+    const SideTables tables = session.tables();
     if (asText) {
         ctx.out << ClipboardText(tables);
         return 0;
     }
-    const QString heading = options.heading.isNull() ? QStringLiteral("Tape Calculator Report") : options.heading;
-    return printReportToPdf(ctx, entries, options, *fonts, started, heading, [&](CPrinter& p) {
-        SetCalcReport(p, tables);
-        return p.PrintCalcList();
-    });
+    ReportRequest request;
+    request.fonts = *fonts;
+    request.heading = options.heading.isNull() ? QStringLiteral("Tape Calculator Report") : options.heading;
+    request.calculator = true;
+    request.prepare = [&](CPrinter& p) { SetCalcReport(p, tables); };
+    return printReportToPdf(ctx, entries, options, request, started);
 }
 
 const Registration reg{Command{

@@ -31,6 +31,8 @@ public:
     virtual ~IExchangeLog() = default;
     virtual void addLogLine(const QString& line) = 0;
     virtual void showCount(qint32 recordNumber) = 0;
+    // The start checks have passed and the run begins (a window disables its controls).
+    virtual void runStarting() {}
 };
 
 // What a file-system error means for the operation: 0 retry the failing step, 1 skip it,

@@ -11,19 +11,25 @@ bool critical(IMessageService& m, const char* text, const char* title)
     return false;
 }
 
-bool delimitersGiven(const ExchangeRequest& r, IMessageService& m)
+Delimiters delimitersOf(const ExchangeRequest& r)
+{
+    return Delimiters::fromBoxes(r.fieldDelimiter, r.stringDelimiter, r.trackDelimiter);
+}
+
+bool delimitersUsable(const ExchangeRequest& r, IMessageService& m)
 {
     for (const QString* box : {&r.fieldDelimiter, &r.stringDelimiter, &r.trackDelimiter}) {
         if (box->trimmed().isEmpty())
             return critical(m, "Delimiter cannot be a space. Enter any other valid character.",
                             "Space not allowed");
     }
+    // Two equal delimiters make a line ambiguous: refused before anything is read or written.
+    const Delimiters d = delimitersOf(r);
+    if (d.field == d.string || d.field == d.track || d.string == d.track)
+        return critical(m, "The field, string and track delimiters must be three different characters. "
+                           "Enter a different character for each delimiter.",
+                        "Delimiters must differ");
     return true;
-}
-
-Delimiters delimitersOf(const ExchangeRequest& r)
-{
-    return Delimiters::fromBoxes(r.fieldDelimiter, r.stringDelimiter, r.trackDelimiter);
 }
 
 void log(const ExchangeHooks& hooks, const QString& line)
@@ -31,12 +37,18 @@ void log(const ExchangeHooks& hooks, const QString& line)
     if (hooks.log)
         hooks.log->addLogLine(line);
 }
+
+void starting(const ExchangeHooks& hooks)
+{
+    if (hooks.log)
+        hooks.log->runStarting();
+}
 }
 
 std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
 {
     IMessageService& m = ws.messages;
-    if (!delimitersGiven(r, m))
+    if (!delimitersUsable(r, m))
         return std::nullopt;
     if (r.path.trimmed().isEmpty()) {
         critical(m, "No Import File has been selected. Select an import file before starting the import function.",
@@ -64,6 +76,7 @@ std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws,
         return std::nullopt;
     }
 
+    starting(hooks);
     log(hooks, QStringLiteral("---Now Starting Import of ") + r.path + QStringLiteral("---"));
     const auto bytes = ReadWholeFile(r.path, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
     if (!bytes)
@@ -84,7 +97,7 @@ std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws,
 std::optional<ExportResult> StartExport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
 {
     IMessageService& m = ws.messages;
-    if (!delimitersGiven(r, m))
+    if (!delimitersUsable(r, m))
         return std::nullopt;
     if (r.path.trimmed().isEmpty()) {
         critical(m, "No Export File has been selected. Select an export file before starting the export function.",
@@ -104,6 +117,7 @@ std::optional<ExportResult> StartExport(const ExchangeRequest& r, Workspace& ws,
         return std::nullopt;
     }
 
+    starting(hooks);
     log(hooks, QStringLiteral("---Now Starting Export to ") + r.path + QStringLiteral("---"));
     QByteArray out;
     const ExportResult result = ExportRecords(ws.entries, ws.sequence, r.table, delimitersOf(r), out, hooks);

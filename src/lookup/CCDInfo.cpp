@@ -242,9 +242,10 @@ void CCDInfo::SearchForCD()
         for (bool more = m_access->NextReplyLine(true); more; more = m_access->NextReplyLine(false))
             lines.push_back(m_access->ReplyLine());
         for (const CddbMatch& m : ParseMatchList(lines)) {
-            m_queryName.add(m.discId, m.title);
-            m_queryCategory.add(m.discId, m.category);
-            m_queryDiscID.add(m.discId, m.discId);
+            const QString key = MatchKey(m.category, m.discId);
+            m_queryName.add(key, m.title);
+            m_queryCategory.add(key, m.category);
+            m_queryDiscID.add(key, m.discId);
         }
         m_returnCode = qint16(code);
         final = QStringLiteral("Exact match not found - please select one of the titles.");

@@ -74,6 +74,8 @@ public:
     QString Artist() const { return m_artist; }
     QString Year() const { return m_year; }
     QString Description() const { return m_description; }
+    // The matches of a search, in reply order, each under its MatchKey (category and
+    // disc id): one disc id may be listed in several categories.
     const KeyedList<QString>& QueryName() const { return m_queryName; }
     const KeyedList<QString>& QueryCategory() const { return m_queryCategory; }
     const KeyedList<QString>& QueryDiscID() const { return m_queryDiscID; }

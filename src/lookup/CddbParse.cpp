@@ -74,6 +74,11 @@ std::optional<CddbMatch> ParseExactMatch(QStringView statusLine)
     return ParseMatchLine(statusLine.mid(s + 1));
 }
 
+QString MatchKey(const QString& category, const QString& discId)
+{
+    return category + u' ' + discId;
+}
+
 std::vector<CddbMatch> ParseMatchList(const QStringList& lines)
 {
     std::vector<CddbMatch> out;
@@ -87,7 +92,8 @@ std::vector<CddbMatch> ParseMatchList(const QStringList& lines)
         auto m = ParseMatchLine(line);
         if (!m)
             continue;
-        const QString key = m->discId.toLower();
+        // Two discs may share an id in different categories: both stay on offer.
+        const QString key = MatchKey(m->category, m->discId).toLower();
         if (seen.contains(key))
             continue;
         seen.insert(key);

@@ -33,8 +33,11 @@ struct CddbMatch {
 std::optional<CddbMatch> ParseMatchLine(QStringView line);
 // An exact-match status line "200 CATEGORY DISCID TITLE".
 std::optional<CddbMatch> ParseExactMatch(QStringView statusLine);
-// The matches of a 210 or 211 reply, the status line first; a disc id seen before is
-// left out (the first line with that id stays).
+// What tells one match from another: its category and disc id together ("rock 1b023f03"),
+// since one disc id may be filed under several categories.
+QString MatchKey(const QString& category, const QString& discId);
+// The matches of a 210 or 211 reply, the status line first; a category and disc id seen
+// before (in any letter case) are left out, the first line with them stays.
 std::vector<CddbMatch> ParseMatchList(const QStringList& lines);
 
 // An xmcd entry. Values continued over several lines of the same key are joined;

@@ -166,8 +166,8 @@ CTrackEntry* CEntry::AddNewTrackEntry()
 
 bool CEntry::LocateTrackByKey(const QString& key)
 {
-    if (CTrackEntry* t = m_tracks.find(key)) {
-        m_tracks.setCurrent(t);
+    if (const TrackRef* t = m_tracks.find(key)) {
+        m_tracks.setCurrent(t->get());
         return true;
     }
     if (auto* m = messages()) {

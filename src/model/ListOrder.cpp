@@ -24,32 +24,47 @@ int CompareListText(const QString& a, const QString& b)
     return c.compare(a.toCaseFolded(), b.toCaseFolded());
 }
 
-QStringList ListOrder(const CEntries& entries, const ListSort& sort, bool selectedOnly)
+void SortForList(std::vector<const CEntry*>& entries, const ListSort& sort)
 {
+    if (!CEntry::HasColumnData(sort.columnKey))
+        return;
     struct Row {
         const CEntry* entry;
         QCollatorSortKey key;
     };
-    const bool sorted = CEntry::HasColumnData(sort.columnKey);
     const QCollator collator = listCollator();
     std::vector<Row> rows;
-    rows.reserve(std::size_t(entries.Count()));
+    rows.reserve(entries.size());
+    // Sort keys are made once per row rather than once per comparison.
+    for (const CEntry* e : entries)
+        rows.push_back(Row{e, collator.sortKey(e->GetDataForColumn(sort.columnKey).toCaseFolded())});
+    std::stable_sort(rows.begin(), rows.end(), [&](const Row& x, const Row& y) {
+        return sort.descending ? y.key.compare(x.key) < 0 : x.key.compare(y.key) < 0;
+    });
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        entries[i] = rows[i].entry;
+}
+
+std::vector<const CEntry*> ListOrderEntries(const CEntries& entries, const ListSort& sort,
+                                            bool selectedOnly)
+{
+    std::vector<const CEntry*> order;
+    order.reserve(std::size_t(entries.Count()));
     for (const auto& item : entries.Entries()) {
-        const CEntry& e = *item.value;
-        if (selectedOnly && !e.Selected)
-            continue;
-        // Sort keys are made once per row rather than once per comparison.
-        rows.push_back(Row{&e, collator.sortKey(sorted ? e.GetDataForColumn(sort.columnKey).toCaseFolded() : QString())});
+        if (!selectedOnly || item.value->Selected)
+            order.push_back(item.value.get());
     }
-    if (sorted) {
-        std::stable_sort(rows.begin(), rows.end(), [&](const Row& x, const Row& y) {
-            return sort.descending ? y.key.compare(x.key) < 0 : x.key.compare(y.key) < 0;
-        });
-    }
+    SortForList(order, sort);
+    return order;
+}
+
+QStringList ListOrder(const CEntries& entries, const ListSort& sort, bool selectedOnly)
+{
     QStringList keys;
-    keys.reserve(qsizetype(rows.size()));
-    for (const Row& r : rows)
-        keys.push_back(r.entry->CDKey);
+    const auto order = ListOrderEntries(entries, sort, selectedOnly);
+    keys.reserve(qsizetype(order.size()));
+    for (const CEntry* e : order)
+        keys.push_back(e->CDKey);
     return keys;
 }
 

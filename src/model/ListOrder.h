@@ -4,10 +4,12 @@
 // sequence.
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace vinaxo {
 
 class CEntries;
+class CEntry;
 class CEntrySequence;
 
 struct ListSort {
@@ -23,6 +25,11 @@ int CompareListText(const QString& a, const QString& b);
 // in list order. Equal texts keep collection order, in either direction. A key that
 // names no field of a recording leaves the collection order.
 QStringList ListOrder(const CEntries& entries, const ListSort& sort, bool selectedOnly = false);
+// Sorts recordings given in collection order into list order (stable).
+void SortForList(std::vector<const CEntry*>& rows, const ListSort& sort);
+// The same order as the recordings themselves, for a list that shows them.
+std::vector<const CEntry*> ListOrderEntries(const CEntries& entries, const ListSort& sort,
+                                            bool selectedOnly = false);
 
 // Sets the sequence to exactly these keys, in this order.
 void RebuildSequence(CEntrySequence& sequence, const QStringList& keys);

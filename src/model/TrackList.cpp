@@ -31,10 +31,10 @@ qsizetype TrackList::indexOf(const QString& key) const
     return -1;
 }
 
-CTrackEntry* TrackList::find(const QString& key) const
+const TrackRef* TrackList::find(const QString& key) const
 {
     const qsizetype i = indexOf(key);
-    return i < 0 ? nullptr : at(i);
+    return i < 0 ? nullptr : &at(i);
 }
 
 bool TrackList::remove(const QString& key)
@@ -67,7 +67,7 @@ void TrackList::removeAt(qsizetype i)
 void TrackList::clear()
 {
     for (const Item& item : m_items)
-        item.value->~CTrackEntry();
+        item.value.get()->~CTrackEntry();
     m_items.clear();
     m_items.shrink_to_fit();
     while (m_blocks) {

@@ -10,13 +10,27 @@
 
 namespace vinaxo {
 
+// A track as the list hands it out: used like the owning pointer the list once held
+// (->, *, get()), and converts to a plain CTrackEntry*.
+class TrackRef {
+public:
+    explicit TrackRef(CTrackEntry* track) : m_track(track) {}
+    CTrackEntry* get() const { return m_track; }
+    CTrackEntry* operator->() const { return m_track; }
+    CTrackEntry& operator*() const { return *m_track; }
+    operator CTrackEntry*() const { return m_track; }
+
+private:
+    CTrackEntry* m_track;
+};
+
 class TrackList {
 public:
     // What iteration yields, as the model's other keyed lists do: item.key, item.value->.
     struct Item {
         explicit Item(CTrackEntry* track) : key(track->Key), value(track) {}
         const QString& key;
-        CTrackEntry* value;
+        TrackRef value;
     };
 
     TrackList() = default;
@@ -26,12 +40,13 @@ public:
 
     qsizetype size() const { return qsizetype(m_items.size()); }
     bool isEmpty() const { return m_items.empty(); }
-    CTrackEntry* at(qsizetype i) const { return m_items[std::size_t(i)].value; }
+    const TrackRef& at(qsizetype i) const { return m_items[std::size_t(i)].value; }
     const QString& keyAt(qsizetype i) const { return m_items[std::size_t(i)].key; }
 
     qsizetype indexOf(const QString& key) const;
     bool contains(const QString& key) const { return indexOf(key) >= 0; }
-    CTrackEntry* find(const QString& key) const;
+    // Null when no track has the key.
+    const TrackRef* find(const QString& key) const;
 
     // The track is destroyed; the others keep their keys and order.
     bool remove(const QString& key);

@@ -5,6 +5,7 @@
 #include "storage/CDConfig.h"
 
 #include <QStringList>
+#include <cmath>
 
 namespace vinaxo {
 
@@ -15,6 +16,64 @@ ReportFonts ReportFontsFromConfig(const CDConfig& c)
                            c.HeadFontItalic(), c.HeadFontStrikethru(), c.HeadFontUnderline()};
     f.detail = ReportFont{c.DetailFontName(), c.DetailFontSize(), c.DetailFontBold(),
                           c.DetailFontItalic(), c.DetailFontStrikethru(), c.DetailFontUnderline()};
+    return f;
+}
+
+void StoreHeadingFont(CDConfig& c, const ReportFont& f)
+{
+    c.setHeadFontName(RightTrimmed(f.name));
+    c.setHeadFontSize(f.size);
+    c.setHeadFontBold(f.bold);
+    c.setHeadFontItalic(f.italic);
+    c.setHeadFontStrikethru(f.strikethru);
+    c.setHeadFontUnderline(f.underline);
+}
+
+void StoreDetailFont(CDConfig& c, const ReportFont& f)
+{
+    c.setDetailFontName(RightTrimmed(f.name));
+    c.setDetailFontSize(f.size);
+    c.setDetailFontBold(f.bold);
+    c.setDetailFontItalic(f.italic);
+    c.setDetailFontStrikethru(f.strikethru);
+    c.setDetailFontUnderline(f.underline);
+}
+
+QString FontDescription(const ReportFont& f)
+{
+    QString text = RightTrimmed(f.name) + u'-' + QString::number(f.size);
+    if (f.bold)
+        text += QStringLiteral(" Bold");
+    if (f.italic)
+        text += QStringLiteral(" Italic");
+    return text;
+}
+
+QFont ToQFont(const ReportFont& f)
+{
+    QFont q;
+    q.setFamilies({RightTrimmed(f.name)});
+    if (f.size > 0)
+        q.setPointSize(f.size);
+    q.setBold(f.bold);
+    q.setItalic(f.italic);
+    q.setStrikeOut(f.strikethru);
+    q.setUnderline(f.underline);
+    return q;
+}
+
+ReportFont FromQFont(const QFont& q)
+{
+    ReportFont f;
+    f.name = RightTrimmed(q.family());
+    double size = q.pointSizeF();
+    if (size <= 0) // a font sized in pixels: taken at 72 dots per inch
+        size = q.pixelSize();
+    f.size = qint16(qBound(1.0, std::nearbyint(size), 32767.0));
+    f.bold = q.bold();
+    f.italic = q.italic();
+    f.strikethru = q.strikeOut();
+    f.underline = q.underline();
     return f;
 }
 

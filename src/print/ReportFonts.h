@@ -1,6 +1,7 @@
 #pragma once
 // The heading and detail fonts of the reports: from the settings, or from a short text
 // such as "DejaVu Sans,14,bold,italic".
+#include <QFont>
 #include <QString>
 #include <optional>
 
@@ -24,6 +25,17 @@ struct ReportFonts {
 };
 
 ReportFonts ReportFontsFromConfig(const CDConfig& config);
+// Writes one group back to the settings: the name right-trimmed, the five attributes.
+void StoreHeadingFont(CDConfig& config, const ReportFont& font);
+void StoreDetailFont(CDConfig& config, const ReportFont& font);
+
+// "Name-12 Bold Italic": the right-trimmed name, "-", the size, then " Bold" and
+// " Italic" when set. A font not chosen yet reads "-0".
+QString FontDescription(const ReportFont& font);
+// The font with its six attributes (a size below 1 leaves the default size).
+QFont ToQFont(const ReportFont& font);
+// The size rounded to a whole point (within 1 to 32767).
+ReportFont FromQFont(const QFont& font);
 
 // Both fonts named and sized; printing is refused otherwise.
 bool ReportFontsChosen(const ReportFonts& fonts);

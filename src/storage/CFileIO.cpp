@@ -253,7 +253,8 @@ void CFileIO::readElementStream()
             ReadIntegerElement(zero);
             auto view = std::make_unique<CView>();
             view->FileIO = this;
-            view->LoadView(messages);
+            if (!view->LoadView(messages))
+                m_damaged = true;
             view->FileIO = nullptr;
             entries.AddNewViewObject(std::move(view));
             break;
@@ -262,7 +263,8 @@ void CFileIO::readElementStream()
             ReadIntegerElement(zero);
             CEntry* entry = entries.AddNewEntry();
             entry->FileIO = this;
-            entry->LoadEntry();
+            if (!entry->LoadEntry())
+                m_damaged = true;
             entry->FileIO = nullptr;
             if ((++blocks & 255) == 0) {
                 releaseParsedInput();

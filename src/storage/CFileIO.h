@@ -65,6 +65,8 @@ public:
     QByteArray SaveToBytes();
 
     const FileError& LastError() const { return m_error; }
+    // The last load met a recording or view it could not read whole (and said so).
+    bool Damaged() const { return m_damaged; }
 
     // Release-150 medium letters: "C" -> "CD", "T" -> "Cassette", "R" -> "LP Album",
     // "D" -> "DAT", "O" -> "Other", anything else "" (case-sensitive).
@@ -122,6 +124,7 @@ private:
     double m_releaseId = 0.0;
     qint16 m_leadingCategories = 0;
     bool m_headerRead = false;
+    bool m_damaged = false;
     FileError m_error;
 };
 

@@ -31,6 +31,13 @@ LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileComm
         if (io.HeaderRead())
             report.release = io.ReleaseID();
         if (result == CFileIO::Loaded) {
+            report.damaged = io.Damaged();
+            if (report.damaged && !ws.currentFileName.isEmpty()) {
+                ws.config.setLastFileName(ws.currentFileName);
+                ws.currentFileName.clear();
+                report.outcome = LoadOutcome::Loaded;
+                return report;
+            }
             ws.config.setLastFileName(ws.currentFileName);
             report.outcome = LoadOutcome::Loaded;
             return report;
@@ -71,6 +78,28 @@ bool SaveCollectionFile(Workspace& ws, const QString& path, const FileCommandOpt
         if (!RetryAfterFileError(ws.messages, io.LastError(), QStringLiteral("CFileIO.SaveFiles")))
             return false;
     }
+}
+
+QString CollectionSaveAsPath(const QString& chosen)
+{
+    const qsizetype slash = chosen.lastIndexOf(u'/');
+    const qsizetype dot = chosen.indexOf(u'.', slash + 1);
+    if (dot < 0)
+        return chosen + QStringLiteral(".DAT");
+    if (chosen.mid(dot + 1).compare(QLatin1String("DAT"), Qt::CaseInsensitive) == 0)
+        return chosen;
+    return chosen.left(dot + 1) + QStringLiteral("DAT");
+}
+
+bool ConfirmReplace(IMessageService& messages, const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    return messages.show(
+               QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
+               QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
+               MsgDefault::Second)
+           == MsgAnswer::Yes;
 }
 
 } // namespace vinaxo

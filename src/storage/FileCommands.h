@@ -9,6 +9,7 @@ namespace vinaxo {
 
 class FileAccess;
 class IBusyPointer;
+class IMessageService;
 class IProgress;
 class Workspace;
 
@@ -30,11 +31,16 @@ enum class LoadOutcome {
 struct LoadReport {
     LoadOutcome outcome = LoadOutcome::Abandoned;
     std::optional<double> release; // the header's release number, when there was a header
+    // Loaded, but a block of the file could not be read whole (its message was shown):
+    // the collection is then unnamed, so that no Save replaces the file that still holds
+    // the unread bytes.
+    bool damaged = false;
     bool loaded() const { return outcome == LoadOutcome::Loaded; }
 };
 
 // Loads `path` as the main window loads its current file. On success the workspace's
-// current file name is `path` (empty after a conversion) and LastFileName follows it;
+// current file name is `path` (empty after a conversion or a damaged load) and
+// LastFileName follows it;
 // otherwise the collection, the current file name and LastFileName are as they were
 // (except for a missing file, which clears LastFileName).
 LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileCommandOptions& options = {});
@@ -43,5 +49,14 @@ LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileComm
 // A file error is asked about (Retry writes again, Cancel gives up) or reported. True
 // when written; DBChanged is then clear, otherwise unchanged.
 bool SaveCollectionFile(Workspace& ws, const QString& path, const FileCommandOptions& options = {});
+
+// The path Save As writes for the path chosen in the dialog: the file-name part without a
+// "." gets ".DAT"; one whose text after its first "." is "DAT" in any letter case is kept;
+// otherwise everything after that first "." becomes "DAT".
+QString CollectionSaveAsPath(const QString& chosen);
+
+// True when `path` may be written: it does not exist, or "Confirm File Replace" was
+// answered Yes.
+bool ConfirmReplace(IMessageService& messages, const QString& path);
 
 } // namespace vinaxo

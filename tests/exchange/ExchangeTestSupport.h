@@ -16,8 +16,10 @@ namespace vinaxo::test {
 struct RecordingLog final : exchange::IExchangeLog {
     QStringList lines;
     std::vector<qint32> counts;
+    int starts = 0;
     void addLogLine(const QString& line) override { lines << line; }
     void showCount(qint32 n) override { counts.push_back(n); }
+    void runStarting() override { ++starts; }
 };
 
 struct StopAfter final : IProgress {

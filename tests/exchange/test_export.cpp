@@ -157,6 +157,10 @@ TEST(StartExport, RefusedBeforeStarting)
     } cases[] = {
         {[](ExchangeRequest& r, W&) { r.fieldDelimiter = " "; },
          "Delimiter cannot be a space. Enter any other valid character.", "Space not allowed", MsgIcon::Critical},
+        {[](ExchangeRequest& r, W&) { r.trackDelimiter = "\""; },
+         "The field, string and track delimiters must be three different characters. Enter a different character "
+         "for each delimiter.",
+         "Delimiters must differ", MsgIcon::Critical},
         {[](ExchangeRequest& r, W&) { r.path.clear(); },
          "No Export File has been selected. Select an export file before starting the export function.",
          "No File Selected", MsgIcon::Critical},

@@ -289,6 +289,7 @@ TEST(StartImport, LogsAndFlags)
         EXPECT_EQ(log.lines, QStringList{"---Now Starting Import of " + r.path + "---"} + middle +
                                  QStringList{"---Import Complete - Total records read: " + QString::number(2 - stopAfter) + "---"});
         EXPECT_EQ(w.entries().Count(), 2 - stopAfter);
+        EXPECT_EQ(log.starts, 1);
         EXPECT_TRUE(w.ws->rebuildList && w.ws->refillArtists && w.ws->refillLabels);
         EXPECT_TRUE(w.entries().DBChanged); // mend: imported recordings are unsaved changes
         EXPECT_EQ(w.messages.count(), 0u);
@@ -299,6 +300,8 @@ TEST(StartImport, RefusedBeforeStarting)
 {
     using W = test::TestWorld;
     const QString space = "Delimiter cannot be a space. Enter any other valid character.";
+    const QString differ = "The field, string and track delimiters must be three different characters. Enter a "
+                           "different character for each delimiter.";
     const struct {
         std::function<void(ExchangeRequest&, W&)> setup;
         QString text, title;
@@ -306,6 +309,10 @@ TEST(StartImport, RefusedBeforeStarting)
     } cases[] = {
         {[](ExchangeRequest& r, W&) { r.stringDelimiter = " "; }, space, "Space not allowed", MsgIcon::Critical},
         {[](ExchangeRequest& r, W&) { r.trackDelimiter = ""; }, space, "Space not allowed", MsgIcon::Critical},
+        // Mend: equal delimiters make a line ambiguous.
+        {[](ExchangeRequest& r, W&) { r.fieldDelimiter = "\""; }, differ, "Delimiters must differ", MsgIcon::Critical},
+        {[](ExchangeRequest& r, W&) { r.trackDelimiter = ","; }, differ, "Delimiters must differ", MsgIcon::Critical},
+        {[](ExchangeRequest& r, W&) { r.stringDelimiter = ";"; }, differ, "Delimiters must differ", MsgIcon::Critical},
         {[](ExchangeRequest& r, W&) { r.path = "  "; },
          "No Import File has been selected. Select an import file before starting the import function.",
          "No File Selected", MsgIcon::Critical},
@@ -332,6 +339,7 @@ TEST(StartImport, RefusedBeforeStarting)
         EXPECT_FALSE(StartImport(r, *w.ws, ExchangeHooks{&log})) << c.title.toStdString();
         EXPECT_TRUE(test::onlyMessage(w.messages, c.text, c.title, c.icon));
         EXPECT_TRUE(log.lines.isEmpty());
+        EXPECT_EQ(log.starts, 0);
         EXPECT_EQ(w.entries().Count(), before);
     }
 }

@@ -153,18 +153,23 @@ TEST_P(OverEither, ExactMatchIsReadAndParsed)
     EXPECT_FALSE(r.info->access()->IsConnected());
 }
 
-TEST_P(OverEither, CloseMatchesAreListedOncePerDiscId)
+// Regression: matches were keyed by disc id alone, so a disc id listed in a second
+// category vanished and that disc could never be chosen.
+TEST_P(OverEither, CloseMatchesAreListedOncePerCategoryAndDiscId)
 {
     InfoRig r(GetParam(), kCloseTracks);
     r.reset();
     r.info->SearchForCD();
     EXPECT_EQ(r.info->LookupStatus(), 3);
     const auto& ids = r.info->QueryDiscID();
-    ASSERT_EQ(ids.size(), 2);
-    EXPECT_EQ(ids.keyAt(0), "aa000001");
-    EXPECT_EQ(*r.info->QueryName().find("aa000001"), "First / Match");
-    EXPECT_EQ(*r.info->QueryCategory().find("aa000001"), "rock");
-    EXPECT_EQ(*r.info->QueryCategory().find("aa000002"), "jazz");
+    ASSERT_EQ(ids.size(), 3);
+    const QStringList keys{ids.keyAt(0), ids.keyAt(1), ids.keyAt(2)};
+    EXPECT_EQ(keys, (QStringList{"rock aa000001", "jazz aa000002", "misc aa000001"}));
+    EXPECT_EQ(ids.at(2), "aa000001");
+    EXPECT_EQ(*r.info->QueryName().find("rock aa000001"), "First / Match"); // the repeated line left out
+    EXPECT_EQ(*r.info->QueryName().find("misc aa000001"), "First Again / Same Id");
+    EXPECT_EQ(*r.info->QueryCategory().find("misc aa000001"), "misc");
+    EXPECT_EQ(*r.info->QueryCategory().find("jazz aa000002"), "jazz");
     EXPECT_EQ(r.info->Message(), "Exact match not found - please select one of the titles.");
     EXPECT_EQ(r.statuses.mid(r.statuses.size() - 3, 2), kDisconnected);
 
@@ -189,8 +194,8 @@ TEST_P(OverEither, SearchesThatLeaveNothingToApply)
     };
     const QStringList search = kConnected + QStringList{"Searching for the CD"};
     const std::vector<Case> cases{
-        // One disc in several categories is offered for choice, once.
-        {kSeveralTracks, 3, 1, "", search + kDisconnected + QStringList{"Exact match not found - please select one of the titles."}},
+        // One disc id in two categories is offered for choice in both.
+        {kSeveralTracks, 3, 2, "", search + kDisconnected + QStringList{"Exact match not found - please select one of the titles."}},
         {kUnknownTracks, 1, 0, "", search + QStringList{"Search Error"} + kDisconnected},
         // An exact match whose entry the server cannot read.
         {kUnreadableTracks, 0, 0, "blues",
@@ -204,7 +209,8 @@ TEST_P(OverEither, SearchesThatLeaveNothingToApply)
         EXPECT_EQ(r.info->LookupStatus(), c.status);
         ASSERT_EQ(r.info->QueryDiscID().size(), c.matches);
         if (c.matches) {
-            EXPECT_EQ(*r.info->QueryCategory().find(r.info->QueryDiscID().keyAt(0)), "rock");
+            EXPECT_EQ(*r.info->QueryCategory().find(r.info->QueryDiscID().keyAt(0)), "jazz");
+            EXPECT_EQ(*r.info->QueryCategory().find(r.info->QueryDiscID().keyAt(1)), "blues");
         }
         EXPECT_EQ(r.info->Category(), c.category);
         EXPECT_EQ(r.statuses, c.statuses);

@@ -117,21 +117,24 @@ TEST(EntryParse, EscapesAtTheEdges)
     EXPECT_EQ(parse({"EXTD=line\\", "EXTD=nnext"}).description, "line\nnext");
 }
 
-TEST(MatchList, ParsedAndKeptOncePerDiscId)
+TEST(MatchList, ParsedAndKeptOncePerCategoryAndDiscId)
 {
     const auto m = ParseMatchList({
         "211 Found inexact matches, list follows (until terminating `.')",
         "rock 1b023f03 The Band / The Album",
         "misc 1b023f03 Someone Else / Same Id",
+        "Rock 1B023F03 The Band / Repeated",
         "jazz 2c034f04 Trio / Blue",
         "nodiscid",
         "",
         "blues 3d045f05",
     });
-    ASSERT_EQ(m.size(), 3u);
+    ASSERT_EQ(m.size(), 4u);
     EXPECT_EQ(fields(m[0]), (QStringList{"rock", "1b023f03", "The Band / The Album"}));
-    EXPECT_EQ(fields(m[1]), (QStringList{"jazz", "2c034f04", "Trio / Blue"}));
-    EXPECT_EQ(fields(m[2]), (QStringList{"blues", "3d045f05", ""}));
+    EXPECT_EQ(fields(m[1]), (QStringList{"misc", "1b023f03", "Someone Else / Same Id"}));
+    EXPECT_EQ(fields(m[2]), (QStringList{"jazz", "2c034f04", "Trio / Blue"}));
+    EXPECT_EQ(fields(m[3]), (QStringList{"blues", "3d045f05", ""}));
+    EXPECT_EQ(MatchKey("misc", "1b023f03"), "misc 1b023f03");
 
     const auto exact = ParseExactMatch(u"200 rock 1b023f03 The Band / The Album");
     ASSERT_TRUE(exact);

@@ -100,12 +100,32 @@ TEST(LookupCli, SeveralMatchesAndAChoice)
     const CliRun list = c.run(QStringList{"lookup", cue} + c.serverArgs());
     ASSERT_EQ(list.code, 0) << list.err.toStdString();
     EXPECT_EQ(list.json.value("status").toInt(), 3);
-    EXPECT_EQ(list.json.value("matches").toArray().size(), 2);
+    const QJsonArray matches = list.json.value("matches").toArray();
+    ASSERT_EQ(matches.size(), 3);
+    EXPECT_EQ(matches.at(2).toObject().value("category").toString(), "misc");
+    EXPECT_EQ(matches.at(2).toObject().value("discid").toString(), "aa000001");
     const CliRun chosen = c.run(QStringList{"lookup", cue, "--choose", "2"} + c.serverArgs());
     ASSERT_EQ(chosen.code, 0) << chosen.err.toStdString();
     EXPECT_EQ(chosen.json.value("category").toString(), "jazz");
     EXPECT_EQ(chosen.json.value("title").toString(), "Match");
     EXPECT_EQ(c.run(QStringList{"lookup", cue, "--choose", "9"} + c.serverArgs()).code, 2);
+}
+
+// Regression: a disc id filed in two categories listed only one of the two discs.
+TEST(LookupCli, OneDiscIdInTwoCategoriesListsBoth)
+{
+    Cli c;
+    const QString cue = WriteCueImage(c.home.path(), "several", {{20000}, {20000}});
+    const CliRun list = c.run(QStringList{"lookup", cue} + c.serverArgs());
+    ASSERT_EQ(list.code, 0) << list.err.toStdString();
+    const QJsonArray matches = list.json.value("matches").toArray();
+    ASSERT_EQ(matches.size(), 2);
+    EXPECT_EQ(matches.at(0).toObject().value("category").toString(), "jazz");
+    EXPECT_EQ(matches.at(1).toObject().value("category").toString(), "blues");
+    EXPECT_EQ(matches.at(0).toObject().value("discid"), matches.at(1).toObject().value("discid"));
+    const CliRun chosen = c.run(QStringList{"lookup", cue, "--choose", "2"} + c.serverArgs());
+    ASSERT_EQ(chosen.code, 0) << chosen.err.toStdString();
+    EXPECT_EQ(chosen.json.value("title").toString(), "Delta Days");
 }
 
 TEST(LookupCli, WithoutASettingTheServerIsAskedFor)

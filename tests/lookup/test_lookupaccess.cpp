@@ -118,7 +118,7 @@ TEST_P(BothTransports, ReplyCodesOfQueriesAndReads)
         int lines;
     };
     const std::vector<Case> cases{
-        {kCloseTracks, 211, 4}, {kSeveralTracks, 210, 3}, {kUnknownTracks, 202, 1}, {kUnreadableTracks, 200, 1}};
+        {kCloseTracks, 211, 5}, {kSeveralTracks, 210, 3}, {kUnknownTracks, 202, 1}, {kUnreadableTracks, 200, 1}};
     for (const Case& c : cases) {
         Rig r(GetParam(), c.disc);
         ASSERT_TRUE(r.a.Connect());

@@ -143,10 +143,10 @@ TEST_F(EntryTest, TracksKeepKeysOrderAndAddressesThroughChanges)
         for (const auto& item : tracks) {
             const Expected& x = model[std::size_t(i)];
             ASSERT_EQ(item.key, x.key);
-            ASSERT_EQ(item.value, x.address) << "a track moved";
+            ASSERT_EQ(item.value.get(), x.address) << "a track moved";
             ASSERT_EQ(item.value->Key, x.key);
             ASSERT_EQ(item.value->CDTrackTitle, x.title);
-            ASSERT_EQ(tracks.at(i), x.address);
+            ASSERT_EQ(tracks.at(i).get(), x.address);
             ASSERT_EQ(item.value->Entry, &e);
             ++i;
         }
@@ -170,7 +170,8 @@ TEST_F(EntryTest, TracksClearedAndRebuilt)
         keys << item.key + u'=' + item.value->CDTrackTitle + u'@' + item.value->CDTrackTime;
     EXPECT_EQ(keys.join(u' '), "1=@00:00 2=@00:00 3=@00:00 4=@00:00 5=@00:00");
     EXPECT_EQ(e.CurrTrack()->Key, "5");
-    EXPECT_EQ(e.TrackEntries().find("3"), e.TrackEntries().at(2));
+    EXPECT_EQ(e.TrackEntries().find("3")->get(), e.TrackEntries().at(2).get());
+    EXPECT_EQ(e.TrackEntries().find("9"), nullptr);
     EXPECT_EQ(e.TrackEntries().indexOf("6"), -1);
 }
 

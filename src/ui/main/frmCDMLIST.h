@@ -1,18 +1,105 @@
 #pragma once
+// The main window: the collection's list under the current view, the file commands,
+// start-up and shut-down, and the door to every other window.
+#include "ui/common/IWindows.h"
+#include "ui/main/MainController.h"
+#include "ui/main/MainListModel.h"
+#include "ui/main/RecentFiles.h"
+
 #include <QMainWindow>
+#include <memory>
+
+class QLabel;
+namespace Ui { class frmCDMLIST; }
 
 namespace vinaxo {
 
-class Workspace;
+struct AppContext;
+class frmCDLoad;
+class frmCDSearch;
+class frmEntryDetail;
 
-// The main window: the collection's list under the current view.
-class frmCDMLIST : public QMainWindow {
+class frmCDMLIST final : public QMainWindow, public IWindows {
     Q_OBJECT
 public:
-    explicit frmCDMLIST(Workspace& workspace, QWidget* parent = nullptr);
+    explicit frmCDMLIST(AppContext& ctx, QWidget* parent = nullptr);
+    ~frmCDMLIST() override;
+
+    // After the window is shown: the splash, then the file named on the command line
+    // (opened as Open would) or, with "Load Last File" on, the last file.
+    void startUp(const QString& fileArgument = QString());
+    // Opens a collection file as Open does after its dialog (with the unsaved-change
+    // question first): recent files, drops, the example collection.
+    void openFile(const QString& path);
+
+    // IWindows
+    void EntryChanged(qint32 action, const QString& key) override;
+    void showCategoryList(QWidget* parent) override;
+    void showMediumList(QWidget* parent) override;
+    void showLookup(QWidget* parent, bool databaseAction) override;
+    void showStatus(const QString& text) override;
+    void requestActivationCheck() override;
+
+    MainController& controller() { return m_controller; }
+    MainListModel& listModel() { return m_model; }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    Workspace& m_ws;
+    // File commands
+    void fileNew();
+    void fileOpen();
+    void fileClose();
+    bool fileSave();
+    bool fileSaveAs();
+    void toolbarSave();
+    bool askLoseChanges();
+    bool chooseAndLoad();
+    void loadFile(const QString& path);
+    void emptyCollection();
+    bool canShutDown();
+
+    // Other commands
+    void editSelection();
+    void search();
+    void quickAdd();
+    void calculator();
+    void print();
+    void importExport();
+    void configureView();
+    void configureCategories();
+    void configureMediums();
+    void helpContents();
+    void openExample();
+    void about();
+    void filterClicked();
+
+    // The list and what shows its state
+    void fillViewNames();
+    void refreshStatus();
+    void updateCaption();
+    void applyColumnWidths();
+    QString selectedKey() const;
+    void fillRecentMenu();
+    void resetEditor();
+
+    AppContext& m_ctx;
+    std::unique_ptr<Ui::frmCDMLIST> ui;
+    MainListModel m_model;
+    MainController m_controller;
+    RecentFiles m_recent;
+    bool m_loading = false;        // the view drop-down is being refilled
+    bool m_fileCommandDone = false; // the design caption stays until then
+    bool m_applyingWidths = false;
+    std::unique_ptr<frmEntryDetail> m_editor;
+    std::unique_ptr<frmCDSearch> m_search; // a window of its own, without owner
+    QLabel* m_panel1 = nullptr;
+    QLabel* m_panel2 = nullptr;
 };
 
 } // namespace vinaxo

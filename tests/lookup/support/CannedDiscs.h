@@ -21,18 +21,24 @@ inline void ServeCannedDiscs(CddbTestServer& s)
                {"# xmcd", "DISCID=1b023f03", "DTITLE=The Band / The Album", "DYEAR=1999", "DGENRE=Rock",
                 "TTITLE0=Opening", "TTITLE1=The Long and ", "TTITLE1=Winding Road", "TTITLE2=Closing",
                 "EXTD=Notes", "EXTT0=", "EXTT1=About two", "EXTT2=", "PLAYORDER="});
-    // Close matches, one disc id twice.
+    // Close matches: one disc id in two categories, and a line repeated in another case.
     const QString close = TocOf(kCloseTracks).discIdText();
     s.addQuery(close, {"211 Found inexact matches, list follows (until terminating `.')",
                        "rock aa000001 First / Match", "jazz aa000002 Second / Match",
-                       "misc aa000001 First Again / Same Id", "."});
+                       "misc aa000001 First Again / Same Id", "ROCK AA000001 First / Match (repeated)", "."});
     s.addEntry(QStringLiteral("jazz"), QStringLiteral("aa000002"),
                {"DTITLE=Second / Match", "DGENRE=   ", "TTITLE0=Only"});
-    // One disc in several categories (210 at level 4 and above).
+    s.addEntry(QStringLiteral("misc"), QStringLiteral("aa000001"),
+               {"DTITLE=First Again / Same Id", "TTITLE0=Misc one", "TTITLE1=Misc two"});
+    // Two discs that share an id, filed under two categories (210 at level 4 and above).
     const QString several = TocOf(kSeveralTracks).discIdText();
     s.addQuery(several, {"210 Found exact matches, list follows (until terminating `.')",
-                         "rock " + several + " Same / Disc", "newage " + several + " Same / Disc (newage)",
+                         "jazz " + several + " Quartet / Night Session", "blues " + several + " Slim / Delta Days",
                          "."});
+    s.addEntry(QStringLiteral("jazz"), several,
+               {"DTITLE=Quartet / Night Session", "DYEAR=1961", "TTITLE0=Late", "TTITLE1=Later"});
+    s.addEntry(QStringLiteral("blues"), several,
+               {"DTITLE=Slim / Delta Days", "DYEAR=1952", "TTITLE0=Mud", "TTITLE1=River"});
     // An exact match whose entry the server cannot read.
     const QString unreadable = TocOf(kUnreadableTracks).discIdText();
     s.addQuery(unreadable, {"200 blues " + unreadable + " Gone / Missing"});

@@ -1,13 +1,624 @@
+#include "model/ListOrder.h"
+#include "model/Utility.h"
+#include "storage/FileCommands.h"
+#include "support/ModalDriver.h"
 #include "support/UiWorld.h"
 #include "ui/main/frmCDMLIST.h"
 
-using namespace vinaxo;
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <functional>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
 
-TEST(MainWindow, CaptionAndWorld)
+using namespace vinaxo;
+using test::child;
+
+namespace {
+
+const char* kLoseChanges = "Current file has not been saved - do you want to continue and lose all changes?";
+const char* kSaveBeforeClosing = "Current file has not been saved - do you want to save before closing?";
+
+// A collection file made in a world of its own.
+QString writeCollection(const QString& path, const QStringList& titles)
 {
+    test::UiWorld maker;
+    for (const QString& t : titles)
+        maker.addRecording(t, QStringLiteral("Artist of ") + t, 2);
+    EXPECT_TRUE(SaveCollectionFile(*maker.ws, path));
+    return path;
+}
+
+struct MainFixture : ::testing::Test {
     test::UiWorld w;
-    frmCDMLIST window(*w.ws);
-    window.show();
-    EXPECT_EQ(window.windowTitle(), "Vinaxo - Recording Collection");
-    EXPECT_TRUE(window.isVisible());
+    std::unique_ptr<frmCDMLIST> window;
+
+    void open()
+    {
+        window = std::make_unique<frmCDMLIST>(w.context);
+        window->show();
+    }
+    QAction* action(const char* name) { return child<QAction>(window.get(), name); }
+    void trigger(const char* name) { action(name)->trigger(); }
+    QString panel1() { return child<QLabel>(window.get(), "StatusPanel1")->text(); }
+    QString panel2() { return child<QLabel>(window.get(), "StatusPanel2")->text(); }
+    QTreeView* list() { return child<QTreeView>(window.get(), "lvEntryList"); }
+    QString path(const char* name) { return w.dir.filePath(QString::fromLatin1(name)); }
+    QStringList shownColumn(int column)
+    {
+        QStringList out;
+        for (int r = 0; r < list()->model()->rowCount(); ++r)
+            out << list()->model()->index(r, column).data().toString();
+        return out;
+    }
+    QStringList sequenceKeys()
+    {
+        QStringList out;
+        for (qint32 i = 1; i <= w.sequence().Count(); ++i)
+            out << QString::number(w.sequence().KeyAt(i));
+        return out;
+    }
+    void selectRow(int row)
+    {
+        list()->selectionModel()->select(list()->model()->index(row, 0),
+                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    void activate()
+    {
+        QEvent e(QEvent::WindowActivate);
+        QApplication::sendEvent(window.get(), &e);
+    }
+};
+
+} // namespace
+
+TEST_F(MainFixture, EveryMenuItemAndToolbarButtonIsThereWithItsCaption)
+{
+    open();
+    const std::vector<std::pair<const char*, const char*>> items = {
+        {"MU_File_New", "&New"}, {"MU_File_Open", "&Open..."}, {"MU_File_Close", "&Close"},
+        {"MU_File_Save", "&Save"}, {"MU_File_SaveAs", "Save &As..."},
+        {"MU_File_Print_Report_Design", "Report &Design..."}, {"MU_File_Print", "&Print..."},
+        {"MU_File_Import_Export", "&Import/Export..."}, {"MU_File_Exit", "E&xit"},
+        {"MU_Edit_Selection", "&Entry Detail..."}, {"MU_Search_Search", "&Start Search..."},
+        {"MU_Edit_Quick_Add", "&Lookup - Fast add..."}, {"MU_Edit_Calc", "&Calculator..."},
+        {"MU_Options_ConfigureView", "Configure &Views and Reports..."},
+        {"MU_Options_ConfigureCategories", "Configure &Categories..."},
+        {"MU_Options_ConfigureMediums", "Configure &Mediums..."},
+        {"MU_Options_LoadLastFile", "&Load Last File"}, {"MU_Options_DefaultCats", "&Default Categories"},
+        {"MU_Options_DefaultMediums", "Default &Mediums"},
+        {"MU_Options_TotalTrackTime", "Auto Calculate &Total Time"},
+        {"MU_Help_Contents", "Help &Contents"}, {"MU_Help_About", "&About..."},
+    };
+    for (const auto& [name, caption] : items)
+        EXPECT_EQ(action(name)->text(), caption) << name;
+    QStringList menus;
+    for (const char* m : {"MU_File", "MU_Edit", "MU_Options", "MU_Help"})
+        menus << child<QMenu>(window.get(), m)->title();
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Options", "&Help"}));
+
+    QStringList toolbar;
+    for (QAction* a : child<QToolBar>(window.get(), "barToolbar")->actions())
+        toolbar << a->objectName() + u'|' + a->text() + u'|' + a->toolTip();
+    EXPECT_EQ(toolbar, QStringList({"Open|Open|Open existing file", "Save|Save|Save the current file",
+                                    "Edit|Edit|Edit the current selection", "Print|Print|Print reports",
+                                    "Calc|Calc|Recording calculator",
+                                    "CDInfo|Lookup|One button add - CDInfo lookup",
+                                    "Search|Search|Search for recordings",
+                                    "Filter|Filter|Press to filter to selections listed", "Exit|Exit|Exit",
+                                    "Help|Help|Help"}));
+    EXPECT_TRUE(action("Filter")->isCheckable());
+    EXPECT_EQ(action("MU_File_Open")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(action("MU_Search_Search")->shortcut(), QKeySequence(QStringLiteral("Ctrl+F")));
+}
+
+TEST_F(MainFixture, OptionItemsMirrorAndWriteTheirSettings)
+{
+    w.config().setLoadLastFile(true);
+    w.config().setTotalTrackTime(false);
+    open();
+    EXPECT_TRUE(action("MU_Options_LoadLastFile")->isChecked());
+    EXPECT_FALSE(action("MU_Options_TotalTrackTime")->isChecked());
+    trigger("MU_Options_LoadLastFile");
+    trigger("MU_Options_TotalTrackTime");
+    EXPECT_FALSE(w.config().LoadLastFile());
+    EXPECT_TRUE(w.config().TotalTrackTime());
+    EXPECT_EQ(w.config().ReleaseLevel(), "3.1");
+}
+
+TEST_F(MainFixture, CaptionsAndSaveFollowTheCollectionsName)
+{
+    const QString file = writeCollection(path("one.DAT"), {"A"});
+    open();
+    EXPECT_EQ(window->windowTitle(), "Vinaxo - Recording Collection");
+    EXPECT_FALSE(action("MU_File_Save")->isEnabled());
+    trigger("MU_File_New");
+    EXPECT_EQ(window->windowTitle(), "Vinaxo Recording Collection (Unnamed)");
+    w.dialogs.choose(file);
+    trigger("MU_File_Open");
+    EXPECT_EQ(window->windowTitle(), "Vinaxo Recording Collection " + file);
+    EXPECT_TRUE(action("MU_File_Save")->isEnabled());
+    EXPECT_EQ(panel2(), " 1 records");
+    ASSERT_EQ(w.dialogs.calls().size(), 1u);
+    EXPECT_EQ(w.dialogs.calls()[0].request.title, "Open Vinaxo File");
+    EXPECT_EQ(w.dialogs.calls()[0].request.filters.value(0), "Data Files (*.DAT)");
+    trigger("MU_File_Close");
+    EXPECT_EQ(window->windowTitle(), "Vinaxo Recording Collection (Unnamed)");
+    EXPECT_FALSE(action("MU_File_Save")->isEnabled());
+    EXPECT_EQ(panel2(), " 0 records");
+}
+
+TEST_F(MainFixture, ToolbarSaveOnAnEmptyCollectionAsksForANameEvenWhenNamed)
+{
+    const QString file = writeCollection(path("one.DAT"), {"A"});
+    open();
+    window->openFile(file);
+    w.entries().ClearAllEntries();
+    trigger("Save");
+    ASSERT_EQ(w.dialogs.calls().size(), 1u);
+    EXPECT_TRUE(w.dialogs.calls()[0].save);
+    EXPECT_EQ(w.dialogs.calls()[0].request.title, "Save Vinaxo File");
+}
+
+TEST_F(MainFixture, UnsavedChangeQuestionsOfNewOpenAndClose)
+{
+    struct Case {
+        const char* command;
+        MsgAnswer answer;
+        const char* text;
+        bool emptied;     // the collection was cleared
+        bool savedAsked;  // the save dialog was shown
+    };
+    const std::vector<Case> cases = {
+        {"MU_File_New", MsgAnswer::No, kLoseChanges, false, false},
+        {"MU_File_New", MsgAnswer::Yes, kLoseChanges, true, false},
+        {"MU_File_Open", MsgAnswer::No, kLoseChanges, false, false},
+        {"MU_File_Close", MsgAnswer::No, kSaveBeforeClosing, true, false},
+        {"MU_File_Close", MsgAnswer::Yes, kSaveBeforeClosing, false, true},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::string(k.command) + (k.answer == MsgAnswer::Yes ? " Yes" : " No"));
+        test::UiWorld v;
+        frmCDMLIST win(v.context);
+        v.addRecording(QStringLiteral("Kept"));
+        v.entries().DBChanged = true;
+        v.messages.answer(k.answer);
+        win.findChild<QAction*>(QLatin1String(k.command))->trigger();
+        ASSERT_GE(v.messages.count(), 1u);
+        const Message& m = v.messages.messages()[0];
+        EXPECT_EQ(m.text, k.text);
+        EXPECT_EQ(m.title, "File Not Saved");
+        EXPECT_EQ(m.icon, MsgIcon::Critical);
+        EXPECT_EQ(m.defaultButton, MsgDefault::Second);
+        EXPECT_EQ(v.entries().Count(), k.emptied ? 0 : 1);
+        EXPECT_EQ(!v.dialogs.calls().empty() && v.dialogs.calls()[0].save, k.savedAsked);
+    }
+}
+
+TEST_F(MainFixture, ShutDownAsksAboutTheCollectionAndTheDefinition)
+{
+    open();
+    w.addRecording(QStringLiteral("A"));
+    w.entries().DBChanged = true;
+    w.messages.answer(MsgAnswer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(w.messages.last().text, kLoseChanges);
+
+    w.exchangeState.definitionChanged = true;
+    w.exchangeState.table.AddToColTable(QStringLiteral("Title"), QStringLiteral("30"));
+    w.messages.answer(MsgAnswer::Yes);
+    w.messages.answer(MsgAnswer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(w.messages.last().text,
+              "Report definition has not been saved - do you want to continue and lose all changes?");
+    EXPECT_EQ(w.messages.last().title, "Report Def Not Saved");
+    EXPECT_EQ(w.messages.last().icon, MsgIcon::Question);
+
+    w.messages.answer(MsgAnswer::Yes);
+    w.messages.answer(MsgAnswer::Yes);
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainFixture, SaveAsAppliesTheExtensionAndNoToReplaceOpensTheDialogAgain)
+{
+    const QString existing = writeCollection(path("taken.DAT"), {"Old"});
+    const QByteArray before = [&] { QFile f(existing); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    open();
+    w.addRecording(QStringLiteral("New"));
+    w.dialogs.choose(path("taken.txt"));
+    w.dialogs.cancel();
+    w.messages.answer(MsgAnswer::No);
+    trigger("MU_File_SaveAs");
+    EXPECT_EQ(w.dialogs.calls().size(), 2u);
+    EXPECT_EQ(w.messages.last().title, "Confirm File Replace");
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_EQ(window->windowTitle(), "Vinaxo - Recording Collection");
+
+    w.dialogs.choose(path("fresh"));
+    trigger("MU_File_SaveAs");
+    EXPECT_TRUE(QFile::exists(path("fresh.DAT")));
+    EXPECT_EQ(window->windowTitle(), "Vinaxo Recording Collection " + path("fresh.DAT"));
+    EXPECT_EQ(w.config().LastFileName(), path("fresh.DAT"));
+    EXPECT_FALSE(w.entries().DBChanged);
+}
+
+TEST_F(MainFixture, StartUpWithLoadLastFile)
+{
+    struct Case {
+        const char* name;
+        QStringList titles; // empty: the file is missing
+        QString caption;
+        bool asksForAnother;
+    };
+    for (const Case& k : {Case{"Present", {"A", "B"}, "named", false}, Case{"Missing", {}, "", true},
+                          Case{"NoRecordings", {"-"}, "unnamed", false}}) {
+        SCOPED_TRACE(k.name);
+        test::UiWorld v;
+        const QString file = v.dir.filePath(QStringLiteral("last.DAT"));
+        if (k.titles == QStringList{"-"})
+            writeCollection(file, {});
+        else if (!k.titles.isEmpty())
+            writeCollection(file, k.titles);
+        v.config().setLoadLastFile(true);
+        v.config().setLastFileName(file);
+        frmCDMLIST win(v.context);
+        win.startUp();
+        EXPECT_EQ(v.dialogs.calls().size(), k.asksForAnother ? 1u : 0u);
+        if (k.asksForAnother) {
+            EXPECT_EQ(v.messages.last().text, "This file does not exist.  You must choose another file name to open.");
+            EXPECT_EQ(v.messages.last().title, "File Not Found");
+            EXPECT_EQ(v.config().LastFileName(), "");
+        } else {
+            EXPECT_EQ(v.messages.count(), 0u);
+        }
+        EXPECT_EQ(v.ws->currentFileName, k.caption == "named" ? file : QString());
+        EXPECT_EQ(v.entries().Count(), k.caption == "named" ? 2 : 0);
+    }
+}
+
+TEST_F(MainFixture, AFileNamedOnTheCommandLineOpensInsteadOfTheLastFile)
+{
+    const QString last = writeCollection(path("last.DAT"), {"Last"});
+    const QString named = writeCollection(path("named.DAT"), {"Named"});
+    w.config().setLoadLastFile(true);
+    w.config().setLastFileName(last);
+    open();
+    window->startUp(named);
+    EXPECT_EQ(w.ws->currentFileName, named);
+    EXPECT_EQ(shownColumn(1), QStringList{"Named"});
+}
+
+TEST_F(MainFixture, FilterButtonListsTheSelectionAndNamesItInPanelOne)
+{
+    open();
+    w.addRecording(QStringLiteral("Blue Train"), QStringLiteral("Ann"));
+    w.addRecording(QStringLiteral("Red Sky"), QStringLiteral("Bob"));
+    w.addRecording(QStringLiteral("Blue Moon"), QStringLiteral("Cid"));
+    CEntrySelection& s = w.ws->selection;
+    s.SearchString = QStringLiteral("Blue");
+    s.SearchTitle = true;
+
+    trigger("Filter"); // down, no criterion: panel 1 keeps its text
+    window->showStatus(QStringLiteral("before"));
+    EXPECT_EQ(panel1(), "before");
+    EXPECT_EQ(panel2(), " 0 records");
+
+    const std::vector<std::tuple<bool*, const char*>> kinds = {
+        {&s.SearchTypeText, "Records containing: Blue"},
+        {&s.SearchTypeTextBegin, "Records starting with: Blue"},
+    };
+    for (const auto& [flag, text] : kinds) {
+        s.SearchTypeText = s.SearchTypeTextBegin = false;
+        *flag = true;
+        trigger("Filter"); // up: every recording, panel 1 emptied
+        EXPECT_EQ(panel1(), "");
+        EXPECT_EQ(panel2(), " 3 records");
+        trigger("Filter");
+        EXPECT_EQ(panel1(), text);
+        EXPECT_EQ(panel2(), " 2 records");
+        EXPECT_EQ(w.sequence().Count(), 2);
+    }
+    s.SearchTypeTextBegin = false;
+    s.SearchTypeCategory = true;
+    s.SearchCategory = QStringLiteral("Jazz");
+    trigger("Filter");
+    trigger("Filter");
+    EXPECT_EQ(panel1(), "Records in Category: Jazz");
+}
+
+TEST_F(MainFixture, TheSearchWindowsFlagsPressTheFilterAtTheNextCheck)
+{
+    open();
+    w.addRecording(QStringLiteral("Blue"));
+    w.addRecording(QStringLiteral("Red"));
+    w.ws->selection.SearchTypeMedium = true;
+    w.ws->selection.SearchMedium = QStringLiteral("LP");
+    w.ws->filterOn = true;
+    w.ws->rebuildList = true;
+    window->requestActivationCheck();
+    QTest::qWait(20);
+    EXPECT_TRUE(action("Filter")->isChecked());
+    EXPECT_EQ(panel1(), "Records with Medium of: LP");
+    EXPECT_FALSE(w.ws->filterOn);
+    EXPECT_FALSE(w.ws->rebuildList);
+}
+
+TEST_F(MainFixture, SortingByTheShownTextWithTheDirectionRule)
+{
+    open();
+    for (auto [title, year] : {std::pair{"b", 1999}, {"C", 12000}, {"a", 2001}}) {
+        CEntry* e = w.addRecording(QString::fromLatin1(title), QStringLiteral("Same"));
+        e->CDRelYear = qint16(year);
+    }
+    CView* view = w.entries().CurrView();
+    view->AddNewColumn(Field::RelYear);
+    trigger("Filter");
+    trigger("Filter");
+    // Column 0 (Artist) ascending at first: equal texts keep collection order.
+    EXPECT_EQ(shownColumn(1), QStringList({"b", "C", "a"}));
+    QHeaderView* header = list()->header();
+    Q_EMIT header->sectionClicked(1);
+    EXPECT_EQ(shownColumn(1), QStringList({"a", "b", "C"}));
+    EXPECT_EQ(sequenceKeys(), QStringList({"3", "1", "2"}));
+    Q_EMIT header->sectionClicked(1);
+    EXPECT_EQ(shownColumn(1), QStringList({"C", "b", "a"}));
+    Q_EMIT header->sectionClicked(3); // another column keeps the descending direction
+    EXPECT_EQ(shownColumn(3), QStringList({"2001", "1999", "12000"})); // by text, not value
+    EXPECT_EQ(sequenceKeys(), QStringList({"3", "1", "2"}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+TEST_F(MainFixture, EntryChangedRefreshesAtTheNextActivationForUpdatesInsertsAndDeletes)
+{
+    open();
+    w.addRecording(QStringLiteral("One"));
+    CEntry* two = w.addRecording(QStringLiteral("Two"));
+    trigger("Filter");
+    trigger("Filter");
+    ASSERT_EQ(panel2(), " 2 records");
+    for (qint32 ignored : {4, 5, 0}) {
+        window->EntryChanged(ignored, two->CDKey);
+        w.addRecording(QStringLiteral("Unseen"));
+        activate();
+        EXPECT_EQ(list()->model()->rowCount(), 2) << ignored;
+    }
+    window->EntryChanged(2, QStringLiteral("5"));
+    activate();
+    EXPECT_EQ(list()->model()->rowCount(), 5);
+    // A deleted recording's row goes at once: nothing may show it before the refresh.
+    const QString key = two->CDKey;
+    window->EntryChanged(3, key);
+    w.entries().DeleteEntry(key);
+    EXPECT_EQ(list()->model()->rowCount(), 4);
+    activate();
+    EXPECT_EQ(panel2(), " 4 records");
+}
+
+TEST_F(MainFixture, ViewsChooseTheColumns)
+{
+    open();
+    w.addRecording(QStringLiteral("T"), QStringLiteral("A"));
+    CView* tracks = nullptr;
+    ASSERT_TRUE(w.entries().AddNewView(QStringLiteral("Tracks only")));
+    tracks = w.entries().CurrView();
+    tracks->AddNewColumn(Field::TrackTitle);
+    tracks->AddNewColumn(Field::TrackTitlesTimes);
+    w.entries().LocateViewByName(QStringLiteral("Standard View"));
+    trigger("MU_File_Close"); // the list and the drop-down start over
+    w.addRecording(QStringLiteral("T"), QStringLiteral("A"));
+    ASSERT_TRUE(w.entries().AddNewView(QStringLiteral("Tracks only")));
+    w.entries().CurrView()->AddNewColumn(Field::TrackTitle);
+    w.entries().LocateViewByName(QStringLiteral("Standard View"));
+    trigger("Filter");
+    trigger("Filter");
+    EXPECT_EQ(list()->model()->columnCount(), 3);
+    EXPECT_EQ(list()->model()->headerData(0, Qt::Horizontal).toString(), "Artist");
+    // Report-only columns give rows without text and without headers.
+    auto* combo = child<QComboBox>(window.get(), "cmbViewName");
+    combo->addItem(QStringLiteral("Tracks only"));
+    Q_EMIT combo->textActivated(QStringLiteral("Tracks only"));
+    EXPECT_EQ(w.entries().CurrView()->ViewName, "Tracks only");
+    EXPECT_EQ(list()->model()->columnCount(), 0);
+    EXPECT_EQ(list()->model()->rowCount(), 1);
+}
+
+TEST_F(MainFixture, CalculatorNeedsASelectedRecordingWithTracks)
+{
+    open();
+    w.addRecording(QStringLiteral("No tracks"));
+    trigger("Filter");
+    trigger("Filter");
+    trigger("Calc");
+    EXPECT_EQ(w.messages.last().text, "A Recording must be selected before choosing this option");
+    EXPECT_EQ(w.messages.last().title, "Selection Required");
+    EXPECT_EQ(w.messages.last().icon, MsgIcon::Exclamation);
+    selectRow(0);
+    trigger("MU_Edit_Calc");
+    EXPECT_EQ(w.messages.last().text,
+              "No tracks available for the calculator.  You must first enter track detail for this entry.");
+    EXPECT_EQ(w.messages.last().title, "No Tracks Available");
+    EXPECT_EQ(w.messages.last().icon, MsgIcon::Information);
+}
+
+// Save must write the file this window opened: LastFileName is shared by every running
+// copy of the program and may name another file by now.
+TEST_F(MainFixture, SaveWritesTheWindowsOwnFileNotTheSharedLastFileName)
+{
+    const QString mine = writeCollection(path("mine.DAT"), {"Mine"});
+    const QString other = writeCollection(path("other.DAT"), {"Other 1", "Other 2"});
+    open();
+    window->openFile(mine);
+    w.config().setLastFileName(other); // another copy of the program opened it
+    w.addRecording(QStringLiteral("Added"));
+    trigger("MU_File_Save");
+    test::UiWorld check;
+    ASSERT_TRUE(LoadCollectionFile(*check.ws, other).loaded());
+    EXPECT_EQ(check.entries().Count(), 2);
+    test::UiWorld check2;
+    ASSERT_TRUE(LoadCollectionFile(*check2.ws, mine).loaded());
+    EXPECT_EQ(check2.entries().Count(), 2);
+}
+
+TEST_F(MainFixture, AFailedLoadKeepsTheCollectionItsNameAndItsList)
+{
+    const QString good = writeCollection(path("good.DAT"), {"Kept"});
+    QFile junk(path("junk.DAT"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a collection file at all");
+    junk.close();
+    open();
+    window->openFile(good);
+    w.dialogs.choose(path("junk.DAT"));
+    trigger("MU_File_Open");
+    EXPECT_EQ(w.messages.last().title, "Wrong File Type");
+    EXPECT_EQ(window->windowTitle(), "Vinaxo Recording Collection " + good);
+    EXPECT_EQ(shownColumn(1), QStringList{"Kept"});
+    EXPECT_TRUE(action("MU_File_Save")->isEnabled());
+}
+
+TEST_F(MainFixture, ADamagedFileOpensUnnamedSoSaveCannotReplaceIt)
+{
+    const QString file = writeCollection(path("damaged.DAT"), {"First", "Second"});
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    const QByteArray bytes = f.readAll();
+    f.resize(bytes.size() - 6); // the last record is cut short
+    f.close();
+    open();
+    window->openFile(file);
+    EXPECT_EQ(w.messages.last().title, "Error in element alignment");
+    EXPECT_EQ(window->windowTitle(), "Vinaxo Recording Collection (Unnamed)");
+    EXPECT_FALSE(action("MU_File_Save")->isEnabled());
+    EXPECT_TRUE(panel1().contains("damaged"));
+    trigger("Save"); // the toolbar's Save asks for a name
+    EXPECT_TRUE(w.dialogs.calls().back().save);
+}
+
+TEST_F(MainFixture, RecentFilesKeepTheLastOpenedAndForgetMissingOnes)
+{
+    const QString a = writeCollection(path("a.DAT"), {"A"});
+    const QString b = writeCollection(path("b.DAT"), {"B"});
+    open();
+    window->openFile(a);
+    window->openFile(b);
+    RecentFiles recent(w.config());
+    EXPECT_EQ(recent.list(), QStringList({b, a}));
+    QFile::remove(a);
+    window->openFile(a);
+    EXPECT_EQ(w.messages.last().title, "File Not Found");
+    EXPECT_EQ(recent.list(), QStringList({b}));
+    for (int i = 0; i < 10; ++i)
+        recent.add(path("f") + QString::number(i));
+    EXPECT_EQ(recent.list().size(), RecentFiles::Limit);
+}
+
+TEST_F(MainFixture, ViewAndListWindowsOpenFromTheirCommandsAndTheListFollows)
+{
+    open();
+    w.addRecording(QStringLiteral("T"), QStringLiteral("A"));
+    // A view added in the configuration window shows in the drop-down and the list.
+    test::whenModal([&](QWidget* dialog) {
+        w.entries().AddNewView(QStringLiteral("Mine"));
+        w.entries().CurrView()->AddNewColumn(Field::Title);
+        dialog->close();
+    }, QStringLiteral("frmConfigureView"));
+    child<QToolButton>(window.get(), "cmdConfigureView")->click();
+    EXPECT_TRUE(test::allModalsHandled());
+    auto* combo = child<QComboBox>(window.get(), "cmbViewName");
+    EXPECT_EQ(combo->currentText(), "Mine");
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(list()->model()->columnCount(), 1);
+
+    for (const char* command : {"MU_Options_ConfigureCategories", "MU_Options_ConfigureMediums",
+                                "MU_File_Print_Report_Design"}) {
+        QString seen;
+        test::whenModal([&](QWidget* dialog) { seen = dialog->objectName(); dialog->close(); });
+        trigger(command);
+        EXPECT_FALSE(seen.isEmpty()) << command;
+    }
+}
+
+TEST_F(MainFixture, EditorAndSearchOpenFromTheirCommandsAndNewStartsTheEditorAfresh)
+{
+    open();
+    w.addRecording(QStringLiteral("First"));
+    w.addRecording(QStringLiteral("Second"));
+    trigger("Filter");
+    trigger("Filter");
+    selectRow(1);
+    trigger("Edit");
+    auto* editor = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(w.entries().CurrEntry()->CDTitle, "Second");
+
+    trigger("MU_File_New");
+    auto* fresh = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_FALSE(fresh->isVisible());
+
+    trigger("MU_Search_Search");
+    QWidget* search = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == "frmCDSearch")
+            search = top;
+    ASSERT_NE(search, nullptr);
+    EXPECT_TRUE(search->isVisible());
+    window->close();
+    EXPECT_FALSE(search->isVisible());
+}
+
+// The windows a command opened (modal ones are closed again as soon as they are seen),
+// with whatever `look` reads from each while it is up.
+QStringList openedBy(QAction* command, const std::function<void(QWidget*)>& look = {})
+{
+    QStringList seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QDialog*>(top) && top->isVisible() && !seen.contains(top->objectName())) {
+                seen << top->objectName();
+                if (look)
+                    look(top);
+            }
+        }
+        if (QWidget* modal = QApplication::activeModalWidget())
+            QMetaObject::invokeMethod(modal, "reject", Qt::QueuedConnection);
+    });
+    poll.start(30);
+    command->trigger();
+    return seen;
+}
+
+TEST_F(MainFixture, PrintImportExportCalculatorAndLookupOpenTheirWindows)
+{
+    open();
+    w.addRecording(QStringLiteral("With tracks"), QStringLiteral("A"), 3);
+    trigger("Filter");
+    trigger("Filter");
+    selectRow(0);
+    EXPECT_EQ(openedBy(action("Print")).value(0), "frmCDPRINT");
+    EXPECT_EQ(openedBy(action("MU_File_Import_Export")).value(0), "frmCDIMPDES");
+    EXPECT_EQ(openedBy(action("Calc")).value(0), "frmCDCalc");
+    EXPECT_EQ(w.entries().CurrEntry()->CDTitle, "With tracks");
+    bool updateOffered = true;
+    // Without a site list the configuration window opens over it.
+    const QStringList lookup = openedBy(action("CDInfo"), [&](QWidget* modal) {
+        if (auto* update = modal->findChild<QWidget*>(QStringLiteral("rbUpdateEntry")))
+            updateOffered = update->isEnabled();
+    });
+    EXPECT_TRUE(lookup.contains("frmCDDBAccess")) << lookup.join(u' ').toStdString();
+    EXPECT_FALSE(updateOffered); // from the main window a lookup only adds
 }

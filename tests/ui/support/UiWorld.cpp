@@ -1,6 +1,10 @@
 #include "support/UiWorld.h"
 #include "model/TimeText.h"
 
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
 namespace vinaxo::test {
 
 UiWorld::UiWorld() : context{*ws, dialogs, busy, exchangeState, &windows} {}
@@ -19,6 +23,13 @@ CEntry* UiWorld::addRecording(const QString& title, const QString& artist, int t
     if (tracks > 0)
         e->CDTotalTime = SecondsToTime(180 * tracks);
     return e;
+}
+
+void shot(QWidget* window, const QString& file)
+{
+    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
+    if (!dir.isEmpty())
+        window->grab().save(QDir(dir).filePath(file));
 }
 
 } // namespace vinaxo::test

@@ -31,6 +31,10 @@ struct UiWorld : TestWorld {
     CEntry* addRecording(const QString& title, const QString& artist = QString(), int tracks = 0);
 };
 
+// Saves a picture of the window into $VINAXO_SHOT_DIR when it is set (to look at a
+// window under Xvfb); nothing otherwise.
+void shot(QWidget* window, const QString& file);
+
 // The child of `parent` with this objectName and type; fails the test when missing.
 template <class W>
 W* child(QWidget* parent, const char* name);

@@ -1,0 +1,233 @@
+#include "ui/entry/EntryEditSession.h"
+
+#include "model/Workspace.h"
+#include "platform/IMessageService.h"
+#include "ui/common/IWindows.h"
+
+namespace vinaxo {
+
+namespace {
+const QString& deletedName()
+{
+    static const QString s = QStringLiteral("**DELETED**");
+    return s;
+}
+}
+
+EntryEditSession::EntryEditSession(Workspace& ws, IWindows* windows)
+    : m_ws(ws), m_windows(windows), m_tracks(ws.entries, ws.config)
+{
+}
+
+CEntries& EntryEditSession::entries() const { return m_ws.entries; }
+
+DetailFields EntryEditSession::detail() const
+{
+    const CEntry* e = entries().CurrEntry();
+    if (!e)
+        return {};
+    return {e->CDTitle,    e->CDArtist,   e->CDDesc,     e->FormattedCDRelYear(),
+            e->CDCatnbr,   e->CDLabel,    e->CDCategory, e->CDMedium,
+            e->CDLocation, e->CDCollNbr,  e->CDComments};
+}
+
+AdditionalFields EntryEditSession::additional() const
+{
+    const CEntry* e = entries().CurrEntry();
+    if (!e)
+        return {};
+    return {e->CDComposer, e->CDConductor, e->CDMiscKey1, e->CDMiscKey2, e->CDMiscKey3,
+            e->FormattedCDPurchDate(), e->FormattedCDPurchaseCost(), e->CDAwards,
+            e->CDRateSound, e->CDRatePerform};
+}
+
+TracksFields EntryEditSession::tracksFields() const
+{
+    const CEntry* e = entries().CurrEntry();
+    if (!e)
+        return {};
+    return {e->CDNbrDisks, e->CDNbrTracks, e->CDTotalTime};
+}
+
+QString EntryEditSession::statusText() const
+{
+    const CEntry* e = entries().CurrEntry();
+    return e ? e->CDArtist + QStringLiteral(" / ") + e->CDTitle : QString();
+}
+
+bool EntryEditSession::keysLocked() const { return entries().ProtectKeys(); }
+
+bool EntryEditSession::markChanged()
+{
+    entries().Changesmade = true;
+    return true;
+}
+
+bool EntryEditSession::storeDetail(DetailFields& f)
+{
+    CEntry* e = entries().CurrEntry();
+    if (!e)
+        return true;
+    e->CDTitle = f.title;
+    e->CDArtist = f.artist;
+    e->CDDesc = f.description;
+    e->CDComments = f.comments;
+    e->CDCollNbr = f.collectionNbr;
+    e->CDLocation = f.location;
+    e->CDCatnbr = f.catalogNbr;
+    e->setCDRelYearStr(f.relYear);
+    f.relYear = e->FormattedCDRelYear(); // an out-of-range year shows what the entry kept
+    e->CDLabel = f.label;
+    e->CDCategory = f.category;
+    e->CDMedium = f.medium;
+    return true;
+}
+
+bool EntryEditSession::storeAdditional(AdditionalFields& f)
+{
+    CEntry* e = entries().CurrEntry();
+    if (!e)
+        return true;
+    e->CDComposer = f.composer;
+    e->CDConductor = f.conductor;
+    e->CDMiscKey1 = f.key1;
+    e->CDMiscKey2 = f.key2;
+    e->CDMiscKey3 = f.key3;
+    if (!e->setCDPurchDateStr(f.purchDate)) {
+        f.purchDate = e->FormattedCDPurchDate();
+        return false;
+    }
+    if (!e->setCDPurchCostStr(f.purchCost)) {
+        f.purchCost = e->FormattedCDPurchaseCost();
+        return false;
+    }
+    e->CDAwards = f.awards;
+    e->CDRateSound = qint16(f.rateSound);
+    e->CDRatePerform = qint16(f.ratePerform);
+    return true;
+}
+
+bool EntryEditSession::storeTracks(PageEdits& edits)
+{
+    CEntry* e = entries().CurrEntry();
+    if (!e)
+        return true;
+    TracksFields& f = edits.tracks;
+    e->CDNbrDisks = qint16(f.nbrDisks);
+    e->CDNbrTracks = qint16(f.nbrTracks);
+    if (!e->setCDTotalTimeStr(f.totalTime)) {
+        f.totalTime = e->CDTotalTime;
+        return false;
+    }
+    if (m_tracks.edited) {
+        QString total;
+        if (!m_tracks.storeTrackEdits(edits.track, &total))
+            return false; // the track edits stay pending
+        if (!total.isEmpty())
+            f.totalTime = total;
+    }
+    m_tracks.edited = false;
+    return true;
+}
+
+EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
+{
+    SaveResult r;
+    CEntries& c = entries();
+    if (!c.Changesmade)
+        return r;
+    switch (m_page) {
+    case EntryPage::Detail: r.ok = storeDetail(edits.detail); break;
+    case EntryPage::Additional: r.ok = storeAdditional(edits.additional); break;
+    case EntryPage::Tracks: r.ok = storeTracks(edits); break;
+    }
+    if (!r.ok)
+        return r;
+    c.ActionPost();
+    // The navigation that follows leaves Changesmade clear; a save on its own does too,
+    // so that the next save writes nothing until the user edits again.
+    c.Changesmade = false;
+    r.posted = true;
+    r.addedArtist = m_page == EntryPage::Detail && c.AddedArtist();
+    r.addedLabel = m_page == EntryPage::Detail && c.AddedLabel();
+    notify();
+    return r;
+}
+
+bool EntryEditSession::move(Move m)
+{
+    CEntries& c = entries();
+    switch (m) {
+    case Move::First: return c.FirstRecord();
+    case Move::Prev: return c.PrevRecord();
+    case Move::Next: return c.NextRecord();
+    case Move::Last: return c.LastRecord();
+    }
+    return false;
+}
+
+bool EntryEditSession::insert()
+{
+    m_page = EntryPage::Detail;
+    return entries().ActionAdd();
+}
+
+bool EntryEditSession::cancel() { return entries().ActionCancel(); }
+
+bool EntryEditSession::deleteCurrent()
+{
+    CEntries& c = entries();
+    const CEntry* e = c.CurrEntry();
+    if (!e)
+        return false;
+    const QString text = QStringLiteral("Are you sure you want to delete the entry for '") + e->CDTitle
+                         + QStringLiteral("' by '") + e->CDArtist + QStringLiteral("'?");
+    if (c.messages().show(text, QStringLiteral("About to delete entry"), MsgIcon::Question,
+                          MsgButtons::YesNo, MsgDefault::Second)
+        != MsgAnswer::Yes)
+        return false;
+    if (!c.ActionDelete())
+        return false;
+    notify();
+    return true;
+}
+
+void EntryEditSession::notify() const
+{
+    if (m_windows)
+        m_windows->EntryChanged(entries().LastAction(), entries().LastActionKey());
+}
+
+QStringList EntryEditSession::listNames(const KeyedList<QString>& names)
+{
+    QStringList out;
+    out.reserve(names.size());
+    for (const auto& item : names)
+        if (item.value != deletedName())
+            out << item.value;
+    return out;
+}
+
+int EntryEditSession::categoryIndex(const QStringList& items, const QString& category)
+{
+    const QString wanted = category.toUpper();
+    int found = -1;
+    for (int i = 0; i < items.size(); ++i)
+        if (items.at(i).toUpper() == wanted)
+            found = i;
+    return found;
+}
+
+int EntryEditSession::mediumIndex(const QStringList& items, const QString& medium)
+{
+    return int(items.lastIndexOf(medium));
+}
+
+EntryEditSession::Refills EntryEditSession::takeRefills()
+{
+    Refills r{m_ws.refillArtists, m_ws.refillLabels, m_ws.refillCategories, m_ws.refillMediums};
+    m_ws.refillArtists = m_ws.refillLabels = m_ws.refillCategories = m_ws.refillMediums = false;
+    return r;
+}
+
+} // namespace vinaxo

@@ -1,0 +1,111 @@
+#pragma once
+// The entry editor's rules without its widgets: what each page shows, how a page is
+// written back into the current recording, the save protocol with its posting and the
+// main window's notice, the moves, insert, cancel and delete, and the name lists of the
+// drop-down boxes. The window reads its controls into the field records and routes.
+#include "ui/entry/TrackListEditor.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vinaxo {
+
+class CEntries;
+class IWindows;
+class Workspace;
+template <class T> class KeyedList;
+
+enum class EntryPage { Detail = 0, Additional = 1, Tracks = 2 }; // the tab index
+
+struct DetailFields {
+    QString title, artist, description, relYear, catalogNbr, label, category, medium,
+        location, collectionNbr, comments;
+};
+
+struct AdditionalFields {
+    QString composer, conductor, key1, key2, key3, purchDate, purchCost, awards;
+    int rateSound = 0, ratePerform = 0;
+};
+
+struct TracksFields {
+    int nbrDisks = 1, nbrTracks = 0;
+    QString totalTime;
+};
+
+// What the controls of the current page hold when the editor saves.
+struct PageEdits {
+    DetailFields detail;
+    AdditionalFields additional;
+    TracksFields tracks;
+    TrackFields track; // the selected track's boxes (stored when the track-edited flag is set)
+};
+
+class EntryEditSession {
+public:
+    EntryEditSession(Workspace& ws, IWindows* windows);
+
+    Workspace& workspace() const { return m_ws; }
+    CEntries& entries() const;
+    TrackListEditor& tracks() { return m_tracks; }
+
+    EntryPage page() const { return m_page; }
+    void setPage(EntryPage p) { m_page = p; }
+
+    // What the pages show of the current entry (empty records when there is none).
+    DetailFields detail() const;
+    AdditionalFields additional() const;
+    TracksFields tracksFields() const;
+    // Status panel: "artist / title", empty without a current entry.
+    QString statusText() const;
+    // Title and artist are locked while the collection protects the keys.
+    bool keysLocked() const;
+
+    // A user edit: the entry counts as changed. True when "Post" is to be enabled.
+    bool markChanged();
+
+    struct SaveResult {
+        bool ok = true;       // false: a value was rejected, the caller stays where it is
+        bool posted = false;  // the entry was posted and the main window told
+        bool addedArtist = false, addedLabel = false; // new names for the Detail page's lists
+    };
+    // The save protocol: nothing when the entry has no changes; otherwise the current
+    // page is written back and the entry posted. A rejected value puts the value the
+    // entry kept back into `edits` (the window shows it again) and nothing is posted.
+    SaveResult saveChanges(PageEdits& edits);
+
+    enum class Move { First, Prev, Next, Last };
+    // After a successful save. True when there is an entry to show.
+    bool move(Move m);
+    // Starts a new entry on the Detail page.
+    bool insert();
+    bool cancel();
+    // Asks, then deletes the current entry and tells the main window. True when deleted.
+    bool deleteCurrent();
+    // Passes LastAction and LastActionKey to the main window.
+    void notify() const;
+
+    // The names a drop-down list offers, in collection order, without deleted ones.
+    static QStringList listNames(const KeyedList<QString>& names);
+    // The item shown for a category (the last one equal ignoring case) or a medium
+    // (exactly equal); -1 when none matches, the selection then stays as it was.
+    static int categoryIndex(const QStringList& items, const QString& category);
+    static int mediumIndex(const QStringList& items, const QString& medium);
+
+    struct Refills {
+        bool artists = false, labels = false, categories = false, mediums = false;
+    };
+    // The lists to reload now; their flags are cleared.
+    Refills takeRefills();
+
+private:
+    bool storeDetail(DetailFields& f);
+    bool storeAdditional(AdditionalFields& f);
+    bool storeTracks(PageEdits& edits);
+
+    Workspace& m_ws;
+    IWindows* m_windows;
+    TrackListEditor m_tracks;
+    EntryPage m_page = EntryPage::Detail;
+};
+
+} // namespace vinaxo

@@ -1,0 +1,95 @@
+#pragma once
+// The entry editor: shows the collection's current recording on three pages and writes
+// the user's edits back into it through the save protocol (EntryEditSession). Modeless,
+// owned by the main window, hidden rather than closed by the user.
+#include "ui/entry/EntryEditSession.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+
+namespace Ui { class frmEntryDetail; }
+
+namespace vinaxo {
+
+struct AppContext;
+class CEntry;
+class ICDAudioDevice;
+
+class frmEntryDetail : public QMainWindow {
+    Q_OBJECT
+public:
+    frmEntryDetail(AppContext& ctx, QWidget* owner);
+    ~frmEntryDetail() override;
+
+    // Shows the window (or raises and activates it) with the collection's current entry.
+    void showEditor();
+    // Fills the current page from the current entry, the status panel and the key lock.
+    void RefreshDisplay();
+    // The save protocol; false when a value was rejected (the user stays on the entry).
+    bool SaveChanges();
+
+    EntryEditSession& session() { return m_session; }
+    // The CD audio device "&Read CD" uses (libcdio by default).
+    void setAudioDevice(std::unique_ptr<ICDAudioDevice> device);
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    struct Displaying;
+
+    void connectEdits();
+    void markChanged();
+    void trackBoxEdited();
+
+    void fillPage();
+    void fillDetail();
+    void fillAdditional();
+    void fillTracks();
+    void showTrackRow(int row);
+    void selectTrackRow(int row);
+    PageEdits readPage() const;
+    TrackFields readTrack() const;
+    void showSavedBack(const PageEdits& edits);
+    void showTotal(const QString& total);
+    void refillCombo(QComboBox* box, const QStringList& names);
+    void applyRefills();
+    void setPostCancel(bool post, bool cancel);
+
+    void onActivate();
+    void onDeactivate();
+    void onMove(EntryEditSession::Move m);
+    void onInsert();
+    void onCancel();
+    void onPost();
+    void onDelete();
+    void onLookup();
+    void onClose();
+    void onTabChanged(int index);
+    void onUnlock();
+    void onEditCategories();
+    void onEditMediums();
+    void onTrackRowChanged(int row);
+    void onUpdateTrack();
+    void onBlank();
+    void onReadCD();
+    void rememberWindow();
+
+    AppContext& m_ctx;
+    std::unique_ptr<Ui::frmEntryDetail> ui;
+    EntryEditSession m_session;
+    std::unique_ptr<ICDAudioDevice> m_device;
+    QLabel* m_statusPanel = nullptr;
+    bool m_displaying = false;
+    bool m_saving = false;
+    bool m_selectingRow = false;
+    const CEntry* m_shownEntry = nullptr; // compared only, never followed
+};
+
+} // namespace vinaxo

@@ -1,0 +1,3 @@
+#pragma once
+// The category list window: frmNameList over the categories.
+#include "ui/lists/frmNameList.h"

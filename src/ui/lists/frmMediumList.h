@@ -1,0 +1,3 @@
+#pragma once
+// The medium list window: frmNameList over the mediums.
+#include "ui/lists/frmNameList.h"

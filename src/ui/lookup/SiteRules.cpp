@@ -1,0 +1,56 @@
+#include "ui/lookup/SiteRules.h"
+
+#include "platform/NumericText.h"
+
+namespace vinaxo {
+
+SiteParts SplitSiteItem(const QString& item, SiteParts parts)
+{
+    const qsizetype s1 = item.indexOf(u' ');
+    if (s1 < 0)
+        return parts;
+    parts.address = item.left(s1);
+    const qsizetype s2 = item.indexOf(u' ', s1 + 1);
+    if (s2 < 0)
+        return parts;
+    parts.port = item.mid(s1 + 1, s2 - s1 - 1);
+    const qsizetype s3 = item.indexOf(u' ', s2 + 1);
+    if (s3 >= 0)
+        parts.additional = item.mid(s2 + 1, s3 - s2 - 1);
+    return parts;
+}
+
+int CurrentSiteIndex(const QStringList& items, const QString& address, const QString& port)
+{
+    const QString key = address + u' ' + port + u' ';
+    for (qsizetype i = items.size() - 1; i >= 0; --i) {
+        if (items[i].startsWith(key))
+            return int(i);
+    }
+    return -1;
+}
+
+QString ProtocolText(const QString& port)
+{
+    return port == QLatin1String("80") ? QStringLiteral("Protocol:HTTP") : QStringLiteral("Protocol:cddbp");
+}
+
+QString StoredUserId(const QString& typed)
+{
+    const QString t = typed.trimmed();
+    const qsizetype space = t.indexOf(u' ');
+    return space < 0 ? t : t.left(space);
+}
+
+std::optional<qint16> TimeoutSeconds(const QString& text)
+{
+    const auto n = ParseNumber(text);
+    if (!n)
+        return std::nullopt;
+    const auto v = ToInt16(*n);
+    if (!v || *v < 1 || *v > 60)
+        return std::nullopt;
+    return v;
+}
+
+} // namespace vinaxo

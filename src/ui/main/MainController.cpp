@@ -1,0 +1,141 @@
+#include "ui/main/MainController.h"
+#include "model/ListOrder.h"
+#include "model/Workspace.h"
+#include "platform/IBusyPointer.h"
+#include "ui/main/MainListModel.h"
+
+namespace vinaxo {
+
+MainController::MainController(Workspace& ws, MainListModel& model, IBusyPointer& busy)
+    : m_ws(ws), m_model(model), m_busy(busy)
+{
+}
+
+void MainController::notify()
+{
+    if (changed)
+        changed();
+}
+
+void MainController::setHint(const QString& text)
+{
+    m_panel1 = text;
+    notify();
+}
+
+void MainController::rebuildList()
+{
+    m_busy.ShowBusyPointer();
+    m_panel2 = QStringLiteral("Refreshing list");
+    notify();
+    m_ws.allRecords = !m_filterDown;
+    if (!m_ws.allRecords)
+        m_ws.selection.ApplyFilter();
+    m_model.rebuild(m_ws.entries.CurrView(), m_ws.entries, m_ws.allRecords);
+    m_busy.ShowNormalPointer();
+    if (processEvents)
+        processEvents();
+    m_panel2 = u' ' + QString::number(m_model.rowCount()) + QStringLiteral(" records");
+    notify();
+    rebuildSequence();
+}
+
+void MainController::filterRoutine()
+{
+    if (m_ws.filterOn)
+        m_filterDown = true;
+    m_busy.ShowBusyPointer();
+    rebuildList();
+    if (processEvents)
+        processEvents();
+    if (!m_ws.allRecords) {
+        const CEntrySelection& s = m_ws.selection;
+        if (s.SearchTypeText)
+            m_panel1 = QStringLiteral("Records containing: ") + s.SearchString;
+        else if (s.SearchTypeTextBegin)
+            m_panel1 = QStringLiteral("Records starting with: ") + s.SearchString;
+        else if (s.SearchTypeCategory)
+            m_panel1 = QStringLiteral("Records in Category: ") + s.SearchCategory;
+        else if (s.SearchTypeMedium)
+            m_panel1 = QStringLiteral("Records with Medium of: ") + s.SearchMedium;
+    } else {
+        m_panel1.clear();
+    }
+    m_busy.ShowNormalPointer();
+    m_ws.filterOn = false;
+    m_ws.rebuildList = false;
+    notify();
+}
+
+bool MainController::activated()
+{
+    if (!m_refreshPending && !m_ws.rebuildList)
+        return false;
+    filterRoutine();
+    // From now on every activation refreshes the list.
+    m_refreshPending = true;
+    return true;
+}
+
+void MainController::EntryChanged(qint32 action, const QString& key)
+{
+    if (action < 1 || action > 3)
+        return;
+    if (action == 3)
+        m_model.removeKey(key); // its row must not outlive the recording
+    m_refreshPending = true;
+}
+
+void MainController::clickColumn(int section)
+{
+    m_model.clickColumn(section);
+    rebuildSequence();
+}
+
+void MainController::chooseView(const QString& name, bool loading)
+{
+    m_ws.entries.LocateViewByName(name);
+    if (!loading)
+        rebuildList();
+}
+
+void MainController::rebuildSequence()
+{
+    RebuildSequence(m_ws.sequence, m_model.keys());
+}
+
+void MainController::clearList()
+{
+    m_model.clear();
+}
+
+QString MainController::caption(bool fileCommandDone) const
+{
+    if (!fileCommandDone)
+        return QStringLiteral("Vinaxo - Recording Collection");
+    // Trailing blanks only: a path may begin with a space.
+    QString name = m_ws.currentFileName;
+    while (!name.isEmpty() && name.back().isSpace())
+        name.chop(1);
+    if (name.isEmpty())
+        return QStringLiteral("Vinaxo Recording Collection (Unnamed)");
+    return QStringLiteral("Vinaxo Recording Collection ") + name;
+}
+
+bool MainController::saveEnabled() const
+{
+    return !m_ws.currentFileName.trimmed().isEmpty();
+}
+
+bool MainController::toolbarSaveIsSaveAs() const
+{
+    return m_ws.entries.Count() == 0 || !saveEnabled();
+}
+
+QString MainController::backgroundHint() const
+{
+    return m_ws.entries.Count() == 0 ? QStringLiteral("Open a file or enter new entries")
+                                     : QStringLiteral(" ");
+}
+
+} // namespace vinaxo

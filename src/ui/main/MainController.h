@@ -1,0 +1,65 @@
+#pragma once
+// What the main window does beyond showing things: rebuilding its list through the
+// filter, the activation rule with its flags, EntryChanged, sorting with the key
+// sequence following, and the texts of the caption and the status bar. No widgets: the
+// window shows what this class says.
+#include <QString>
+#include <functional>
+
+namespace vinaxo {
+
+class IBusyPointer;
+class MainListModel;
+class Workspace;
+
+class MainController {
+public:
+    MainController(Workspace& ws, MainListModel& model, IBusyPointer& busy);
+
+    // Lets pending window events run (the window sets it; nothing in tests).
+    std::function<void()> processEvents;
+    // Called whenever a text or the filter button below has changed.
+    std::function<void()> changed;
+
+    // The "Filter" toolbar button: down lists only the selected recordings.
+    bool filterDown() const { return m_filterDown; }
+    void setFilterDown(bool down) { m_filterDown = down; }
+
+    const QString& hint() const { return m_panel1; }   // status panel 1
+    const QString& count() const { return m_panel2; }  // status panel 2
+    void setHint(const QString& text);
+
+    void rebuildList();
+    void filterRoutine();
+    // The window was activated: runs the filter routine when a refresh or rebuild is due.
+    bool activated();
+    void EntryChanged(qint32 action, const QString& key);
+    void clickColumn(int section);
+    // The view picked in the drop-down; the list is rebuilt unless a file is loading.
+    void chooseView(const QString& name, bool loading);
+    // The key sequence: the rows' keys in the order shown.
+    void rebuildSequence();
+    // Forget the list before the collection is emptied or replaced.
+    void clearList();
+
+    // The caption for the collection's name (fileCommandDone: any file command has run).
+    QString caption(bool fileCommandDone) const;
+    bool saveEnabled() const;
+    // The toolbar's Save: Save As on an empty collection or an unnamed one.
+    bool toolbarSaveIsSaveAs() const;
+    // The hint of the window's background.
+    QString backgroundHint() const;
+    bool refreshPending() const { return m_refreshPending; }
+
+private:
+    void notify();
+
+    Workspace& m_ws;
+    MainListModel& m_model;
+    IBusyPointer& m_busy;
+    bool m_filterDown = false;
+    bool m_refreshPending = false;
+    QString m_panel1, m_panel2;
+};
+
+} // namespace vinaxo

@@ -1,0 +1,119 @@
+#include "ui/main/MainListModel.h"
+#include "model/CEntries.h"
+
+namespace vinaxo {
+
+void MainListModel::rebuild(const CView* view, const CEntries& entries, bool allRecords)
+{
+    beginResetModel();
+    m_columns.clear();
+    if (view) {
+        for (const auto& item : view->ColumnEntries()) {
+            const CColumn& c = *item.value;
+            if (c.ListVisible)
+                m_columns.push_back({c.KeyNumber(), c.ColumnHeading});
+        }
+    }
+    m_collectionOrder.clear();
+    m_collectionOrder.reserve(std::size_t(entries.Count()));
+    for (const auto& item : entries.Entries()) {
+        if (allRecords || item.value->Selected)
+            m_collectionOrder.push_back(item.value.get());
+    }
+    sortRows();
+    endResetModel();
+}
+
+void MainListModel::clear()
+{
+    beginResetModel();
+    m_columns.clear();
+    m_collectionOrder.clear();
+    m_rows.clear();
+    endResetModel();
+}
+
+void MainListModel::sortRows()
+{
+    std::vector<const CEntry*> order = m_collectionOrder;
+    if (m_sortSection >= 0 && std::size_t(m_sortSection) < m_columns.size())
+        SortForList(order, ListSort{m_columns[std::size_t(m_sortSection)].key, m_descending});
+    m_rows.clear();
+    m_rows.reserve(order.size());
+    for (const CEntry* e : order)
+        m_rows.push_back({e, e->CDKey});
+}
+
+void MainListModel::clickColumn(int section)
+{
+    if (section == m_sortSection)
+        m_descending = !m_descending;
+    else
+        m_sortSection = section;
+    beginResetModel();
+    sortRows();
+    endResetModel();
+}
+
+void MainListModel::removeKey(const QString& key)
+{
+    const int row = rowOfKey(key);
+    if (row < 0)
+        return;
+    beginRemoveRows({}, row, row);
+    const CEntry* gone = m_rows[std::size_t(row)].entry;
+    m_rows.erase(m_rows.begin() + row);
+    std::erase(m_collectionOrder, gone);
+    endRemoveRows();
+}
+
+QStringList MainListModel::keys() const
+{
+    QStringList out;
+    out.reserve(qsizetype(m_rows.size()));
+    for (const Row& r : m_rows)
+        out.push_back(r.key);
+    return out;
+}
+
+QString MainListModel::keyAt(int row) const
+{
+    return row >= 0 && std::size_t(row) < m_rows.size() ? m_rows[std::size_t(row)].key : QString();
+}
+
+int MainListModel::rowOfKey(const QString& key) const
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].key == key)
+            return int(i);
+    }
+    return -1;
+}
+
+int MainListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int MainListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_columns.size());
+}
+
+QVariant MainListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || std::size_t(index.row()) >= m_rows.size()
+        || std::size_t(index.column()) >= m_columns.size())
+        return {};
+    return m_rows[std::size_t(index.row())].entry->GetDataForColumn(m_columns[std::size_t(index.column())].key);
+}
+
+QVariant MainListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
+        || std::size_t(section) >= m_columns.size())
+        return {};
+    return m_columns[std::size_t(section)].heading;
+}
+
+} // namespace vinaxo

@@ -1,0 +1,94 @@
+#include "ExchangeTestSupport.h"
+#include "exchange/FileChoice.h"
+#include "support/TestWorld.h"
+
+#include <QFile>
+#include <deque>
+
+using namespace vinaxo;
+using namespace vinaxo::exchange;
+
+namespace {
+// A file dialog answering the scripted names (inside the test folder) in turn, then cancelling.
+struct Dialog {
+    const QTemporaryDir& dir;
+    std::deque<QString> names;
+    int shown = 0;
+    AskPath ask()
+    {
+        return [this]() -> std::optional<QString> {
+            ++shown;
+            if (names.empty())
+                return std::nullopt;
+            const QString name = names.front();
+            names.pop_front();
+            return dir.filePath(name);
+        };
+    }
+};
+
+void touch(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+const QString overwrite = "This file already exists.  If you continue, you will write over the existing file.  "
+                          "Do you want to overwrite this file?";
+const QString replace = "This file already exists.  Do you want to replace the existing file?";
+const QString notFound = "This file does not exist.  You must choose another file name to open.";
+}
+
+TEST(FileChoice, AsksUntilAcceptedOrCancelled)
+{
+    using Choose = std::optional<QString> (*)(const AskPath&, IMessageService&);
+    const struct {
+        const char* what;
+        Choose choose;
+        std::vector<QString> names;      // the dialog's answers; a cancel follows
+        std::vector<MsgAnswer> answers;  // the questions' answers
+        QString chosen;                  // empty: nothing chosen
+        int dialogs;
+        QStringList messages;
+    } cases[] = {
+        {"import, existing", ChooseImportFile, {"old.txt"}, {}, "old.txt", 1, {}},
+        {"import, missing then existing", ChooseImportFile, {"new.txt", "old.txt"}, {}, "old.txt", 2, {notFound}},
+        {"import, cancelled", ChooseImportFile, {}, {}, "", 1, {}},
+        {"export, new file", ChooseExportFile, {"new.txt"}, {}, "new.txt", 1, {}},
+        {"export, existing, Yes", ChooseExportFile, {"old.txt"}, {MsgAnswer::Yes}, "old.txt", 1, {overwrite}},
+        {"export, existing, No, then new", ChooseExportFile, {"old.txt", "new.txt"}, {MsgAnswer::No}, "new.txt", 2,
+         {overwrite}},
+        {"export, existing, default No, cancelled", ChooseExportFile, {"old.txt"}, {}, "", 2, {overwrite}},
+        {"any file, existing, Yes", ChooseFileToReplace, {"old.txt"}, {MsgAnswer::Yes}, "old.txt", 1, {replace}},
+        {"any file, existing, No, cancelled", ChooseFileToReplace, {"old.txt"}, {MsgAnswer::No}, "", 2, {replace}},
+        {"definition, extension added", ChooseDefinitionSavePath, {"defs"}, {}, "defs.IDF", 1, {}},
+        {"definition, replaced extension exists, No", ChooseDefinitionSavePath, {"old.txt", "defs.idf"},
+         {MsgAnswer::No}, "defs.idf", 2, {replace}},
+        {"definition, existing, Yes", ChooseDefinitionSavePath, {"old"}, {MsgAnswer::Yes}, "old.IDF", 1, {replace}},
+    };
+    for (const auto& c : cases) {
+        test::TestWorld w;
+        touch(w.dir.filePath("old.txt"));
+        touch(w.dir.filePath("old.IDF"));
+        for (MsgAnswer a : c.answers)
+            w.messages.answer(a);
+        Dialog dialog{w.dir, {c.names.begin(), c.names.end()}};
+        const auto chosen = c.choose(dialog.ask(), w.messages);
+        EXPECT_EQ(chosen.value_or(QString()), c.chosen.isEmpty() ? QString() : w.dir.filePath(c.chosen)) << c.what;
+        EXPECT_EQ(dialog.shown, c.dialogs) << c.what;
+        EXPECT_EQ(w.messages.texts(), c.messages) << c.what;
+        for (const auto& m : w.messages.messages()) {
+            EXPECT_EQ(m.buttons, m.text == notFound ? MsgButtons::OK : MsgButtons::YesNo) << c.what;
+            if (m.buttons == MsgButtons::YesNo) {
+                EXPECT_EQ(m.defaultButton, MsgDefault::Second) << c.what;
+            }
+        }
+    }
+}
+
+TEST(FileChoice, AskOnceAnswersOnce)
+{
+    const AskPath ask = AskOnce("a.txt");
+    EXPECT_EQ(ask(), QString("a.txt"));
+    EXPECT_EQ(ask(), std::nullopt);
+}

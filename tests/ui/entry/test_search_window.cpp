@@ -1,0 +1,113 @@
+// The search window, offscreen, by objectName.
+#include "EntryTestSupport.h"
+#include "ui/entry/SearchRequest.h"
+#include "ui/entry/frmCDSearch.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vinaxo;
+using test::child;
+
+namespace {
+struct SearchTest : ::testing::Test {
+    test::EntryWorld w;
+    frmCDSearch win{w.context};
+    void SetUp() override { win.show(); }
+    template <class T>
+    T* c(const char* name) { return child<T>(&win, name); }
+    std::vector<QCheckBox*> fieldBoxes()
+    {
+        std::vector<QCheckBox*> out;
+        for (const SearchFieldFlag& f : SearchFieldFlags())
+            out.push_back(c<QCheckBox>(f.box));
+        return out;
+    }
+};
+}
+
+TEST_F(SearchTest, CaptionsAsGiven)
+{
+    EXPECT_EQ(win.windowTitle(), "Search");
+    for (const SearchFieldFlag& f : SearchFieldFlags())
+        EXPECT_EQ(c<QCheckBox>(f.box)->text(), QString::fromLatin1(f.caption));
+    EXPECT_TRUE(c<QPushButton>("PB_Search")->isDefault());
+    EXPECT_EQ(c<QComboBox>("CMB_CDCategory")->count(), 3);
+    EXPECT_EQ(c<QComboBox>("CMB_CDMedium")->currentText(), "CD");
+}
+
+TEST_F(SearchTest, SetAllAndClearAllLeaveCaseSensitiveAlone)
+{
+    auto* all = c<QCheckBox>("CHK_SearchAll");
+    c<QCheckBox>("CHK_SearchCase")->setChecked(true);
+    all->click();
+    EXPECT_EQ(all->text(), "Clear &All");
+    for (QCheckBox* b : fieldBoxes())
+        EXPECT_TRUE(b->isChecked()) << b->objectName().toStdString();
+    all->click();
+    EXPECT_EQ(all->text(), "Set &All");
+    for (QCheckBox* b : fieldBoxes())
+        EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
+    EXPECT_TRUE(c<QCheckBox>("CHK_SearchCase")->isChecked());
+}
+
+TEST_F(SearchTest, NoTypeTickedKeepsTheWindowOpen)
+{
+    c<QPushButton>("PB_Search")->click();
+    EXPECT_EQ(w.messages.last().text, "You must select a Search Type");
+    EXPECT_TRUE(win.isVisible());
+    EXPECT_FALSE(w.ws->filterOn);
+    EXPECT_EQ(w.windows.activationChecks, 0);
+}
+
+TEST_F(SearchTest, SearchWritesTheSelectionAndAsksForTheFilteredList)
+{
+    c<QLineEdit>("TX_SearchField")->setText("  blue ");
+    c<QCheckBox>("RB_TypeText")->setChecked(true);
+    c<QCheckBox>("RB_TypeCategory")->setChecked(true);
+    c<QComboBox>("CMB_CDCategory")->setCurrentText("Jazz");
+    c<QComboBox>("CMB_CDMedium")->setCurrentText("Cassette");
+    c<QCheckBox>("CHK_SearchTrackDesc")->setChecked(true);
+    c<QCheckBox>("CHK_SearchYear")->setChecked(true);
+    c<QCheckBox>("CHK_SearchCase")->setChecked(true);
+    c<QLineEdit>("TX_SearchField")->setFocus();
+    QTest::keyClick(c<QLineEdit>("TX_SearchField"), Qt::Key_Return); // the default button
+    const CEntrySelection& s = w.ws->selection;
+    EXPECT_EQ(s.SearchString, "  blue ");
+    EXPECT_TRUE(s.SearchTypeText && s.SearchTypeCategory);
+    EXPECT_FALSE(s.SearchTypeTextBegin || s.SearchTypeMedium);
+    EXPECT_TRUE(s.SearchTrackDesc && s.SearchYear);
+    EXPECT_FALSE(s.SearchTitle || s.SearchTrackTitle);
+    EXPECT_EQ(s.SearchCase, 0);
+    EXPECT_EQ(s.SearchCategory, "Jazz");
+    EXPECT_EQ(s.SearchMedium, "Cassette");
+    EXPECT_FALSE(w.ws->allRecords);
+    EXPECT_TRUE(w.ws->filterOn && w.ws->rebuildList);
+    EXPECT_FALSE(win.isVisible());
+    EXPECT_EQ(w.windows.activationChecks, 1);
+}
+
+// The lists were filled once, so a category added later could not be searched for.
+TEST_F(SearchTest, ListsFollowTheCollectionAndKeepTheChoice)
+{
+    c<QComboBox>("CMB_CDCategory")->setCurrentText("Jazz");
+    c<QPushButton>("PB_Close")->click();
+    EXPECT_FALSE(win.isVisible());
+    w.entries().AddNewCategory(QStringLiteral("Blues"));
+    win.show();
+    EXPECT_GE(c<QComboBox>("CMB_CDCategory")->findText("Blues"), 0);
+    EXPECT_EQ(c<QComboBox>("CMB_CDCategory")->currentText(), "Jazz");
+}
+
+TEST_F(SearchTest, Screenshot)
+{
+    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
+    QTest::qWait(200);
+    win.grab().save(QDir(dir).filePath("search.png"));
+}
