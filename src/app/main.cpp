@@ -43,8 +43,11 @@ int main(int argc, char** argv)
     const bool quitWhenIdle = qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE");
     QTimer::singleShot(0, &window, [&window, file, quitWhenIdle] {
         window.startUp(file);
-        if (quitWhenIdle)
+        if (quitWhenIdle) {
+            QCoreApplication::processEvents();
+            window.repaint(); // the list's visible rows drawn, not only laid out
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
     });
     return app.exec();
 }
