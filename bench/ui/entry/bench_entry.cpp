@@ -139,13 +139,3 @@ void BM_SearchToFilteredOrder(benchmark::State& state)
 BENCHMARK(BM_SearchToFilteredOrder)->Unit(benchmark::kMillisecond);
 }
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -196,13 +196,3 @@ BENCHMARK(BM_ExportEngine)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 BENCHMARK(BM_ExportWindow)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

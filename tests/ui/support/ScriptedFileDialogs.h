@@ -15,8 +15,8 @@ public:
         FileDialogRequest request;
     };
 
-    void choose(const QString& path) { m_answers.emplace_back(path); }
-    void cancel() { m_answers.emplace_back(std::nullopt); }
+    void choose(const QString& path) { m_answers.push_back({true, path}); }
+    void cancel() { m_answers.push_back({false, QString()}); }
 
     std::optional<QString> openFile(QWidget*, const FileDialogRequest& r) override { return next(false, r); }
     std::optional<QString> saveFile(QWidget*, const FileDialogRequest& r) override { return next(true, r); }
@@ -30,12 +30,18 @@ private:
         m_calls.push_back({save, r});
         if (m_answers.empty())
             return std::nullopt;
-        auto a = m_answers.front();
+        const Answer a = m_answers.front();
         m_answers.pop_front();
-        return a;
+        if (!a.chosen)
+            return std::nullopt;
+        return a.path;
     }
 
-    std::deque<std::optional<QString>> m_answers;
+    struct Answer {
+        bool chosen;
+        QString path;
+    };
+    std::deque<Answer> m_answers;
     std::vector<Call> m_calls;
 };
 
