@@ -90,7 +90,12 @@ void CCDInfo::Initialize()
     }
     m_userID = m_config.UserID();
     m_timeout = timeoutFromText(m_config.Timeout());
-    m_configurationSet = !m_siteAddress.trimmed().isEmpty() && !m_sitePort.trimmed().isEmpty()
+    m_configurationSet = SettingsComplete();
+}
+
+bool CCDInfo::SettingsComplete() const
+{
+    return !m_siteAddress.trimmed().isEmpty() && !m_sitePort.trimmed().isEmpty()
         && !m_userID.trimmed().isEmpty() && m_timeout != 0;
 }
 

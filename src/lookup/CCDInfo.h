@@ -68,6 +68,9 @@ public:
     QString Message() const { return m_message; }
     bool GotSiteList() const { return m_gotSiteList; }
     bool ConfigurationSet() const { return m_configurationSet; }
+    // Site, port, user id and time-out as they are now (ConfigurationSet is fixed at
+    // Initialize): what a configuration window just entered counts at once.
+    bool SettingsComplete() const;
     qint32 LookupStatus() const { return m_lookupStatus; }
     QString Category() const { return m_category; }
     QString Title() const { return m_title; }

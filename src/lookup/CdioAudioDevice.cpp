@@ -44,19 +44,20 @@ QString hardwareDrive(int index)
         cdio_free(d);
         return s;
     }
+    return CdioAudioDevice::hardwareDrives().value(index);
+}
+}
+
+QStringList CdioAudioDevice::hardwareDrives()
+{
+    QStringList out;
     char** list = cdio_get_devices(DRIVER_DEVICE);
     if (!list)
-        return {};
-    QString s;
-    for (int i = 0; list[i]; ++i) {
-        if (i == index) {
-            s = QString::fromLocal8Bit(list[i]);
-            break;
-        }
-    }
+        return out;
+    for (int i = 0; list[i]; ++i)
+        out << QString::fromLocal8Bit(list[i]);
     cdio_free_device_list(list);
-    return s;
-}
+    return out;
 }
 
 CdioAudioDevice::CdioAudioDevice() { installQuietLog(); }

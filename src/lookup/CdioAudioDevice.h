@@ -3,6 +3,8 @@
 // (CUE/BIN, cdrdao TOC, NRG).
 #include "lookup/ICDAudioDevice.h"
 
+#include <QStringList>
+
 namespace vinaxo {
 
 class CdioAudioDevice final : public ICDAudioDevice {
@@ -21,6 +23,8 @@ public:
     // A drive letter ("D:" to "Z:") names no device on this system: "D:" is the default
     // drive, "E:" the second drive found, and so on. Other texts are taken as paths.
     static bool isDriveLetter(const QString& text);
+    // The hardware drives of this machine by device path, in the order letters count them.
+    static QStringList hardwareDrives();
 
 private:
     CDOpenResult fail(CDOpenResult r, const QString& what);

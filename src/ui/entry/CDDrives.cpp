@@ -1,20 +1,6 @@
 #include "ui/entry/CDDrives.h"
 
-#include <cdio/cdio.h>
-
 namespace vinaxo {
-
-QStringList ListCDDrives()
-{
-    QStringList out;
-    char** list = cdio_get_devices(DRIVER_DEVICE);
-    if (!list)
-        return out;
-    for (int i = 0; list[i]; ++i)
-        out << QString::fromLocal8Bit(list[i]);
-    cdio_free_device_list(list);
-    return out;
-}
 
 QString DefaultDriveName() { return QStringLiteral("D:"); }
 

@@ -5,9 +5,6 @@
 
 namespace vinaxo {
 
-// The CD drives of this machine by device path, as libcdio finds them.
-QStringList ListCDDrives();
-
 // The stored name of the system's default drive.
 QString DefaultDriveName();
 // The last item of a drive box: picks a disc image with a file dialog.

@@ -1,5 +1,6 @@
 #include "ui/entry/DriveCombo.h"
 
+#include "lookup/CdioAudioDevice.h"
 #include "storage/CDConfig.h"
 #include "ui/common/IFileDialogs.h"
 #include "ui/entry/CDDrives.h"
@@ -18,7 +19,7 @@ DriveCombo::DriveCombo(QWidget* parent) : QComboBox(parent)
 
 void DriveCombo::attach(CDConfig& config, IFileDialogs& dialogs)
 {
-    attach(config, dialogs, ListCDDrives());
+    attach(config, dialogs, CdioAudioDevice::hardwareDrives());
 }
 
 void DriveCombo::attach(CDConfig& config, IFileDialogs& dialogs, const QStringList& drives)

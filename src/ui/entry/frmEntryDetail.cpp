@@ -571,24 +571,30 @@ void frmEntryDetail::onTrackRowChanged(int row)
 {
     if (m_selectingRow)
         return;
-    TrackListEditor& t = m_session.tracks();
-    if (t.edited) {
+    if (m_session.tracks().edited) {
         TrackFields f = readTrack();
-        QString total;
-        if (t.storeTrackEdits(f, &total) && !total.isEmpty())
-            showTotal(total);
+        storeTrack(f);
         if (m_session.entries().Changesmade)
             ui->Post->setEnabled(true);
     }
     showTrackRow(row);
 }
 
+bool frmEntryDetail::storeTrack(TrackFields& f)
+{
+    QString total;
+    if (!m_session.tracks().storeTrackEdits(f, &total))
+        return false;
+    if (!total.isEmpty())
+        showTotal(total);
+    return true;
+}
+
 void frmEntryDetail::onUpdateTrack()
 {
     TrackListEditor& t = m_session.tracks();
     TrackFields f = readTrack();
-    QString total;
-    if (!t.storeTrackEdits(f, &total)) {
+    if (!storeTrack(f)) {
         // The rejected time shows what the track kept; the user stays on the track.
         Displaying d(this);
         setText(ui->edtCDTrackTime, f.time);
@@ -596,8 +602,6 @@ void frmEntryDetail::onUpdateTrack()
         ui->edtCDTrackTime->setFocus();
         return;
     }
-    if (!total.isEmpty())
-        showTotal(total);
     if (m_session.entries().Changesmade)
         ui->Post->setEnabled(true);
     const int next = t.nextRow();

@@ -56,6 +56,9 @@ private:
     void selectTrackRow(int row);
     PageEdits readPage() const;
     TrackFields readTrack() const;
+    // Writes the track boxes into the current track and shows a new total; false when the
+    // time was rejected (`f` then holds the kept time).
+    bool storeTrack(TrackFields& f);
     void showSavedBack(const PageEdits& edits);
     void showTotal(const QString& total);
     void refillCombo(QComboBox* box, const QStringList& names);

@@ -6,6 +6,7 @@
 #include "platform/IBusyPointer.h"
 #include "ui/common/AppContext.h"
 #include "ui/entry/DriveCombo.h"
+#include "ui/entry/EntryEditSession.h"
 #include "ui/lookup/frmCDDBMultiSelect.h"
 #include "ui/lookup/frmCDInfoConfig.h"
 #include "ui_frmCDDBAccess.h"
@@ -18,18 +19,12 @@
 namespace vinaxo {
 
 namespace {
-const QString kDeleted = QStringLiteral("**DELETED**");
 const QString kGeometryKey = QStringLiteral("LookupGeometry");
 
 void fillList(QComboBox* combo, const NameList& names)
 {
     combo->setEnabled(false);
-    QStringList items;
-    items.reserve(names.size());
-    for (const auto& item : names) {
-        if (item.value != kDeleted)
-            items.push_back(item.value);
-    }
+    QStringList items = EntryEditSession::listNames(names);
     std::stable_sort(items.begin(), items.end(),
                      [](const QString& a, const QString& b) { return CompareListText(a, b) < 0; });
     combo->clear();
@@ -115,9 +110,7 @@ bool frmCDDBAccess::configure()
     config.setCDInfo(m_info.get());
     config.exec();
     // What was entered counts at once, not only from the next opening of this window.
-    const CCDInfo& i = *m_info;
-    m_configured = !i.SiteAddress().trimmed().isEmpty() && !i.SitePort().trimmed().isEmpty()
-        && !i.UserID().trimmed().isEmpty() && i.Timeout() != 0 && i.GotSiteList();
+    m_configured = m_info->SettingsComplete() && m_info->GotSiteList();
     return m_configured;
 }
 
@@ -190,8 +183,7 @@ void frmCDDBAccess::on_cmdGetCDInfo_clicked()
         default:
             // A match whose entry the server would not give: say so rather than nothing.
             if (m_messages.shown() == 0)
-                m_ctx.ws.messages.show(QStringLiteral("Unable to retrieve data for this recording."),
-                                       QStringLiteral("Error retrieve data"), MsgIcon::Critical);
+                showRetrieveFailure();
             break;
         }
     }
@@ -230,9 +222,14 @@ bool frmCDDBAccess::chooseMatch()
         return false;
     if (m_info->LookupStatus() == 2)
         return true;
+    showRetrieveFailure();
+    return false;
+}
+
+void frmCDDBAccess::showRetrieveFailure()
+{
     m_ctx.ws.messages.show(QStringLiteral("Unable to retrieve data for this recording."),
                            QStringLiteral("Error retrieve data"), MsgIcon::Critical);
-    return false;
 }
 
 void frmCDDBAccess::showResult()

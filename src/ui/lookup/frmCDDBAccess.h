@@ -57,6 +57,7 @@ private:
     void fillNameLists();
     bool configure(); // the configuration window; true when the lookup is now configured
     bool chooseMatch();
+    void showRetrieveFailure();
     void showResult();
     void clearResult();
     void setRunning(bool running);
