@@ -476,7 +476,7 @@ TEST_F(EditorTest, Screenshots)
                            {EntryPage::Tracks, "entry_tracks"}}) {
         page(p);
         QTest::qWait(200);
-        win->grab().save(QDir(dir).filePath(QString::fromLatin1(name) + ".png"));
+        test::shot(win.get(), QString::fromLatin1(name) + ".png");
     }
 }
 

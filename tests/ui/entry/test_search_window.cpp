@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -109,5 +108,5 @@ TEST_F(SearchTest, Screenshot)
     if (dir.isEmpty())
         GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
     QTest::qWait(200);
-    win.grab().save(QDir(dir).filePath("search.png"));
+    test::shot(&win, QStringLiteral("search.png"));
 }

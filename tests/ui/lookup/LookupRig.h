@@ -25,17 +25,6 @@ inline bool waitFor(const std::function<bool()>& pred, int ms = 5000)
     return pred();
 }
 
-// window->grab() as NAME.png in $VINAXO_SHOT_DIR, when it is set.
-inline void shot(QWidget* window, const QString& name)
-{
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (!dir.isEmpty()) {
-        QDir().mkpath(dir);
-        QCoreApplication::processEvents(); // pending layout requests first
-        window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-    }
-}
-
 inline void click(QWidget* parent, const char* name) { child<QAbstractButton>(parent, name)->click(); }
 
 // The texts of one column of a list, top to bottom.

@@ -57,7 +57,7 @@ TEST(LookupConfig, ActivationShowsTheCurrentSettings)
         r.info = std::make_unique<CCDInfo>(r.config(), r.messages, r.files);
         r.info->Initialize();
         auto w = r.open();
-        shot(w.get(), QStringLiteral("config"));
+        shot(w.get(), QStringLiteral("config.png"));
         EXPECT_EQ(w->windowTitle(), "Configure Internet CD Lookup");
         EXPECT_EQ(child<QLineEdit>(w.get(), "txtUserID")->text(), "tester");
         EXPECT_EQ(child<QLineEdit>(w.get(), "txtTimeout")->text(), c.stored);

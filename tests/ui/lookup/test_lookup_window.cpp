@@ -39,7 +39,7 @@ void answerChoice(QStringList* rows, QStringList* ids, int pick, bool ok)
             auto* list = child<QTreeWidget>(d, "lvResults");
             *rows = columnTexts(list, 0);
             *ids = columnTexts(list, 2);
-            shot(d, QStringLiteral("choice"));
+            shot(d, QStringLiteral("choice.png"));
             if (pick >= 0)
                 clickRow(list, pick);
             click(d, ok ? "cmdOK" : "cmdCancel");
@@ -61,7 +61,7 @@ TEST(LookupWindow, ExactMatchAddsARecording)
     EXPECT_EQ(r.messages.count(), 0u);
 
     click(w.get(), "cmdGetCDInfo");
-    shot(w.get(), QStringLiteral("lookup-result"));
+    shot(w.get(), QStringLiteral("lookup-result.png"));
     EXPECT_EQ(r.messages.count(), 0u) << r.messages.texts().join('|').toStdString();
     EXPECT_TRUE(applyEnabled(w.get()));
     EXPECT_EQ(lineText(w.get(), "DiscTitle"), "The Album");
@@ -258,7 +258,7 @@ TEST(LookupWindow, CancelEndsAWaitForASilentServerAtOnce)
             QTimer::singleShot(500, [&] {
                 EXPECT_TRUE(w->isLookupRunning());
                 EXPECT_FALSE(child<QWidget>(w.get(), "cmdGetCDInfo")->isEnabled());
-                shot(w.get(), QStringLiteral("lookup-waiting"));
+                shot(w.get(), QStringLiteral("lookup-waiting.png"));
                 click(w.get(), "cmdCancel");
             });
             QElapsedTimer t;
