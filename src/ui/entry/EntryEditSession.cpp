@@ -57,11 +57,7 @@ QString EntryEditSession::statusText() const
 
 bool EntryEditSession::keysLocked() const { return entries().ProtectKeys(); }
 
-bool EntryEditSession::markChanged()
-{
-    entries().Changesmade = true;
-    return true;
-}
+void EntryEditSession::markChanged() { entries().Changesmade = true; }
 
 bool EntryEditSession::storeDetail(DetailFields& f)
 {

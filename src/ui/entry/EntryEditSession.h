@@ -60,8 +60,8 @@ public:
     // Title and artist are locked while the collection protects the keys.
     bool keysLocked() const;
 
-    // A user edit: the entry counts as changed. True when "Post" is to be enabled.
-    bool markChanged();
+    // A user edit: the entry counts as changed ("Post" is then enabled).
+    void markChanged();
 
     struct SaveResult {
         bool ok = true;       // false: a value was rejected, the caller stays where it is

@@ -162,8 +162,8 @@ void frmEntryDetail::markChanged()
 {
     if (m_displaying)
         return;
-    if (m_session.markChanged())
-        ui->Post->setEnabled(true);
+    m_session.markChanged();
+    ui->Post->setEnabled(true);
 }
 
 void frmEntryDetail::trackBoxEdited()
