@@ -32,13 +32,9 @@ LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileComm
             report.release = io.ReleaseID();
         if (result == CFileIO::Loaded) {
             report.damaged = io.Damaged();
-            if (report.damaged && !ws.currentFileName.isEmpty()) {
-                ws.config.setLastFileName(ws.currentFileName);
-                ws.currentFileName.clear();
-                report.outcome = LoadOutcome::Loaded;
-                return report;
-            }
             ws.config.setLastFileName(ws.currentFileName);
+            if (report.damaged)
+                ws.currentFileName.clear();
             report.outcome = LoadOutcome::Loaded;
             return report;
         }
