@@ -42,7 +42,7 @@ int main(int argc, char** argv)
     // For measuring start-up from outside: quit once the first file is shown and idle.
     const bool quitWhenIdle = qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE");
     QTimer::singleShot(0, &window, [&window, file, quitWhenIdle] {
-        window.startUp(file);
+        window.startUp(file, !quitWhenIdle);
         if (quitWhenIdle) {
             QCoreApplication::processEvents();
             window.repaint(); // the list's visible rows drawn, not only laid out

@@ -1,8 +1,6 @@
-#include "cli/CliCollection.h"
 #include "cli/CliCommand.h"
 #include "exchange/DefinitionFile.h"
 #include "exchange/FileChoice.h"
-
 
 namespace vinaxo::cli {
 namespace {
@@ -23,22 +21,20 @@ int show(Context& ctx, const QString& path)
 int create(Context& ctx, const QString& chosen, const QStringList& names)
 {
     ColTable table;
-    QStringList added;
     for (const QString& name : names) {
-        if (FindColID(name) == 0) {
+        const qint16 id = FindColID(name);
+        if (id == 0) {
             ctx.err << "vinaxo-cli: '" << name << "' is no field; the fields are: "
                     << CatalogueNames().join(QStringLiteral(", ")) << Qt::endl;
             return 2;
         }
-        const QString trimmed = CatalogueName(FindColID(name));
-        if (added.contains(trimmed)) {
+        if (table.Contains(id)) {
             ctx.messages.show(QStringLiteral("Field is already selected.  Duplicate fields within the import "
                                              "file are not allowed."),
                               QStringLiteral("Field already selected"), MsgIcon::Critical);
             return 1;
         }
-        added << trimmed;
-        table.AddToColTable(trimmed, QStringLiteral("0"));
+        table.Append(ColItem{id, 0});
     }
     const auto path = ChooseDefinitionSavePath(AskOnce(chosen), ctx.messages);
     if (!path || !WriteDefinitionFile(*path, table, {}, ctx.messages))

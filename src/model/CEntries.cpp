@@ -5,6 +5,19 @@
 
 namespace vinaxo {
 
+QStringList ListedNames(const NameList& names)
+{
+    // A name of this text stands for a removed one and is never listed.
+    static const QString deleted = QStringLiteral("**DELETED**");
+    QStringList out;
+    out.reserve(names.size());
+    for (const auto& item : names) {
+        if (item.value != deleted)
+            out << item.value;
+    }
+    return out;
+}
+
 CEntries::CEntries(IMessageService& messages, const IFormats& formats, CEntrySequence& sequence,
                    CDConfig* config)
     : m_messages(messages), m_formats(formats), m_sequence(sequence), m_config(config)

@@ -6,6 +6,7 @@
 #include "platform/KeyedList.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <thread>
 
@@ -21,6 +22,10 @@ class IMessageService;
 using EntryList = KeyedList<std::unique_ptr<CEntry>>;
 using NameList = KeyedList<QString>;
 using ViewList = KeyedList<std::unique_ptr<CView>>;
+
+// The names of a name list that drop-down lists and list windows show: all but the
+// "**DELETED**" placeholder, in list order.
+QStringList ListedNames(const NameList& names);
 
 enum LastActionCode : qint32 {
     ActionNone = 0,

@@ -1,5 +1,7 @@
 #include "model/TrackList.h"
 
+#include "platform/KeyedList.h"
+
 #include <new>
 
 namespace vinaxo {
@@ -23,9 +25,7 @@ TrackList::~TrackList() { clear(); }
 qsizetype TrackList::indexOf(const QString& key) const
 {
     for (std::size_t i = 0; i < m_items.size(); ++i) {
-        const QString& k = m_items[i].key;
-        // Simple case folding keeps the length, so keys of other lengths differ.
-        if (k.size() == key.size() && k.compare(key, Qt::CaseInsensitive) == 0)
+        if (SameListKey(m_items[i].key, key))
             return qsizetype(i);
     }
     return -1;
@@ -82,16 +82,23 @@ void TrackList::clear()
 void TrackList::reserve(qsizetype n)
 {
     m_items.reserve(std::size_t(n));
-    qsizetype room = 0;
-    for (Block* b = m_blocks; b; b = b->next)
-        room += b->capacity;
-    const qsizetype more = n - room;
-    if (more <= 0)
-        return;
-    if (!m_blocks || m_blocks->used == m_blocks->capacity) {
-        void* raw = ::operator new(sizeof(Block) + std::size_t(more) * sizeof(CTrackEntry), kAlign);
-        m_blocks = new (raw) Block{m_blocks, more, 0};
-    }
+    const qsizetype more = n - capacity();
+    if (more > 0 && (!m_blocks || m_blocks->used == m_blocks->capacity))
+        addBlock(more);
+}
+
+qsizetype TrackList::capacity() const
+{
+    qsizetype total = 0;
+    for (const Block* b = m_blocks; b; b = b->next)
+        total += b->capacity;
+    return total;
+}
+
+void TrackList::addBlock(qsizetype capacity)
+{
+    void* raw = ::operator new(sizeof(Block) + std::size_t(capacity) * sizeof(CTrackEntry), kAlign);
+    m_blocks = new (raw) Block{m_blocks, capacity, 0};
 }
 
 CTrackEntry* TrackList::slot()
@@ -102,12 +109,8 @@ CTrackEntry* TrackList::slot()
         return static_cast<CTrackEntry*>(p);
     }
     if (!m_blocks || m_blocks->used == m_blocks->capacity) {
-        qsizetype total = 0;
-        for (Block* b = m_blocks; b; b = b->next)
-            total += b->capacity;
-        const qsizetype capacity = total == 0 ? 4 : total; // doubling
-        void* raw = ::operator new(sizeof(Block) + std::size_t(capacity) * sizeof(CTrackEntry), kAlign);
-        m_blocks = new (raw) Block{m_blocks, capacity, 0};
+        const qsizetype total = capacity();
+        addBlock(total == 0 ? 4 : total); // doubling
     }
     return m_blocks->slots() + m_blocks->used++;
 }

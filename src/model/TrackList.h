@@ -66,6 +66,9 @@ public:
 private:
     struct Block;
     CTrackEntry* slot();
+    // Slots in all blocks, used or not.
+    qsizetype capacity() const;
+    void addBlock(qsizetype capacity);
 
     std::vector<Item> m_items;
     Block* m_blocks = nullptr; // newest first

@@ -6,6 +6,13 @@
 
 namespace vinaxo {
 
+// Whether two keys are the same key of a keyed list: equal without regard to letter case.
+// Simple case folding keeps the length, so keys of other lengths differ.
+inline bool SameListKey(const QString& a, const QString& b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 template <class T>
 class KeyedList {
 public:
@@ -48,12 +55,12 @@ public:
                 if (slot == 0)
                     return -1;
                 const std::size_t i = std::size_t(slot - 1);
-                if (m_hashes[i] == h && sameKey(m_items[i].key, key))
+                if (m_hashes[i] == h && SameListKey(m_items[i].key, key))
                     return qsizetype(i);
             }
         }
         for (qsizetype i = 0; i < size(); ++i) {
-            if (sameKey(m_items[std::size_t(i)].key, key))
+            if (SameListKey(m_items[std::size_t(i)].key, key))
                 return i;
         }
         return -1;
@@ -115,12 +122,6 @@ private:
     // key, so building and clearing a large list costs a few allocations), with each key's
     // hash kept so that growing never hashes a text again.
     static constexpr qsizetype kLinearLimit = 16;
-
-    // Simple case folding keeps the length, so keys of other lengths differ.
-    static bool sameKey(const QString& a, const QString& b)
-    {
-        return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
-    }
 
     // The case-folded characters, hashed without making a folded copy.
     static quint32 foldedHash(const QString& key) noexcept

@@ -38,8 +38,8 @@ struct Whole {
     bool exact() const { return digits <= 15; }
 };
 
-// Text of ASCII digits, point and exponent to a double; 8 bytes on the stack suffice
-// for most, longer ones take the heap.
+// Text of ASCII digits, point and exponent to a double (the std::string holds short
+// texts without an allocation).
 std::optional<double> toDouble(const std::string& ascii)
 {
     bool ok = false;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace vinaxo {
@@ -47,14 +48,10 @@ void PreviewSurface::ensureFont()
     q.setUnderline(f.underline);
     q.setStrikeOut(f.strikethru);
     q.setHintingPreference(QFont::PreferNoHinting); // the same advances at every size
-    for (std::size_t i = 0; i < m_fonts.size(); ++i) {
-        if (m_fonts[i] == q)
-            m_fontIndex = int(i);
-    }
-    if (m_fontIndex < 0) {
+    const auto known = std::find(m_fonts.begin(), m_fonts.end(), q);
+    m_fontIndex = int(known - m_fonts.begin());
+    if (known == m_fonts.end())
         m_fonts.push_back(q);
-        m_fontIndex = int(m_fonts.size()) - 1;
-    }
     m_metrics.emplace(m_fonts[std::size_t(m_fontIndex)]);
 }
 

@@ -31,14 +31,10 @@ LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileComm
         if (io.HeaderRead())
             report.release = io.ReleaseID();
         if (result == CFileIO::Loaded) {
-            report.damaged = io.Damaged();
-            if (report.damaged && !ws.currentFileName.isEmpty()) {
-                ws.config.setLastFileName(ws.currentFileName);
-                ws.currentFileName.clear();
-                report.outcome = LoadOutcome::Loaded;
-                return report;
-            }
             ws.config.setLastFileName(ws.currentFileName);
+            report.damaged = io.Damaged();
+            if (report.damaged)
+                ws.currentFileName.clear(); // no Save may replace the unread bytes
             report.outcome = LoadOutcome::Loaded;
             return report;
         }

@@ -1,11 +1,13 @@
 #pragma once
 // Doubles for the import/export run: a log that keeps every line and count, a progress
 // hook that asks to stop after a number of steps; tables by names, a recording as text,
-// and the check that one message, and only it, was shown.
+// and the check that one message, and only it, was shown. Files are read and written
+// with the file tests' readFile and writeFile.
 #include "exchange/ColTable.h"
 #include "exchange/ExchangeRun.h"
 #include "model/CEntry.h"
 #include "platform/IBusyPointer.h"
+#include "storage/FileBytes.h"
 #include "support/ScriptedMessages.h"
 
 #include <QStringList>

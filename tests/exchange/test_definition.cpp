@@ -91,10 +91,7 @@ TEST(Definition, FilesAndWrongFileType)
     EXPECT_EQ(back, table);
     EXPECT_EQ(w.messages.count(), 0u);
 
-    QFile other(path);
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.write(QByteArray(120, 'x'));
-    other.close();
+    test::writeFile(path, QByteArray(120, 'x'));
     EXPECT_FALSE(ReadDefinitionFile(path, back, h, w.messages));
     EXPECT_TRUE(back.isEmpty());
     EXPECT_TRUE(test::onlyMessage(w.messages, "This is not a Vinaxo file.  Please choose another file.",

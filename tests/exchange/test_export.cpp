@@ -132,16 +132,12 @@ TEST(StartExport, WritesTheFileAndLogs)
         w.entries().AddNewEntry()->CDTitle = QString::number(i);
     sequenceInCollectionOrder(w);
     const QString path = w.dir.filePath("out-file-with-a-name-longer-than-the-old-sixty-character-limit.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("an older and longer file that is replaced, not appended to\r\n");
-    f.close();
+    test::writeFile(path, "an older and longer file that is replaced, not appended to\r\n");
     ExchangeRequest r{path};
     r.table = test::tableOf({"Title", "Nbr Discs"});
     test::RecordingLog log;
     ASSERT_TRUE(StartExport(r, *w.ws, ExchangeHooks{&log}));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "\"0\",1\r\n\"1\",1\r\n\"2\",1\r\n");
+    EXPECT_EQ(test::readFile(path), "\"0\",1\r\n\"1\",1\r\n\"2\",1\r\n");
     EXPECT_EQ(log.lines, (QStringList{"---Now Starting Export to " + path + "---",
                                       "---Export Complete - Total records written: 3---"}));
     EXPECT_EQ(log.counts, (std::vector<qint32>{1, 1, 2, 3}));

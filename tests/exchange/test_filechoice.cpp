@@ -2,7 +2,6 @@
 #include "exchange/FileChoice.h"
 #include "support/TestWorld.h"
 
-#include <QFile>
 #include <deque>
 
 using namespace vinaxo;
@@ -26,12 +25,6 @@ struct Dialog {
         };
     }
 };
-
-void touch(const QString& path)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-}
 
 const QString overwrite = "This file already exists.  If you continue, you will write over the existing file.  "
                           "Do you want to overwrite this file?";
@@ -68,8 +61,8 @@ TEST(FileChoice, AsksUntilAcceptedOrCancelled)
     };
     for (const auto& c : cases) {
         test::TestWorld w;
-        touch(w.dir.filePath("old.txt"));
-        touch(w.dir.filePath("old.IDF"));
+        test::writeFile(w.dir.filePath("old.txt"), {});
+        test::writeFile(w.dir.filePath("old.IDF"), {});
         for (MsgAnswer a : c.answers)
             w.messages.answer(a);
         Dialog dialog{w.dir, {c.names.begin(), c.names.end()}};

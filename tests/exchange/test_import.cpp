@@ -3,8 +3,6 @@
 #include "exchange/ExchangeStart.h"
 #include "support/TestWorld.h"
 
-#include <QFile>
-
 using namespace vinaxo;
 using namespace vinaxo::exchange;
 
@@ -264,9 +262,7 @@ namespace {
 ExchangeRequest requestFor(test::TestWorld& w, const QByteArray& bytes, const QString& name = "in.txt")
 {
     ExchangeRequest r{w.dir.filePath(name)};
-    QFile f(r.path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    test::writeFile(r.path, bytes);
     r.table = test::tableOf(TitleArtist);
     return r;
 }

@@ -56,6 +56,15 @@ TEST(Collection, NameLists)
     EXPECT_FALSE(c.DeleteMedium("cd"));
 }
 
+TEST(Collection, ListedNamesLeaveOutTheDeletedPlaceholder)
+{
+    NameList names;
+    for (const char* n : {"Rock", "**DELETED**", "Jazz"})
+        names.add(QString::fromLatin1(n), QString::fromLatin1(n));
+    EXPECT_EQ(ListedNames(names), (QStringList{"Rock", "Jazz"}));
+    EXPECT_TRUE(ListedNames(NameList()).isEmpty());
+}
+
 TEST(Collection, DefaultsAndMediumCodes)
 {
     test::TestWorld w;

@@ -6,8 +6,9 @@ QIcon toolbarIcon(const QString& themeName, const QString& fallbackResource)
 {
     const QStringList names = themeName.split(u';', Qt::SkipEmptyParts);
     for (const QString& name : names) {
-        if (QIcon::hasThemeIcon(name.trimmed()))
-            return QIcon::fromTheme(name.trimmed());
+        const QString trimmed = name.trimmed();
+        if (QIcon::hasThemeIcon(trimmed))
+            return QIcon::fromTheme(trimmed);
     }
     return QIcon(fallbackResource);
 }

@@ -10,14 +10,15 @@ namespace vinaxo {
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
-    setWindowIcon(applicationIcon());
+    const QIcon icon = applicationIcon(); // a theme look-up: made once
+    setWindowIcon(icon);
 
     QFont title = ui->lblProductName->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.8);
     ui->lblProductName->setFont(title);
     const int side = fontMetrics().height() * 5;
-    ui->lblIcon->setPixmap(applicationIcon().pixmap(QSize(side, side), devicePixelRatioF()));
+    ui->lblIcon->setPixmap(icon.pixmap(QSize(side, side), devicePixelRatioF()));
 
     m_timer.setSingleShot(true);
     m_timer.setInterval(SplashMilliseconds);

@@ -148,13 +148,12 @@ void frmCDIMPDES::PB_AddCol_Click()
     if (!chosen || !chosen->isSelected())
         return;
     const QString name = RightTrimmed(chosen->text()).toString();
-    for (int i = 0; i < m_ui->LB_RptColList->count(); ++i) {
-        if (m_ui->LB_RptColList->item(i)->text() == name) {
-            m_ctx.ws.messages.show(
-                QStringLiteral("Field is already selected.  Duplicate fields within the import file are not allowed."),
-                QStringLiteral("Field already selected"), MsgIcon::Critical);
-            return;
-        }
+    // The selected list shows the table, so the table answers whether the field is in it.
+    if (m_state.table.Contains(exchange::FindColID(name))) {
+        m_ctx.ws.messages.show(
+            QStringLiteral("Field is already selected.  Duplicate fields within the import file are not allowed."),
+            QStringLiteral("Field already selected"), MsgIcon::Critical);
+        return;
     }
     m_ui->LB_RptColList->addItem(name);
     m_state.table.AddToColTable(name, QStringLiteral("0"));

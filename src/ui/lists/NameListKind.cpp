@@ -5,26 +5,10 @@
 
 namespace vinaxo {
 
-namespace {
-// An item of this value stands for a removed name and is never listed.
-const QString kDeleted = QStringLiteral("**DELETED**");
-
-QStringList listed(const NameList& list)
-{
-    QStringList out;
-    out.reserve(list.size());
-    for (const auto& item : list) {
-        if (item.value != kDeleted)
-            out << item.value;
-    }
-    return out;
-}
-} // namespace
-
 const NameListKind& CategoryListKind()
 {
     static const NameListKind kind{
-        [](const CEntries& e) { return listed(e.CategoryEntries()); },
+        [](const CEntries& e) { return ListedNames(e.CategoryEntries()); },
         [](CEntries& e, QString& name) { return e.AddNewCategory(name); },
         [](CEntries& e, const QString& name) { return e.DeleteCategory(name); },
         &Workspace::refillCategories,
@@ -47,7 +31,7 @@ const NameListKind& CategoryListKind()
 const NameListKind& MediumListKind()
 {
     static const NameListKind kind{
-        [](const CEntries& e) { return listed(e.MediumEntries()); },
+        [](const CEntries& e) { return ListedNames(e.MediumEntries()); },
         [](CEntries& e, QString& name) { return e.AddNewMedium(name); },
         [](CEntries& e, const QString& name) { return e.DeleteMedium(name); },
         &Workspace::refillMediums,

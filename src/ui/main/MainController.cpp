@@ -92,11 +92,10 @@ void MainController::clickColumn(int section)
     rebuildSequence();
 }
 
-void MainController::chooseView(const QString& name, bool loading)
+void MainController::chooseView(const QString& name)
 {
     m_ws.entries.LocateViewByName(name);
-    if (!loading)
-        rebuildList();
+    rebuildList();
 }
 
 void MainController::rebuildSequence()

@@ -35,8 +35,8 @@ public:
     bool activated();
     void EntryChanged(qint32 action, const QString& key);
     void clickColumn(int section);
-    // The view picked in the drop-down; the list is rebuilt unless a file is loading.
-    void chooseView(const QString& name, bool loading);
+    // The view picked in the drop-down becomes current and the list is rebuilt.
+    void chooseView(const QString& name);
     // The key sequence: the rows' keys in the order shown.
     void rebuildSequence();
     // Forget the list before the collection is emptied or replaced.

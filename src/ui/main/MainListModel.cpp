@@ -14,12 +14,7 @@ void MainListModel::rebuild(const CView* view, const CEntries& entries, bool all
                 m_columns.push_back({c.KeyNumber(), c.ColumnHeading});
         }
     }
-    m_collectionOrder.clear();
-    m_collectionOrder.reserve(std::size_t(entries.Count()));
-    for (const auto& item : entries.Entries()) {
-        if (allRecords || item.value->Selected)
-            m_collectionOrder.push_back(item.value.get());
-    }
+    m_collectionOrder = ListOrderEntries(entries, ListSort{}, !allRecords); // unsorted
     sortRows();
     endResetModel();
 }

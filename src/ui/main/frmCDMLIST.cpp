@@ -86,12 +86,10 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     });
     connect(&m_model, &QAbstractItemModel::modelReset, this, &frmCDMLIST::applyColumnWidths);
     connect(ui->lvEntryList, &QAbstractItemView::doubleClicked, this, &frmCDMLIST::editSelection);
-    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), ui->lvEntryList, nullptr, nullptr,
-                                Qt::WidgetShortcut);
-    connect(enter, &QShortcut::activated, this, &frmCDMLIST::editSelection);
-    auto* enter2 = new QShortcut(QKeySequence(Qt::Key_Enter), ui->lvEntryList, nullptr, nullptr,
-                                 Qt::WidgetShortcut);
-    connect(enter2, &QShortcut::activated, this, &frmCDMLIST::editSelection);
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), ui->lvEntryList, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, &frmCDMLIST::editSelection);
+    }
 
     m_controller.changed = [this] { refreshStatus(); };
     m_controller.processEvents = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
@@ -143,8 +141,10 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
         a->setIcon(mainToolbarIcon(a->objectName()));
     setWindowIcon(applicationIcon());
 
+    // textActivated comes from the user's choice only, never from refilling the list, so
+    // loading a file does not rebuild the list through it.
     connect(ui->cmbViewName, &QComboBox::textActivated, this,
-            [this](const QString& name) { m_controller.chooseView(name, m_loading); });
+            [this](const QString& name) { m_controller.chooseView(name); });
 
     ui->centralWidget->setMouseTracking(true);
     ui->centralWidget->installEventFilter(this);
@@ -187,9 +187,9 @@ frmCDMLIST::~frmCDMLIST()
         m_ctx.windows = nullptr;
 }
 
-void frmCDMLIST::startUp(const QString& fileArgument)
+void frmCDMLIST::startUp(const QString& fileArgument, bool splash)
 {
-    if (!qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE"))
+    if (splash)
         frmAbout::showSplash(this);
     if (!fileArgument.isEmpty()) {
         loadFile(fileArgument);
@@ -268,7 +268,8 @@ void frmCDMLIST::loadFile(const QString& path)
 {
     Workspace& ws = m_ctx.ws;
     m_fileCommandDone = true;
-    if (!QFileInfo::exists(path))
+    const bool exists = QFileInfo::exists(path);
+    if (!exists)
         m_recent.remove(path);
     // The list lets go of the recordings before the collection may be replaced.
     m_controller.clearList();
@@ -277,7 +278,7 @@ void frmCDMLIST::loadFile(const QString& path)
         frmCDLoad loading(this);
         FileCommandOptions options;
         options.busy = &m_ctx.busy;
-        if (QFileInfo::exists(path)) {
+        if (exists) {
             loading.start(path);
             options.progress = &loading;
         }
@@ -290,9 +291,7 @@ void frmCDMLIST::loadFile(const QString& path)
     if (report.damaged)
         m_controller.setHint(QStringLiteral("The file was damaged: it was opened unnamed so that it stays as it "
                                             "is. Use Save As to keep what could be read."));
-    m_loading = true;
     fillViewNames();
-    m_loading = false;
     updateCaption();
     if (report.outcome == LoadOutcome::Missing)
         chooseAndLoad(); // let the user pick another file
@@ -314,47 +313,41 @@ void frmCDMLIST::fileClose()
 
 bool frmCDMLIST::fileSave()
 {
-    Workspace& ws = m_ctx.ws;
     // The file this window has open: LastFileName is shared by every running copy.
-    const QString path = ws.currentFileName;
+    const QString path = m_ctx.ws.currentFileName;
     if (path.trimmed().isEmpty())
         return fileSaveAs();
+    return saveTo(path);
+}
+
+bool frmCDMLIST::fileSaveAs()
+{
+    for (;;) {
+        const auto chosen = m_ctx.dialogs.saveFile(
+            this, collectionDialog(QStringLiteral("Save Vinaxo File"), m_ctx.ws.currentFileName));
+        if (!chosen)
+            return false;
+        const QString path = CollectionSaveAsPath(*chosen);
+        if (ConfirmReplace(m_ctx.ws.messages, path))
+            return saveTo(path);
+    }
+}
+
+bool frmCDMLIST::saveTo(const QString& path)
+{
+    Workspace& ws = m_ctx.ws;
     m_fileCommandDone = true;
     FileCommandOptions options;
     options.busy = &m_ctx.busy;
     const bool saved = SaveCollectionFile(ws, path, options);
     if (saved) {
+        // Named only once the file is there.
+        ws.currentFileName = path;
         ws.config.setLastFileName(path);
         m_recent.add(path);
     }
     updateCaption();
     return saved;
-}
-
-bool frmCDMLIST::fileSaveAs()
-{
-    Workspace& ws = m_ctx.ws;
-    for (;;) {
-        const auto chosen = m_ctx.dialogs.saveFile(
-            this, collectionDialog(QStringLiteral("Save Vinaxo File"), ws.currentFileName));
-        if (!chosen)
-            return false;
-        const QString path = CollectionSaveAsPath(*chosen);
-        if (!ConfirmReplace(ws.messages, path))
-            continue;
-        m_fileCommandDone = true;
-        FileCommandOptions options;
-        options.busy = &m_ctx.busy;
-        const bool saved = SaveCollectionFile(ws, path, options);
-        if (saved) {
-            // Named only once the file is there.
-            ws.currentFileName = path;
-            ws.config.setLastFileName(path);
-            m_recent.add(path);
-        }
-        updateCaption();
-        return saved;
-    }
 }
 
 void frmCDMLIST::toolbarSave()
@@ -367,11 +360,7 @@ void frmCDMLIST::toolbarSave()
 
 bool frmCDMLIST::canShutDown()
 {
-    if (m_ctx.ws.entries.DBChanged
-        && m_ctx.ws.messages.show(
-               QStringLiteral("Current file has not been saved - do you want to continue and lose all changes?"),
-               NotSavedTitle, MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second)
-               != MsgAnswer::Yes)
+    if (!askLoseChanges())
         return false;
     if (m_ctx.exchange.definitionChanged && m_ctx.exchange.table.Count() > 0
         && m_ctx.ws.messages.show(
@@ -563,13 +552,10 @@ void frmCDMLIST::requestActivationCheck()
 
 void frmCDMLIST::fillViewNames()
 {
-    const bool wasLoading = m_loading;
-    m_loading = true;
     ui->cmbViewName->clear();
     ui->cmbViewName->addItems(ViewNameList(m_ctx.ws.entries));
     if (const CView* view = m_ctx.ws.entries.CurrView())
         ui->cmbViewName->setCurrentText(view->ViewName);
-    m_loading = wasLoading;
 }
 
 void frmCDMLIST::refreshStatus()

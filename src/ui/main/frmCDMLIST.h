@@ -15,7 +15,6 @@ namespace Ui { class frmCDMLIST; }
 namespace vinaxo {
 
 struct AppContext;
-class frmCDLoad;
 class frmCDSearch;
 class frmEntryDetail;
 
@@ -27,7 +26,7 @@ public:
 
     // After the window is shown: the splash, then the file named on the command line
     // (opened as Open would) or, with "Load Last File" on, the last file.
-    void startUp(const QString& fileArgument = QString());
+    void startUp(const QString& fileArgument = QString(), bool splash = true);
     // Opens a collection file as Open does after its dialog (with the unsaved-change
     // question first): recent files, drops, the example collection.
     void openFile(const QString& path);
@@ -57,6 +56,7 @@ private:
     void fileClose();
     bool fileSave();
     bool fileSaveAs();
+    bool saveTo(const QString& path);
     void toolbarSave();
     bool askLoseChanges();
     bool chooseAndLoad();
@@ -93,7 +93,6 @@ private:
     MainListModel m_model;
     MainController m_controller;
     RecentFiles m_recent;
-    bool m_loading = false;        // the view drop-down is being refilled
     bool m_fileCommandDone = false; // the design caption stays until then
     bool m_applyingWidths = false;
     std::unique_ptr<frmEntryDetail> m_editor;

@@ -42,9 +42,7 @@ void ViewEditor::fill(const QString& name)
         const CColumn& column = *item.value;
         m_selected.push_back(rowFor(column));
         m_working.add(column.Key(), column);
-        std::erase_if(m_available, [&](const ColumnRow& r) {
-            return r.key.compare(column.Key(), Qt::CaseInsensitive) == 0;
-        });
+        std::erase_if(m_available, [&](const ColumnRow& r) { return SameListKey(r.key, column.Key()); });
     }
 }
 
@@ -98,23 +96,28 @@ int ViewEditor::moveDown(int selectedRow)
     return selectedRow + 1;
 }
 
-std::optional<ViewEditor::Shown> ViewEditor::column(int selectedRow) const
+qsizetype ViewEditor::workingIndex(int selectedRow) const
 {
     if (selectedRow < 0 || selectedRow >= int(m_selected.size()))
+        return -1;
+    return m_working.indexOf(m_selected[std::size_t(selectedRow)].key);
+}
+
+std::optional<ViewEditor::Shown> ViewEditor::column(int selectedRow) const
+{
+    const qsizetype i = workingIndex(selectedRow);
+    if (i < 0)
         return std::nullopt;
-    const CColumn* c = m_working.find(m_selected[std::size_t(selectedRow)].key);
-    if (!c)
-        return std::nullopt;
-    return Shown{c->ColumnHeading, c->ColumnWidth};
+    const CColumn& c = m_working.at(i);
+    return Shown{c.ColumnHeading, c.ColumnWidth};
 }
 
 std::optional<qint16> ViewEditor::adjustWidth(int selectedRow, const QString& text)
 {
-    if (selectedRow < 0 || selectedRow >= int(m_selected.size()))
+    const qsizetype i = workingIndex(selectedRow);
+    if (i < 0)
         return std::nullopt;
-    CColumn* c = m_working.find(m_selected[std::size_t(selectedRow)].key);
-    if (!c)
-        return std::nullopt;
+    CColumn* c = &m_working.at(i);
     bool whole = false;
     const int width = text.trimmed().toInt(&whole);
     // A column narrower than one character cannot be printed: such a width is not taken.

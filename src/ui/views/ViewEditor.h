@@ -70,6 +70,8 @@ private:
     void fill(const QString& name);
     void store();
     static ColumnRow rowFor(const CColumn& column);
+    // Where a selected row's column is in m_working; -1 for no such row.
+    qsizetype workingIndex(int selectedRow) const;
 
     CEntries& m_entries;
     QString m_shown;

@@ -2,6 +2,7 @@
 // messages and file dialogs.
 #include "exchange/ExchangeState.h"
 #include "model/ListOrder.h"
+#include "storage/FileBytes.h"
 #include "support/UiWorld.h"
 #include "ui/exchange/frmCDIMPDES.h"
 
@@ -19,21 +20,10 @@
 
 using namespace vinaxo;
 using test::child;
+using test::readFile;
+using test::writeFile;
 
 namespace {
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 struct Window {
     test::UiWorld& w;
     frmCDIMPDES window;
