@@ -6,14 +6,6 @@
 
 namespace vinaxo {
 
-namespace {
-const QString& deletedName()
-{
-    static const QString s = QStringLiteral("**DELETED**");
-    return s;
-}
-}
-
 EntryEditSession::EntryEditSession(Workspace& ws, IWindows* windows)
     : m_ws(ws), m_windows(windows), m_tracks(ws.entries, ws.config)
 {
@@ -192,16 +184,6 @@ void EntryEditSession::notify() const
 {
     if (m_windows)
         m_windows->EntryChanged(entries().LastAction(), entries().LastActionKey());
-}
-
-QStringList EntryEditSession::listNames(const KeyedList<QString>& names)
-{
-    QStringList out;
-    out.reserve(names.size());
-    for (const auto& item : names)
-        if (item.value != deletedName())
-            out << item.value;
-    return out;
 }
 
 int EntryEditSession::categoryIndex(const QStringList& items, const QString& category)

@@ -13,7 +13,6 @@ namespace vinaxo {
 class CEntries;
 class IWindows;
 class Workspace;
-template <class T> class KeyedList;
 
 enum class EntryPage { Detail = 0, Additional = 1, Tracks = 2 }; // the tab index
 
@@ -84,8 +83,6 @@ public:
     // Passes LastAction and LastActionKey to the main window.
     void notify() const;
 
-    // The names a drop-down list offers, in collection order, without deleted ones.
-    static QStringList listNames(const KeyedList<QString>& names);
     // The item shown for a category (the last one equal ignoring case) or a medium
     // (exactly equal); -1 when none matches, the selection then stays as it was.
     static int categoryIndex(const QStringList& items, const QString& category);

@@ -4,7 +4,6 @@
 #include "model/Workspace.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/IWindows.h"
-#include "ui/entry/EntryEditSession.h"
 #include "ui/entry/SearchRequest.h"
 
 namespace vinaxo {
@@ -43,8 +42,8 @@ void frmCDSearch::showEvent(QShowEvent* e)
 
 void frmCDSearch::refillLists()
 {
-    refill(ui->CMB_CDCategory, EntryEditSession::listNames(m_ctx.ws.entries.CategoryEntries()));
-    refill(ui->CMB_CDMedium, EntryEditSession::listNames(m_ctx.ws.entries.MediumEntries()));
+    refill(ui->CMB_CDCategory, ListedNames(m_ctx.ws.entries.CategoryEntries()));
+    refill(ui->CMB_CDMedium, ListedNames(m_ctx.ws.entries.MediumEntries()));
 }
 
 void frmCDSearch::onSearchAll(bool ticked)

@@ -321,13 +321,13 @@ void frmEntryDetail::applyRefills()
     const auto r = m_session.takeRefills();
     CEntries& c = m_session.entries();
     if (r.artists)
-        refillCombo(ui->cmbCDArtist, EntryEditSession::listNames(c.ArtistEntries()));
+        refillCombo(ui->cmbCDArtist, ListedNames(c.ArtistEntries()));
     if (r.labels)
-        refillCombo(ui->cmbCDLabel, EntryEditSession::listNames(c.LabelEntries()));
+        refillCombo(ui->cmbCDLabel, ListedNames(c.LabelEntries()));
     if (r.categories)
-        refillCombo(ui->cmbCDCategory, EntryEditSession::listNames(c.CategoryEntries()));
+        refillCombo(ui->cmbCDCategory, ListedNames(c.CategoryEntries()));
     if (r.mediums)
-        refillCombo(ui->cmbCDMedium, EntryEditSession::listNames(c.MediumEntries()));
+        refillCombo(ui->cmbCDMedium, ListedNames(c.MediumEntries()));
 }
 
 // --- saving ---------------------------------------------------------------------------
@@ -513,14 +513,14 @@ void frmEntryDetail::onEditCategories()
 {
     if (m_ctx.windows)
         m_ctx.windows->showCategoryList(this);
-    refillCombo(ui->cmbCDCategory, EntryEditSession::listNames(m_session.entries().CategoryEntries()));
+    refillCombo(ui->cmbCDCategory, ListedNames(m_session.entries().CategoryEntries()));
 }
 
 void frmEntryDetail::onEditMediums()
 {
     if (m_ctx.windows)
         m_ctx.windows->showMediumList(this);
-    refillCombo(ui->cmbCDMedium, EntryEditSession::listNames(m_session.entries().MediumEntries()));
+    refillCombo(ui->cmbCDMedium, ListedNames(m_session.entries().MediumEntries()));
 }
 
 // --- activation -----------------------------------------------------------------------

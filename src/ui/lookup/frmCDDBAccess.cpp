@@ -6,7 +6,6 @@
 #include "platform/IBusyPointer.h"
 #include "ui/common/AppContext.h"
 #include "ui/entry/DriveCombo.h"
-#include "ui/entry/EntryEditSession.h"
 #include "ui/lookup/frmCDDBMultiSelect.h"
 #include "ui/lookup/frmCDInfoConfig.h"
 #include "ui_frmCDDBAccess.h"
@@ -24,7 +23,7 @@ const QString kGeometryKey = QStringLiteral("LookupGeometry");
 void fillList(QComboBox* combo, const NameList& names)
 {
     combo->setEnabled(false);
-    QStringList items = EntryEditSession::listNames(names);
+    QStringList items = ListedNames(names);
     std::stable_sort(items.begin(), items.end(),
                      [](const QString& a, const QString& b) { return CompareListText(a, b) < 0; });
     combo->clear();

@@ -170,7 +170,7 @@ TEST(EntryLists, DeletedNamesAreNotOfferedAndRefillFlagsAreTaken)
 {
     test::EntryWorld w;
     w.entries().AddNewCategory(QStringLiteral("**DELETED**"));
-    EXPECT_EQ(EntryEditSession::listNames(w.entries().CategoryEntries()),
+    EXPECT_EQ(ListedNames(w.entries().CategoryEntries()),
               QStringList({"Rock", "Jazz", "Classical"}));
     EntryEditSession s(*w.ws, &w.windows);
     w.ws->refillLabels = false;
