@@ -1,6 +1,7 @@
 #include "support/UiWorld.h"
 #include "model/TimeText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
@@ -28,8 +29,11 @@ CEntry* UiWorld::addRecording(const QString& title, const QString& artist, int t
 void shot(QWidget* window, const QString& file)
 {
     const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (!dir.isEmpty())
-        window->grab().save(QDir(dir).filePath(file));
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    QCoreApplication::processEvents(); // layouts settled before the picture
+    window->grab().save(QDir(dir).filePath(file));
 }
 
 } // namespace vinaxo::test
