@@ -52,8 +52,7 @@ void writeRecording(JsonWriter& j, const CEntry& e)
         .field(u"CDSongsTimeLength", int(e.CDSongsTimeLength))
         .field(u"CDSongsDescLength", int(e.CDSongsDescLength));
     j.key(u"tracks").beginArray();
-    for (const auto& item : e.TrackEntries()) {
-        const CTrackEntry& t = *item.value;
+    e.TrackEntries().forEachTrack([&j](const CTrackEntry& t) {
         j.beginObject()
             .field(u"Key", t.Key)
             .field(u"CDTrackTitle", t.CDTrackTitle)
@@ -61,7 +60,7 @@ void writeRecording(JsonWriter& j, const CEntry& e)
             .field(u"CDTrackDesc", t.CDTrackDesc)
             .field(u"CDTrackArtists", t.CDTrackArtists)
             .endObject();
-    }
+    });
     j.endArray().endObject();
 }
 

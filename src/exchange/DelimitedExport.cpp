@@ -65,10 +65,10 @@ void DelimitedExport::appendTrackList(const CEntry& entry, Get get, QByteArray& 
     out.append(m_string);
     if (entry.TrackEntries().isEmpty())
         out.append(' ');
-    for (const auto& item : entry.TrackEntries()) {
-        appendEscaped(get(*item.value), out);
+    entry.TrackEntries().forEachTrack([&](const CTrackEntry& t) {
+        appendEscaped(get(t), out);
         out.append(m_track);
-    }
+    });
     out.append(m_string);
 }
 

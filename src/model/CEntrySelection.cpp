@@ -52,12 +52,10 @@ public:
             || (s.SearchYear && year(e)))
             return true;
         if (s.SearchTrackTitle || s.SearchTrackDesc) {
-            for (const auto& item : e.TrackEntries()) {
-                const CTrackEntry& t = *item.value;
-                if ((s.SearchTrackTitle && field(t.CDTrackTitle))
-                    || (s.SearchTrackDesc && field(t.CDTrackDesc)))
-                    return true;
-            }
+            return e.TrackEntries().anyTrack([&](const CTrackEntry& t) {
+                return (s.SearchTrackTitle && field(t.CDTrackTitle))
+                       || (s.SearchTrackDesc && field(t.CDTrackDesc));
+            });
         }
         return false;
     }

@@ -27,7 +27,7 @@ public:
     bool setCDTrackTimeStr(const QString& text);
 
     // The track block of the collection file through FileIO; as CEntry::LoadEntry.
-    void SaveTrackEntry();
+    void SaveTrackEntry() const;
     bool LoadTrackEntry();
 };
 

@@ -7,6 +7,9 @@
 #include "model/ElementIO.h"
 #include "platform/IMessageService.h"
 
+#include <optional>
+#include <string>
+
 namespace vinaxo {
 
 namespace {
@@ -39,11 +42,61 @@ void readInteger(IElementIO& io, qint16& field)
     if (io.ReadIntegerElement(v))
         field = v;
 }
+
+// Gathers a recording's tracks as the file gives them, in the packed form of TrackList,
+// reading each track block as CTrackEntry::LoadTrackEntry does.
+class TrackPacker {
+public:
+    TrackPacker()
+    {
+        bytes().clear();
+    }
+    qsizetype count() const { return m_count; }
+    const std::string& packed() const { return bytes(); }
+
+    void readTrack(IElementIO& io, IMessageService* messages)
+    {
+        struct Text {
+            const char* bytes = nullptr;
+            qsizetype length = 0;
+        } texts[4];
+        for (bool more = true; more;) {
+            const int code = io.ReadElementType();
+            if (code >= Field::TrackTitle && code <= Field::TrackArtists) {
+                Text t;
+                if (io.ReadTextBytes(t.bytes, t.length))
+                    texts[code - Field::TrackTitle] = t;
+                continue;
+            }
+            if (code == TrackEnd)
+                skipMark(io);
+            else
+                reportAlignment(messages, "CTrackEntry.LoadEntry");
+            more = false;
+        }
+        std::string& out = bytes();
+        for (const Text& t : texts) {
+            const quint16 n = quint16(t.length);
+            out.append(reinterpret_cast<const char*>(&n), sizeof n);
+            out.append(t.bytes, std::size_t(t.length));
+        }
+        ++m_count;
+    }
+
+private:
+    // One buffer reused for every recording of a load.
+    static std::string& bytes()
+    {
+        static thread_local std::string b;
+        return b;
+    }
+    qsizetype m_count = 0;
+};
 }
 
 // --- tracks --------------------------------------------------------------------------
 
-void CTrackEntry::SaveTrackEntry()
+void CTrackEntry::SaveTrackEntry() const
 {
     if (!FileIO())
         return;
@@ -108,8 +161,7 @@ void CEntry::SaveEntry()
     text(Field::TotalTime, CDTotalTime);
     text(Field::Awards, CDAwards);
     text(Field::Comments, CDComments);
-    for (const auto& item : m_tracks)
-        item.value->SaveTrackEntry();
+    m_tracks.forEachTrack([](const CTrackEntry& t) { t.SaveTrackEntry(); });
     io.WriteElement(EntryEnd, qint16(0));
 }
 
@@ -119,6 +171,22 @@ bool CEntry::LoadEntry()
         return false;
     IElementIO& io = *FileIO;
     bool repeated = false;
+    // Tracks of a new recording are kept packed where the reader can give their bytes.
+    std::optional<TrackPacker> packer;
+    if (m_tracks.isEmpty() && io.GivesTextBytes())
+        packer.emplace();
+    struct Adopt {
+        CEntry& e;
+        std::optional<TrackPacker>& p;
+        ~Adopt()
+        {
+            if (!p || p->count() == 0)
+                return;
+            e.m_tracks.adoptPacked(&e, e.m_nextTrackKey + 1, p->count(), p->count() - 1,
+                                   p->packed().data(), qsizetype(p->packed().size()));
+            e.m_nextTrackKey += qint32(p->count());
+        }
+    } adopt{*this, packer};
     for (;;) {
         const int code = io.ReadElementType();
         switch (code) {
@@ -171,6 +239,10 @@ bool CEntry::LoadEntry()
         }
         case TrackStart: {
             skipMark(io);
+            if (packer) {
+                packer->readTrack(io, messages());
+                break;
+            }
             if (m_tracks.isEmpty() && CDNbrTracks > 1)
                 m_tracks.reserve(qMin<qsizetype>(CDNbrTracks, 99)); // the count comes first
             AddNewTrackEntry()->LoadTrackEntry();

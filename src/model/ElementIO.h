@@ -52,6 +52,17 @@ public:
         bool repeated = false;
         return ReadSharedStringElement(value, repeated);
     }
+    // For readers that can hand out a text element's bytes as the stream holds them (code
+    // page 1252), so that tracks can be kept packed: the bytes stay valid until the end of
+    // the block being read. ReadTextBytes fails as ReadStringElement does, and always
+    // where GivesTextBytes is false.
+    virtual bool GivesTextBytes() const { return false; }
+    virtual bool ReadTextBytes(const char*& bytes, qsizetype& length)
+    {
+        Q_UNUSED(bytes);
+        Q_UNUSED(length);
+        return false;
+    }
     virtual bool ReadIntegerElement(qint16& value) = 0;
     virtual bool ReadCurrencyElement(Currency& value) = 0;
     // False also for a zero length word (no date) and for a day number that is no date.

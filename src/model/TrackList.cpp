@@ -1,7 +1,11 @@
 #include "model/TrackList.h"
 
+#include "model/TimeText.h"
+#include "platform/CodePage1252.h"
 #include "platform/KeyedList.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace vinaxo {
@@ -20,10 +24,112 @@ constexpr std::align_val_t kAlign{alignof(CTrackEntry) > alignof(std::max_align_
                                        : alignof(std::max_align_t)};
 }
 
+// The header of a packed list; its bytes follow it in the same allocation.
+struct TrackList::Packed {
+    CEntry* owner;
+    qint64 firstKey;
+    qsizetype count;
+    qsizetype current;
+    qsizetype size;
+    const char* bytes() const { return reinterpret_cast<const char*>(this + 1); }
+};
+
+void TrackList::PackedDeleter::operator()(Packed* p) const { std::free(p); }
+
+namespace {
+// The texts of a packed track in their order there.
+constexpr QString CTrackEntry::*kPackedFields[] = {
+    &CTrackEntry::CDTrackTitle, &CTrackEntry::CDTrackTime, &CTrackEntry::CDTrackDesc,
+    &CTrackEntry::CDTrackArtists};
+
+// Decodes one packed text into `s`, reusing its buffer where it has one of its own.
+const char* decodePacked(const char* p, QString& s)
+{
+    quint16 n = 0;
+    std::memcpy(&n, p, sizeof n);
+    p += sizeof n;
+    if (n == 0) {
+        if (!s.isNull())
+            s = QString();
+        return p;
+    }
+    s.resize(n);
+    cp1252::decodeInto(p, n, reinterpret_cast<char16_t*>(s.data()));
+    return p + n;
+}
+}
+
 TrackList::~TrackList() { clear(); }
+
+qsizetype TrackList::packedCount() const { return m_packed->count; }
+
+void TrackList::adoptPacked(CEntry* owner, qint64 firstKey, qsizetype count, qsizetype current,
+                            const char* bytes, qsizetype size)
+{
+    clear();
+    if (count <= 0)
+        return;
+    void* raw = std::malloc(sizeof(Packed) + std::size_t(size));
+    if (!raw)
+        throw std::bad_alloc();
+    m_packed.reset(new (raw) Packed{owner, firstKey, count, current, size});
+    std::memcpy(static_cast<Packed*>(raw) + 1, bytes, std::size_t(size));
+}
+
+void TrackList::unpackNow()
+{
+    const std::unique_ptr<Packed, PackedDeleter> p = std::move(m_packed);
+    reserve(p->count);
+    const char* b = p->bytes();
+    for (qsizetype i = 0; i < p->count; ++i) {
+        CTrackEntry& t = append(KeyText(p->firstKey + i));
+        t.Entry = p->owner;
+        for (QString CTrackEntry::*field : kPackedFields)
+            b = decodePacked(b, t.*field);
+    }
+    m_current = p->current >= 0 && p->current < p->count ? m_items[std::size_t(p->current)].value.get()
+                                                         : nullptr;
+}
+
+bool TrackList::anyPacked(bool (*call)(const void*, const CTrackEntry&), const void* fn) const
+{
+    const Packed& p = *m_packed;
+    CTrackEntry t;
+    t.Entry = p.owner;
+    const char* b = p.bytes();
+    for (qsizetype i = 0; i < p.count; ++i) {
+        t.Key = KeyText(p.firstKey + i);
+        for (QString CTrackEntry::*field : kPackedFields)
+            b = decodePacked(b, t.*field);
+        if (call(fn, t))
+            return true;
+    }
+    return false;
+}
+
+CTrackEntry* TrackList::current() const
+{
+    if (m_packed) {
+        if (m_packed->current < 0)
+            return nullptr;
+        unpack();
+    }
+    return m_current;
+}
+
+void TrackList::setCurrent(CTrackEntry* track)
+{
+    if (m_packed && !track) {
+        m_packed->current = -1;
+        return;
+    }
+    unpack();
+    m_current = track;
+}
 
 qsizetype TrackList::indexOf(const QString& key) const
 {
+    unpack();
     for (std::size_t i = 0; i < m_items.size(); ++i) {
         if (SameListKey(m_items[i].key, key))
             return qsizetype(i);
@@ -48,6 +154,7 @@ bool TrackList::remove(const QString& key)
 
 void TrackList::removeAt(qsizetype i)
 {
+    unpack();
     CTrackEntry* track = at(i);
     // Items hold a reference, so they are rebuilt rather than assigned.
     std::vector<Item> rest;
@@ -66,6 +173,7 @@ void TrackList::removeAt(qsizetype i)
 
 void TrackList::clear()
 {
+    m_packed.reset();
     for (const Item& item : m_items)
         item.value.get()->~CTrackEntry();
     m_items.clear();
@@ -81,6 +189,7 @@ void TrackList::clear()
 
 void TrackList::reserve(qsizetype n)
 {
+    unpack();
     m_items.reserve(std::size_t(n));
     const qsizetype more = n - capacity();
     if (more > 0 && (!m_blocks || m_blocks->used == m_blocks->capacity))
@@ -117,6 +226,7 @@ CTrackEntry* TrackList::slot()
 
 CTrackEntry& TrackList::append(const QString& key)
 {
+    unpack();
     if (m_items.capacity() == m_items.size())
         m_items.reserve(m_items.empty() ? 4 : m_items.size() * 2);
     CTrackEntry* track = new (slot()) CTrackEntry{key, {}, {}, {}, {}, nullptr};

@@ -227,15 +227,15 @@ bool CPrinter::PrintCustomList()
     }
 }
 
-QString CPrinter::TrackCell(const CEntry& entry, qsizetype track, int key) const
+std::vector<QString> CPrinter::TrackCells(const CEntry& entry, int key) const
 {
-    const auto& tracks = entry.TrackEntries();
-    if (track >= tracks.size())
-        return {};
-    const CTrackEntry& t = *tracks.at(track);
-    if (key == Field::TrackTitlesTimes)
-        return t.CDTrackTitle + QStringLiteral(", ") + t.CDTrackTime;
-    return t.CDTrackTitle;
+    std::vector<QString> cells;
+    cells.reserve(std::size_t(entry.TrackEntries().size()));
+    entry.TrackEntries().forEachTrack([&](const CTrackEntry& t) {
+        cells.push_back(key == Field::TrackTitlesTimes ? t.CDTrackTitle + QStringLiteral(", ") + t.CDTrackTime
+                                                       : t.CDTrackTitle);
+    });
+    return cells;
 }
 
 void CPrinter::PrintEntryRow(const CEntry& entry)
@@ -247,23 +247,27 @@ void CPrinter::PrintEntryRow(const CEntry& entry)
     UseDetailFont();
     for (int i = 1; i <= m_columnCount; ++i) {
         const ReportColumn& c = m_columns[std::size_t(i)];
-        const QString text = isTrackColumn(c.key) ? TrackCell(entry, 0, c.key) : cellText(entry, c.key);
+        QString text;
+        if (!isTrackColumn(c.key))
+            text = cellText(entry, c.key);
+        else if (const auto cells = TrackCells(entry, c.key); !cells.empty())
+            text = cells.front();
         m_printer.setCurrentX(m_starts[std::size_t(i)]);
         m_printer.print(RightTrimmed(RightTrimmed(text).left(qMax(c.width, 0))), i == m_columnCount);
     }
     if (m_trackColumn == 0)
         return;
     const ReportColumn& tc = m_columns[std::size_t(m_trackColumn)];
-    for (qsizetype t = 1; t < entry.TrackEntries().size(); ++t) {
+    const std::vector<QString> cells = TrackCells(entry, tc.key);
+    for (std::size_t t = 1; t < cells.size(); ++t) {
         if (PageIsFull()) {
             m_printer.newPage();
             PrintPageHeading(true);
             UseDetailFont();
         }
         // Cut like the first line, so that no track line runs into the next column.
-        const QString text = TrackCell(entry, t, tc.key);
         m_printer.setCurrentX(m_starts[std::size_t(m_trackColumn)]);
-        m_printer.print(RightTrimmed(RightTrimmed(text).left(qMax(tc.width, 0))), true);
+        m_printer.print(RightTrimmed(RightTrimmed(cells[t]).left(qMax(tc.width, 0))), true);
     }
 }
 

@@ -85,7 +85,8 @@ private:
     void Rule(int i);
     void PrintPageHeading(bool viewReport);
     void PrintEntryRow(const CEntry& entry);
-    QString TrackCell(const CEntry& entry, qsizetype track, int key) const;
+    // The text of each track's line in a track column of the key.
+    std::vector<QString> TrackCells(const CEntry& entry, int key) const;
     void PrintCalcSide(const CalcSide& side, const QString& number);
     void PrintCalcTotal(const CalcSide& side);
     void ShowLayoutError(const QString& advice);

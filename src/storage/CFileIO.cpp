@@ -309,6 +309,16 @@ bool CFileIO::ReadStringElement(QString& value)
     return true;
 }
 
+bool CFileIO::ReadTextBytes(const char*& bytes, qsizetype& length)
+{
+    // The input is released only between recordings, so the bytes outlive the block.
+    qint16 n = 0;
+    if (!m_reader.read(n) || !m_reader.take(n, bytes))
+        return false;
+    length = n;
+    return true;
+}
+
 bool CFileIO::ReadSharedStringElement(QString& value, bool& repeated)
 {
     qint16 length = 0;

@@ -78,6 +78,8 @@ public:
     bool ReadStringElement(QString& value) override;
     bool ReadSharedStringElement(QString& value, bool& repeated) override;
     using IElementIO::ReadSharedStringElement;
+    bool GivesTextBytes() const override { return true; }
+    bool ReadTextBytes(const char*& bytes, qsizetype& length) override;
     bool ReadIntegerElement(qint16& value) override;
     bool ReadCurrencyElement(Currency& value) override;
     bool ReadDateElement(OleDate& value) override;

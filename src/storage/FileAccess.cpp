@@ -82,7 +82,9 @@ FileError FileAccess::readAll(const QString& path, QByteArray& bytes) const
         return FileErrorFromErrno(EINVAL, false); // a device or pipe is no collection file
 
     QByteArray data;
-    data.resize(qsizetype(st.st_size));
+    // One byte more than the file, so that the read which finds its end needs no larger
+    // buffer (growing would copy the whole file).
+    data.resize(qsizetype(st.st_size) + 1);
     qsizetype got = 0;
     for (;;) {
         if (got == data.size())
