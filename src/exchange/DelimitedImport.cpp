@@ -8,6 +8,7 @@
 #include "platform/NumericText.h"
 
 #include <array>
+#include <cstring>
 #include <string>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -254,44 +255,75 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
     }
 }
 
+bool DelimitedImport::ShortText::pack(QStringView text)
+{
+    if (text.size() > 15)
+        return false;
+    low = 0;
+    high = quint64(text.size()) << 56;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.utf16()[i];
+        if (c >= 256)
+            return false;
+        (i < 8 ? low : high) |= quint64(c) << (8 * (i % 8));
+    }
+    return true;
+}
+
 std::optional<QDate> DelimitedImport::purchaseDate(QStringView t)
 {
-    auto it = m_dates.find(t);
+    if (ShortText k; k.pack(t)) {
+        return m_shortDates
+            .find(FlatTable<KnownDate>::mix(k.low, k.high), [&k](const KnownDate& d) { return d.text == k; },
+                  [&] { return KnownDate{k, m_entries.formats().parseDate(t.toString())}; })
+            .date;
+    }
+    const QString text = t.toString();
+    auto it = m_dates.find(text);
     if (it == m_dates.end())
-        it = m_dates.emplace(t.toString(), m_entries.formats().parseDate(t.toString())).first;
+        it = m_dates.emplace(text, m_entries.formats().parseDate(text)).first;
     return it->second;
+}
+
+namespace {
+// Sets the text, reusing the string's buffer where it has one of its own.
+void setText(QString& s, QStringView text)
+{
+    s.resize(text.size());
+    if (!text.isEmpty())
+        std::memcpy(s.data(), text.data(), std::size_t(text.size()) * sizeof(char16_t));
+}
 }
 
 void DelimitedImport::readTrackTitles(QStringView t)
 {
     CEntry& e = entry();
     const IFormats& formats = m_entries.formats();
-    qsizetype pieces = 1;
-    for (const QChar c : t)
-        pieces += c == m_delims.track;
-    e.TrackEntries().reserve(e.TrackEntries().size() + pieces);
     forEachPiece(t, m_delims.track, [&](QStringView piece) {
         // A leading track number of one to three digits with its point is dropped.
         const qsizetype dot = find(piece.first(qMin<qsizetype>(piece.size(), 4)), u'.');
         if (dot >= 1 && dot <= 3 && isNumber(piece.left(dot), formats))
             piece = piece.mid(dot + 1);
-        e.AddNewTrackEntry()->CDTrackTitle = trimmedText(piece).toString();
+        if (m_trackCount == qsizetype(m_tracks.size()))
+            m_tracks.emplace_back();
+        CTrackEntry& track = m_tracks[std::size_t(m_trackCount++)];
+        track.Entry = &e;
+        setText(track.CDTrackTitle, trimmedText(piece));
+        track.CDTrackTime = QString();
     });
 }
 
 void DelimitedImport::readTrackTimes(QStringView t)
 {
-    CEntry& e = entry();
-    TrackList& tracks = e.TrackEntries();
     qsizetype k = 0;
     forEachPiece(t, m_delims.track, [&](QStringView piece) {
         ++k;
         // The track whose key is k: the recording was made by this record, so its tracks
         // are the ones read here, keys 1, 2, 3 ... in order. Pieces without a matching track
         // are ignored, without a message.
-        if (k > tracks.size())
+        if (k > m_trackCount)
             return;
-        CTrackEntry& track = *tracks.at(k - 1);
+        CTrackEntry& track = m_tracks[std::size_t(k - 1)];
         piece = trimmedText(piece);
         if (isPlainTime(piece))
             track.CDTrackTime = m_texts.get(piece);
@@ -306,6 +338,8 @@ void DelimitedImport::endRecord(QStringView t)
         m_hooks.log->showCount(m_record);
     entry();
     storeField(t);
+    m_entry->AddTracks(m_tracks.data(), m_trackCount);
+    m_trackCount = 0;
     m_position = 1;
     m_entry = nullptr;
     m_timesExpected = false;

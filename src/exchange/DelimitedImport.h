@@ -5,11 +5,13 @@
 #include "exchange/ExchangeRun.h"
 
 #include "exchange/TextPool.h"
+#include "model/CTrackEntry.h"
 
 #include <QDate>
 #include <QString>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 #include <QStringView>
 
 namespace vinaxo {
@@ -66,7 +68,25 @@ private:
     qint32 m_added = 0;
     TextPool m_artists, m_labels, m_categories, m_mediums, m_texts;
     // Purchase dates read so far: parsing a date is slow, and collections repeat them.
-    std::unordered_map<QString, std::optional<QDate>, TextPool::Hash, TextPool::Equal> m_dates;
+    // Texts of up to fifteen Latin-1 characters (any date a locale writes in figures)
+    // are keyed by those characters packed into two numbers, compared without a string.
+    struct ShortText {
+        quint64 low = 0, high = 0;
+        bool operator==(const ShortText&) const = default;
+        // False when the text is longer or has other characters.
+        bool pack(QStringView text);
+    };
+    struct KnownDate {
+        ShortText text;
+        std::optional<QDate> date;
+    };
+    FlatTable<KnownDate> m_shortDates;
+    std::unordered_map<QString, std::optional<QDate>> m_dates;
+    // The current record's tracks, given to its recording when the record ends (packed,
+    // as a loaded file's are); kept from record to record so that their texts reuse
+    // their buffers.
+    std::vector<CTrackEntry> m_tracks;
+    qsizetype m_trackCount = 0;
 };
 
 } // namespace vinaxo::exchange

@@ -1,52 +1,40 @@
 #pragma once
 // Equal texts of one import share one string: names, times and keys repeat across
 // thousands of recordings, and a shared string costs neither an allocation nor memory.
+#include "exchange/FlatTable.h"
+
+#include <QHash>
 #include <QString>
 #include <QStringView>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace vinaxo::exchange {
 
 class TextPool {
 public:
     // The pooled string equal to the text; *added tells whether it was new to the pool.
+    // The reference is valid until the next call.
     const QString& get(QStringView text, bool* added = nullptr)
     {
-        // Short texts of the first 256 characters (times, codes) are found by their
-        // characters packed into one number, without hashing a string.
+        // Short texts of the first 256 characters (times, codes) are told apart by their
+        // characters packed into one number, without reading a string.
         if (const quint64 k = packed(text)) {
-            auto [it, fresh] = m_short.try_emplace(k);
-            if (fresh)
-                it->second = text.toString();
-            if (added)
-                *added = fresh;
-            return it->second;
+            return m_texts
+                .find(FlatTable<Text>::mix(k), [k](const Text& t) { return t.packed == k; },
+                      [&] { return Text{k, text.toString()}; }, added)
+                .text;
         }
-        auto it = m_set.find(text);
-        const bool fresh = it == m_set.end();
-        if (fresh)
-            it = m_set.insert(text.toString()).first;
-        if (added)
-            *added = fresh;
-        return *it;
+        return m_texts
+            .find(qHash(text), [text](const Text& t) { return t.packed == 0 && t.text == text; },
+                  [&] { return Text{0, text.toString()}; }, added)
+            .text;
     }
 
-    // Hashing and comparing texts as QStringView, so that look-ups need no string.
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(QStringView s) const
-        {
-            return std::hash<std::u16string_view>{}(
-                std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), std::size_t(s.size())));
-        }
-    };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(QStringView a, QStringView b) const { return a == b; }
-    };
 private:
+    struct Text {
+        quint64 packed = 0; // see packed(); 0 for a text that has no such number
+        QString text;
+    };
+
     // Up to seven characters below 256 and the length in the top byte; 0 for any other.
     static quint64 packed(QStringView text)
     {
@@ -62,8 +50,7 @@ private:
         return k;
     }
 
-    std::unordered_set<QString, Hash, Equal> m_set;
-    std::unordered_map<quint64, QString> m_short;
+    FlatTable<Text> m_texts;
 };
 
 } // namespace vinaxo::exchange

@@ -5,6 +5,8 @@
 #include "platform/IMessageService.h"
 #include "platform/NumericText.h"
 
+#include <string>
+
 namespace vinaxo {
 
 QString InvalidTimeText()
@@ -162,6 +164,32 @@ CTrackEntry* CEntry::AddNewTrackEntry()
     CTrackEntry& track = m_tracks.append(KeyText(m_nextTrackKey)); // keys come from a counter
     track.Entry = this;
     return &track;
+}
+
+void CEntry::AddTracks(const CTrackEntry* tracks, qsizetype count)
+{
+    if (count <= 0)
+        return;
+    if (m_tracks.isEmpty()) {
+        static thread_local std::string bytes;
+        bytes.clear();
+        qsizetype packed = 0;
+        while (packed < count && TrackList::appendPacked(tracks[packed], bytes))
+            ++packed;
+        if (packed == count) {
+            m_tracks.adoptPacked(this, m_nextTrackKey + 1, count, count - 1, bytes.data(),
+                                 qsizetype(bytes.size()));
+            m_nextTrackKey += qint32(count);
+            return;
+        }
+    }
+    for (qsizetype i = 0; i < count; ++i) {
+        CTrackEntry* t = AddNewTrackEntry();
+        t->CDTrackTitle = tracks[i].CDTrackTitle;
+        t->CDTrackTime = tracks[i].CDTrackTime;
+        t->CDTrackDesc = tracks[i].CDTrackDesc;
+        t->CDTrackArtists = tracks[i].CDTrackArtists;
+    }
 }
 
 bool CEntry::LocateTrackByKey(const QString& key)

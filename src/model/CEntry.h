@@ -89,6 +89,9 @@ public:
     void ClearAllEntries();
     CTrackEntry* AddNewTrackEntry();
     bool LocateTrackByKey(const QString& key);
+    // Adds tracks with these texts at the end, as AddNewTrackEntry would one by one (the
+    // last becomes current), packed where they can be (see TrackList).
+    void AddTracks(const CTrackEntry* tracks, qsizetype count);
 
     // The entry block of the collection file through FileIO. LoadEntry reads up to and
     // including the end code; false when an unlisted code (or the end of the stream)

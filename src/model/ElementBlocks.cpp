@@ -5,12 +5,19 @@
 #include "model/CTrackEntry.h"
 #include "model/CView.h"
 #include "model/ElementIO.h"
+#include "platform/CodePage1252.h"
 #include "platform/IMessageService.h"
 
 #include <optional>
 #include <string>
 
 namespace vinaxo {
+
+void IElementIO::WriteTextBytes(int code, QByteArrayView bytes)
+{
+    const QString text = cp1252::decode(bytes.data(), bytes.size());
+    WriteElement(code, QStringView(text));
+}
 
 namespace {
 // Block marks: the start and end codes carry an int16 0.
@@ -161,7 +168,17 @@ void CEntry::SaveEntry()
     text(Field::TotalTime, CDTotalTime);
     text(Field::Awards, CDAwards);
     text(Field::Comments, CDComments);
-    m_tracks.forEachTrack([](const CTrackEntry& t) { t.SaveTrackEntry(); });
+    // Packed tracks are written from their bytes, in the elements SaveTrackEntry writes.
+    const bool packed = m_tracks.forEachPackedTrack([&io](const QByteArrayView (&texts)[4]) {
+        io.WriteElement(TrackStart, qint16(0));
+        io.WriteTextBytes(Field::TrackTitle, texts[0]);
+        io.WriteTextBytes(Field::TrackTime, texts[1]);
+        io.WriteTextBytes(Field::TrackDesc, texts[2]);
+        io.WriteTextBytes(Field::TrackArtists, texts[3]);
+        io.WriteElement(TrackEnd, qint16(0));
+    });
+    if (!packed)
+        m_tracks.forEachTrack([](const CTrackEntry& t) { t.SaveTrackEntry(); });
     io.WriteElement(EntryEnd, qint16(0));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Currency.h"
 #include "platform/OleDate.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -32,6 +33,9 @@ public:
 
     // Writes one element (code 0-255). An empty or all-blank text writes nothing at all.
     virtual void WriteElement(int code, const ElementValue& value) = 0;
+
+    // A text already in the file's code page (1252), written as WriteElement writes it.
+    virtual void WriteTextBytes(int code, QByteArrayView bytes);
 
     // The next code byte; -1 at the end of the stream.
     virtual int ReadElementType() = 0;

@@ -62,6 +62,21 @@ const char* decodePacked(const char* p, QString& s)
 TrackList::~TrackList() { clear(); }
 
 qsizetype TrackList::packedCount() const { return m_packed->count; }
+const char* TrackList::packedBytes() const { return m_packed->bytes(); }
+
+bool TrackList::appendPacked(const CTrackEntry& track, std::string& bytes)
+{
+    for (QString CTrackEntry::*field : kPackedFields) {
+        const QString& text = track.*field;
+        if (text.size() > 32767)
+            return false;
+        const quint16 n = quint16(text.size());
+        bytes.append(reinterpret_cast<const char*>(&n), sizeof n);
+        if (!cp1252::encodeExact(text, bytes))
+            return false;
+    }
+    return true;
+}
 
 void TrackList::adoptPacked(CEntry* owner, qint64 firstKey, qsizetype count, qsizetype current,
                             const char* bytes, qsizetype size)

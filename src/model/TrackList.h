@@ -12,7 +12,10 @@
 // after which it behaves as a list built track by track.
 #include "model/CTrackEntry.h"
 
+#include <QByteArrayView>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -108,6 +111,32 @@ public:
     void adoptPacked(CEntry* owner, qint64 firstKey, qsizetype count, qsizetype current,
                      const char* bytes, qsizetype size);
     bool isPacked() const { return m_packed != nullptr; }
+    // Appends a track's four texts in the packed form; false when one cannot be packed
+    // (outside the code page, or longer than the file holds), and then `bytes` holds
+    // part of them.
+    static bool appendPacked(const CTrackEntry& track, std::string& bytes);
+
+    // The packed texts of each track (title, time, description, artists) as the file holds
+    // them, for writing them back without decoding: f(const QByteArrayView (&texts)[4]).
+    // False, calling nothing, when the list is not packed.
+    template <class F>
+    bool forEachPackedTrack(F&& f) const
+    {
+        if (!m_packed)
+            return false;
+        QByteArrayView texts[4];
+        const char* b = packedBytes();
+        for (qsizetype i = 0, count = packedCount(); i < count; ++i) {
+            for (QByteArrayView& t : texts) {
+                quint16 n = 0;
+                std::memcpy(&n, b, sizeof n);
+                t = QByteArrayView(b + sizeof n, n);
+                b += sizeof n + n;
+            }
+            f(texts);
+        }
+        return true;
+    }
 
 private:
     struct Block;
@@ -116,6 +145,7 @@ private:
         void operator()(Packed* p) const;
     };
     qsizetype packedCount() const;
+    const char* packedBytes() const;
     // Unpacking changes how the tracks are held, not what they are, so const readers may
     // do it (the model is used from one thread).
     void unpack() const

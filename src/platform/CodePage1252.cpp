@@ -87,6 +87,37 @@ QByteArray encode(QStringView text)
     return out;
 }
 
+bool encodeExact(QStringView text, std::string& out)
+{
+    const std::size_t start = out.size();
+    out.resize(start + std::size_t(text.size()));
+    char* dst = out.data() + start;
+    const char16_t* src = text.utf16();
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // ASCII, sixteen characters at a time: most texts are nothing else.
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= text.size(); i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(_mm_or_si128(a, b), high), zero)) != 0xFFFF)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        const char16_t u = src[i];
+        const char b = encodeChar(u);
+        if (b == '?' && u != u'?') {
+            out.resize(start);
+            return false;
+        }
+        dst[i] = b;
+    }
+    return true;
+}
+
 bool representable(QStringView text)
 {
     for (QChar c : text) {

@@ -3,6 +3,7 @@
 // by our own table (Qt's converters lack it without ICU).
 #include <QByteArray>
 #include <QString>
+#include <string>
 
 namespace vinaxo::cp1252 {
 
@@ -14,6 +15,9 @@ inline QString decode(const QByteArray& bytes) { return decode(bytes.constData()
 QByteArray encode(QStringView text);
 // Appends the encoded text to `out` (no temporary).
 void encodeAppend(QStringView text, QByteArray& out);
+// Appends the encoded text to `out` when every character has a byte in the code page;
+// false (with `out` as it was) when one has none.
+bool encodeExact(QStringView text, std::string& out);
 // True when every character of the text has a byte in the code page.
 bool representable(QStringView text);
 

@@ -410,6 +410,24 @@ void CFileIO::put(T value)
     qToLittleEndian(value, grow(qsizetype(sizeof(T))));
 }
 
+void CFileIO::WriteTextBytes(int code, QByteArrayView bytes)
+{
+    // As a text: without its leading and trailing spaces, nothing when empty, cut at the
+    // longest the format holds.
+    qsizetype b = 0, e = bytes.size();
+    while (b < e && bytes[b] == ' ')
+        ++b;
+    while (e > b && bytes[e - 1] == ' ')
+        --e;
+    const qsizetype n = qMin(e - b, MaxTextBytes);
+    if (n == 0)
+        return;
+    char* p = grow(3 + n);
+    p[0] = static_cast<char>(code);
+    qToLittleEndian(qint16(n), p + 1);
+    std::memcpy(p + 3, bytes.data() + b, std::size_t(n));
+}
+
 void CFileIO::WriteElement(int code, const ElementValue& value)
 {
     const char codeByte = static_cast<char>(code);

@@ -79,6 +79,7 @@ public:
     bool ReadSharedStringElement(QString& value, bool& repeated) override;
     using IElementIO::ReadSharedStringElement;
     bool GivesTextBytes() const override { return true; }
+    void WriteTextBytes(int code, QByteArrayView bytes) override;
     bool ReadTextBytes(const char*& bytes, qsizetype& length) override;
     bool ReadIntegerElement(qint16& value) override;
     bool ReadCurrencyElement(Currency& value) override;

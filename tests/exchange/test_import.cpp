@@ -366,3 +366,22 @@ TEST(StartImport, MissingFileGoesToTheErrorHandler)
     EXPECT_EQ(errors, (std::vector<int>{53, 53, 53})); // retried twice, then abandoned quietly
     EXPECT_EQ(w.messages.count(), 0u);
 }
+
+// Imported tracks are held packed, as a loaded file's are, unless a text has no byte in
+// the file's code page: then they stay as read, so nothing is lost before a save.
+TEST(Import, TracksArePackedWhereTheFileCanHoldThem)
+{
+    Imported im(test::tableOf(WithTimes), QByteArrayView("T,A,\"One;Two\",\"1:00;2:00\"\r\n"
+                                                         "U,B,\"\xE4\xB8\xAD;Caf\xC3\xA9\",\"3:00\"\r\n"));
+    ASSERT_EQ(im.w.entries().Count(), 2);
+    CEntry& packed = im.at(0);
+    CEntry& kept = im.at(1);
+    EXPECT_TRUE(packed.TrackEntries().isPacked());
+    EXPECT_FALSE(kept.TrackEntries().isPacked());
+    EXPECT_EQ(im.records(), (QStringList{"T|A|One=1:00,Two=2:00", QStringLiteral("U|B|\u4E2D=3:00,Caf\u00E9=")}));
+    for (CEntry* e : {&packed, &kept}) {
+        ASSERT_NE(e->CurrTrack(), nullptr);
+        EXPECT_EQ(e->CurrTrack()->Key, "2");
+        EXPECT_EQ(e->AddNewTrackEntry()->Key, "3");
+    }
+}
