@@ -52,13 +52,7 @@ void BM_ApplyFilterTextAnywhere(benchmark::State& state)
     World w;
     bench::buildCollection(w.ws.entries, int(state.range(0)), texts(), true);
     CEntrySelection& s = w.ws.selection;
-    s.SearchTypeText = true;
-    s.SearchString = QStringLiteral("zebra"); // found nowhere: every field is searched
-    s.SearchCase = 1;
-    s.SearchTitle = s.SearchArtist = s.SearchDescription = s.SearchComments = s.SearchComposer =
-        s.SearchConductor = s.SearchKey1 = s.SearchKey2 = s.SearchKey3 = s.SearchAwards =
-            s.SearchTrackTitle = s.SearchTrackDesc = s.SearchLabel = s.SearchCatalogNbr =
-                s.SearchYear = true;
+    bench::searchEverywhere(s);
     for (auto _ : state)
         s.ApplyFilter();
 }
