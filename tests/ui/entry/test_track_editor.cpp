@@ -2,6 +2,7 @@
 #include "DiscImages.h"
 #include "EntryTestSupport.h"
 #include "model/TimeText.h"
+#include "storage/CFileIO.h"
 #include "ui/entry/TrackListEditor.h"
 
 #include "lookup/CdioAudioDevice.h"
@@ -142,4 +143,28 @@ TEST_F(TrackTest, ReadCDWithoutEntryLeavesTheDeviceClosed)
     test::FakeCDAudioDevice fake(test::TocOf({20000}));
     EXPECT_FALSE(t.readDisc(fake, "D:"));
     EXPECT_FALSE(fake.isOpen());
+}
+
+// A recording opened from a file has its tracks packed: the page shows and stores them
+// as for one made in the program, and the change is what the next save writes.
+TEST_F(TrackTest, TracksOfAnOpenedFileAreShownAndStored)
+{
+    const QByteArray saved = CFileIO(*w.ws).SaveToBytes();
+    ASSERT_EQ(CFileIO(*w.ws).OpenCDBytes(saved), CFileIO::Loaded);
+    w.sortByTitle();
+    CEntry* loaded = w.entries().CurrEntry();
+    ASSERT_TRUE(loaded && loaded->TrackEntries().isPacked());
+    t.fill();
+    ASSERT_EQ(t.model().rowCount(), 3);
+    EXPECT_EQ(cell(1, 0), "2. Track 2");
+    t.showRow(1);
+    TrackFields f{"Second", "4:30", "live"};
+    ASSERT_TRUE(t.storeTrackEdits(f));
+    EXPECT_EQ(cell(1, 0), "2. Second");
+
+    ASSERT_EQ(CFileIO(*w.ws).OpenCDBytes(CFileIO(*w.ws).SaveToBytes()), CFileIO::Loaded);
+    QStringList tracks;
+    w.entries().Entries().at(0)->TrackEntries().forEachTrack(
+        [&](const CTrackEntry& k) { tracks << k.CDTrackTitle + u'=' + k.CDTrackTime + u'=' + k.CDTrackDesc; });
+    EXPECT_EQ(tracks, (QStringList{"Track 1=03:00=", "Second=4:30=live", "Track 3=03:00="}));
 }
