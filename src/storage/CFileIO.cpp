@@ -373,7 +373,9 @@ QByteArray CFileIO::SaveToBytes()
 {
     CEntries& entries = m_ws.entries;
     m_out = QByteArray();
-    m_out.resize(HeaderSize + 65536 + qsizetype(entries.Count()) * 512);
+    // Room for a recording with every field and a dozen tracks: growing would copy it all.
+    // Pages not written to are never touched, so the excess costs no memory.
+    m_out.resize(HeaderSize + 65536 + qsizetype(entries.Count()) * 1024);
     m_used = 0;
     put(qint16(0));
     put(doubleBits(CurrentRelease));
