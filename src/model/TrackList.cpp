@@ -66,14 +66,23 @@ const char* TrackList::packedBytes() const { return m_packed->bytes(); }
 
 bool TrackList::appendPacked(const CTrackEntry& track, std::string& bytes)
 {
+    std::size_t need = 0;
+    for (QString CTrackEntry::*field : kPackedFields) {
+        const qsizetype n = (track.*field).size();
+        if (n > 32767)
+            return false;
+        need += sizeof(quint16) + std::size_t(n);
+    }
+    const std::size_t at = bytes.size();
+    bytes.resize(at + need);
+    char* p = bytes.data() + at;
     for (QString CTrackEntry::*field : kPackedFields) {
         const QString& text = track.*field;
-        if (text.size() > 32767)
-            return false;
         const quint16 n = quint16(text.size());
-        bytes.append(reinterpret_cast<const char*>(&n), sizeof n);
-        if (!cp1252::encodeExact(text, bytes))
+        std::memcpy(p, &n, sizeof n);
+        if (!cp1252::encodeExactInto(text, p + sizeof n))
             return false;
+        p += sizeof n + n;
     }
     return true;
 }

@@ -87,18 +87,16 @@ QByteArray encode(QStringView text)
     return out;
 }
 
-bool encodeExact(QStringView text, std::string& out)
+bool encodeExactInto(QStringView text, char* dst)
 {
-    const std::size_t start = out.size();
-    out.resize(start + std::size_t(text.size()));
-    char* dst = out.data() + start;
     const char16_t* src = text.utf16();
+    const qsizetype n = text.size();
     qsizetype i = 0;
 #if defined(__SSE2__)
     // ASCII, sixteen characters at a time: most texts are nothing else.
     const __m128i high = _mm_set1_epi16(short(0xFF80));
     const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= text.size(); i += 16) {
+    for (; i + 16 <= n; i += 16) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
         if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(_mm_or_si128(a, b), high), zero)) != 0xFFFF)
@@ -106,13 +104,15 @@ bool encodeExact(QStringView text, std::string& out)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
     }
 #endif
-    for (; i < text.size(); ++i) {
+    for (; i < n; ++i) {
         const char16_t u = src[i];
-        const char b = encodeChar(u);
-        if (b == '?' && u != u'?') {
-            out.resize(start);
-            return false;
+        if (u < 0x80) {
+            dst[i] = char(u);
+            continue;
         }
+        const char b = encodeChar(u);
+        if (b == '?')
+            return false; // '?' itself is ASCII
         dst[i] = b;
     }
     return true;

@@ -3,7 +3,6 @@
 // by our own table (Qt's converters lack it without ICU).
 #include <QByteArray>
 #include <QString>
-#include <string>
 
 namespace vinaxo::cp1252 {
 
@@ -15,9 +14,9 @@ inline QString decode(const QByteArray& bytes) { return decode(bytes.constData()
 QByteArray encode(QStringView text);
 // Appends the encoded text to `out` (no temporary).
 void encodeAppend(QStringView text, QByteArray& out);
-// Appends the encoded text to `out` when every character has a byte in the code page;
-// false (with `out` as it was) when one has none.
-bool encodeExact(QStringView text, std::string& out);
+// Encodes the text into `out`, which has room for as many bytes as the text has
+// characters; false when a character has no byte in the code page.
+bool encodeExactInto(QStringView text, char* out);
 // True when every character of the text has a byte in the code page.
 bool representable(QStringView text);
 
