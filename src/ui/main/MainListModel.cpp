@@ -1,6 +1,8 @@
 #include "ui/main/MainListModel.h"
 #include "model/CEntries.h"
 
+#include <QHash>
+
 namespace vinaxo {
 
 void MainListModel::rebuild(const CView* view, const CEntries& entries, bool allRecords)
@@ -45,9 +47,27 @@ void MainListModel::clickColumn(int section)
         m_descending = !m_descending;
     else
         m_sortSection = section;
-    beginResetModel();
+    // A change of order, not of rows: the selection and the current row follow their
+    // recordings, and the view keeps its column widths.
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<const CEntry*> entries;
+    entries.reserve(std::size_t(before.size()));
+    for (const QModelIndex& i : before)
+        entries.push_back(m_rows[std::size_t(i.row())].entry);
     sortRows();
-    endResetModel();
+    QModelIndexList after;
+    after.reserve(before.size());
+    if (!before.isEmpty()) {
+        QHash<const CEntry*, int> rowOf;
+        rowOf.reserve(qsizetype(m_rows.size()));
+        for (std::size_t r = 0; r < m_rows.size(); ++r)
+            rowOf.insert(m_rows[r].entry, int(r));
+        for (qsizetype k = 0; k < before.size(); ++k)
+            after.push_back(index(rowOf.value(entries[std::size_t(k)]), before[k].column()));
+    }
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void MainListModel::removeKey(const QString& key)

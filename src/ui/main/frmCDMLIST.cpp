@@ -77,6 +77,9 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
         m_controller.clickColumn(section);
         ui->lvEntryList->header()->setSortIndicator(
             m_model.sortColumn(), m_model.descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+        // The chosen recording stays chosen; keep it in sight at its new place.
+        if (ui->lvEntryList->currentIndex().isValid())
+            ui->lvEntryList->scrollTo(ui->lvEntryList->currentIndex());
     });
     connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
         if (m_applyingWidths || section >= m_model.columnCount())

@@ -369,9 +369,14 @@ TEST_F(MainFixture, SortingByTheShownTextWithTheDirectionRule)
     // Column 0 (Artist) ascending at first: equal texts keep collection order.
     EXPECT_EQ(shownColumn(1), QStringList({"b", "C", "a"}));
     QHeaderView* header = list()->header();
+    list()->setCurrentIndex(list()->model()->index(0, 1)); // "b"
     Q_EMIT header->sectionClicked(1);
     EXPECT_EQ(shownColumn(1), QStringList({"a", "b", "C"}));
     EXPECT_EQ(sequenceKeys(), QStringList({"3", "1", "2"}));
+    // The current row and the selection go with their recording.
+    EXPECT_EQ(list()->currentIndex(), list()->model()->index(1, 1));
+    ASSERT_EQ(list()->selectionModel()->selectedRows().size(), 1);
+    EXPECT_EQ(list()->selectionModel()->selectedRows().front().row(), 1);
     Q_EMIT header->sectionClicked(1);
     EXPECT_EQ(shownColumn(1), QStringList({"C", "b", "a"}));
     Q_EMIT header->sectionClicked(3); // another column keeps the descending direction
