@@ -123,8 +123,9 @@ public:
 
     void ClearDatabase();
 
-    // The collection file's body through FileIO: categories, mediums, views, recordings.
-    void SaveAllEntries();
+    // The collection file's body up to the recordings, through FileIO: categories,
+    // mediums, views. (The recordings are saved one by one.)
+    void SaveListsAndViews();
     // One text element added to the category / medium list; false when the stream ended.
     bool LoadCategoryEntry();
     bool LoadMediumEntry();

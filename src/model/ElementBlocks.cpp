@@ -334,7 +334,7 @@ bool CView::LoadView(IMessageService& messages)
 
 // --- the collection ------------------------------------------------------------------
 
-void CEntries::SaveAllEntries()
+void CEntries::SaveListsAndViews()
 {
     if (!FileIO)
         return;
@@ -345,11 +345,6 @@ void CEntries::SaveAllEntries()
     for (auto& item : m_views) {
         item.value->FileIO = FileIO;
         item.value->SaveView();
-        item.value->FileIO = nullptr;
-    }
-    for (auto& item : m_entries) {
-        item.value->FileIO = FileIO;
-        item.value->SaveEntry();
         item.value->FileIO = nullptr;
     }
 }

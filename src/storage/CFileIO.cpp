@@ -8,6 +8,8 @@
 #include "storage/Release150.h"
 
 #include <cstring>
+#include <system_error>
+#include <thread>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -382,11 +384,43 @@ QByteArray CFileIO::SaveToBytes()
     std::memset(grow(16), 0, 16);
     IElementIO* previous = entries.FileIO;
     entries.FileIO = this;
-    entries.SaveAllEntries();
+    entries.SaveListsAndViews();
     entries.FileIO = previous;
+
+    // The second half of a large collection is written on another thread meanwhile, into
+    // a buffer of its own (saving only reads the recordings).
+    const EntryList& list = entries.Entries();
+    const qsizetype n = list.size();
+    qsizetype half = n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+    CFileIO second(m_ws);
+    std::thread other;
+    if (half < n) {
+        second.m_out.resize(65536 + (n - half) * 1024);
+        try {
+            other = std::thread([&] {
+                for (qsizetype i = half; i < n; ++i)
+                    second.saveRecording(*list.at(i));
+            });
+        } catch (const std::system_error&) {
+            half = n; // no thread to be had: all here
+        }
+    }
+    for (qsizetype i = 0; i < half; ++i)
+        saveRecording(*list.at(i));
+    if (other.joinable()) {
+        other.join();
+        std::memcpy(grow(second.m_used), second.m_out.constData(), std::size_t(second.m_used));
+    }
     m_out.resize(m_used);
     m_used = 0;
     return std::exchange(m_out, QByteArray());
+}
+
+void CFileIO::saveRecording(CEntry& entry)
+{
+    entry.FileIO = this;
+    entry.SaveEntry();
+    entry.FileIO = nullptr;
 }
 
 bool CFileIO::SaveFiles()

@@ -14,6 +14,7 @@
 namespace vinaxo {
 
 class CEntries;
+class CEntry;
 class FileAccess;
 class IBusyPointer;
 class IProgress;
@@ -104,6 +105,7 @@ private:
         return p;
     }
     void enlarge(qsizetype n);
+    void saveRecording(CEntry& entry);
     template <class T>
     void put(T value);
 

@@ -246,6 +246,39 @@ TEST(CollectionFile, TracksAreSavedInTheirListOrderAndReloadWithFreshKeys)
     EXPECT_EQ(tracks.join(u' '), "1=one 2=three 3=four 4=five");
 }
 
+// A large collection is written in two halves at once; the file must be the one a small
+// collection's save writes, recording after recording.
+TEST(CollectionFile, ALargeCollectionIsWrittenWholeAndInOrder)
+{
+    constexpr int kCount = 3001;
+    auto fill = [](CEntries& c, int from, int to) {
+        c.AddNewCategory("Jazz");
+        c.AddNewMedium("CD");
+        EnsureStandardView(c); // as loading makes it
+        for (int i = from; i < to; ++i) {
+            CEntry* e = c.AddNewEntry();
+            e->CDTitle = QStringLiteral("Title %1").arg(i);
+            e->CDArtist = i % 3 ? QStringLiteral("Artist") : QStringLiteral("Caf\u00e9 %1").arg(i);
+            e->CDPurchCost = Currency{i};
+            for (int t = 0; t < i % 4; ++t)
+                e->AddNewTrackEntry()->CDTrackTitle = QStringLiteral("Track %1.%2").arg(i).arg(t);
+        }
+    };
+    test::TestWorld whole, first, second, lists;
+    fill(whole.entries(), 0, kCount);
+    fill(first.entries(), 0, kCount / 2);
+    fill(second.entries(), kCount / 2, kCount);
+    fill(lists.entries(), 0, 0);
+    const QByteArray bytes = saveBytes(whole);
+    EXPECT_EQ(bytes, saveBytes(first) + saveBytes(second).mid(saveBytes(lists).size()));
+
+    // Loaded, its tracks are packed, and saving them writes the same file again.
+    const auto back = reloaded(whole);
+    ASSERT_EQ(back->entries().Count(), kCount);
+    EXPECT_EQ(back->entries().Entries().at(kCount - 1)->CDTitle, QStringLiteral("Title %1").arg(kCount - 1));
+    EXPECT_EQ(saveBytes(*back), bytes);
+}
+
 TEST(CollectionFile, LastViewNamePicksTheCurrentView)
 {
     const QByteArray bytes = FileBytes{}
