@@ -63,21 +63,45 @@ QString decode(const char* data, qsizetype size)
     return out;
 }
 
+qsizetype narrowAscii(const char16_t* src, qsizetype n, char* dst)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(_mm_or_si128(a, b), high), zero)) != 0xFFFF)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
+    }
+#endif
+    for (; i < n && src[i] < 0x80; ++i)
+        dst[i] = char(src[i]);
+    return i;
+}
+
+qsizetype encodeInto(QStringView text, char* dst)
+{
+    const char16_t* src = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype j = narrowAscii(src, n, dst); // most texts are nothing else
+    for (qsizetype i = j; i < n; ++i) {
+        const char16_t u = src[i];
+        // A surrogate pair is one character outside the code page: one "?".
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(src[i + 1]))
+            ++i;
+        dst[j++] = encodeChar(u);
+    }
+    return j;
+}
+
 void encodeAppend(QStringView text, QByteArray& out)
 {
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char* dst = out.data() + start;
-    const char16_t* src = text.utf16();
-    qsizetype j = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t u = src[i];
-        // A surrogate pair is one character outside the code page: one "?".
-        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(src[i + 1]))
-            ++i;
-        dst[j++] = encodeChar(u);
-    }
-    out.resize(start + j);
+    out.resize(start + encodeInto(text, out.data() + start));
 }
 
 QByteArray encode(QStringView text)
@@ -91,20 +115,7 @@ bool encodeExactInto(QStringView text, char* dst)
 {
     const char16_t* src = text.utf16();
     const qsizetype n = text.size();
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    // ASCII, sixteen characters at a time: most texts are nothing else.
-    const __m128i high = _mm_set1_epi16(short(0xFF80));
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(_mm_or_si128(a, b), high), zero)) != 0xFFFF)
-            break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
-    }
-#endif
-    for (; i < n; ++i) {
+    for (qsizetype i = narrowAscii(src, n, dst); i < n; ++i) {
         const char16_t u = src[i];
         if (u < 0x80) {
             dst[i] = char(u);

@@ -10,9 +10,6 @@
 #include <cstring>
 #include <system_error>
 #include <thread>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -55,28 +52,6 @@ QStringView trimSpaces(QStringView t)
     while (e > b && t[e - 1] == u' ')
         --e;
     return t.sliced(b, e - b);
-}
-
-// Copies the leading ASCII characters as bytes (sixteen at a time where the processor
-// can); returns how many there were.
-qsizetype narrowAscii(const char16_t* src, qsizetype n, char* dst)
-{
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    const __m128i high = _mm_set1_epi16(short(0xFF80));
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
-        const __m128i beyond = _mm_and_si128(_mm_or_si128(a, b), high);
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(beyond, zero)) != 0xFFFF)
-            break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
-    }
-#endif
-    for (; i < n && src[i] < 0x80; ++i)
-        dst[i] = char(src[i]);
-    return i;
 }
 
 quint64 doubleBits(double value)
@@ -477,14 +452,7 @@ void CFileIO::WriteElement(int code, const ElementValue& value)
                 char* p = grow(3 + text.size());
                 p[0] = codeByte;
                 char* dst = p + 3;
-                qsizetype bytes = narrowAscii(text.utf16(), text.size(), dst);
-                if (bytes < text.size()) { // beyond ASCII: the code page's own encoder
-                    m_scratch.clear();
-                    cp1252::encodeAppend(text, m_scratch);
-                    bytes = m_scratch.size();
-                    std::memcpy(dst, m_scratch.constData(), size_t(bytes));
-                }
-                bytes = qMin(bytes, MaxTextBytes);
+                const qsizetype bytes = qMin(cp1252::encodeInto(text, dst), MaxTextBytes);
                 qToLittleEndian(qint16(bytes), p + 1);
                 m_used -= text.size() - bytes; // give back what the text did not need
             },

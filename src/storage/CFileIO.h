@@ -124,7 +124,6 @@ private:
     int m_code = -1;      // the element code read last
     QByteArray m_out;
     qsizetype m_used = 0; // bytes of m_out filled
-    QByteArray m_scratch;
 
     double m_releaseId = 0.0;
     qint16 m_leadingCategories = 0;

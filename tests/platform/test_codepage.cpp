@@ -23,3 +23,18 @@ TEST(CodePage1252, TheBytesThatDifferFromLatin1)
     EXPECT_TRUE(cp1252::representable(QString::fromUtf8("Motörhead €5?")));
     EXPECT_FALSE(cp1252::representable(QString::fromUtf8("\u4e2d")));
 }
+
+// Long ASCII runs are copied sixteen characters at a time; what follows them is encoded
+// one by one, wherever the run ends.
+TEST(CodePage1252, TextsBeyondALongAsciiRun)
+{
+    for (int run : {15, 16, 17, 31, 32, 40}) {
+        const QString ascii(run, u'x');
+        const QByteArray bytes(run, 'x');
+        EXPECT_EQ(cp1252::encode(ascii + QString::fromUtf8("é\U0001F3B5€z")), bytes + "\xe9?\x80z") << run;
+        QByteArray out(run + 3, '\0');
+        EXPECT_TRUE(cp1252::encodeExactInto(ascii + QString::fromUtf8("é€z"), out.data())) << run;
+        EXPECT_EQ(out, bytes + "\xe9\x80z") << run;
+        EXPECT_FALSE(cp1252::encodeExactInto(ascii + QString::fromUtf8("\u4e2d"), out.data())) << run;
+    }
+}
