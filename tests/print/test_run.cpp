@@ -115,7 +115,7 @@ TEST(PreviewSurface, SamePagesAsThePdfAndPaintable)
     const QString path = f.w.dir.filePath("r.pdf");
     PdfSurface pdf(path, QPageSize(QPageSize::Letter));
     ASSERT_TRUE(RunReport(f.w.entries(), pdf, fixedFormats(), fixedToday(), r).printed);
-    PreviewSurface preview(QPageSize(QPageSize::Letter));
+    PreviewSurface preview{QPageSize(QPageSize::Letter)};
     ASSERT_TRUE(RunReport(f.w.entries(), preview, fixedFormats(), fixedToday(), r).printed);
     EXPECT_TRUE(preview.complete());
     EXPECT_EQ(preview.orientation(), 2);
