@@ -372,7 +372,7 @@ QByteArray CFileIO::SaveToBytes()
     if (half < n) {
         second.m_out.resize(65536 + (n - half) * 1024);
         try {
-            other = std::thread([&] {
+            other = std::thread([&second, &list, half, n] {
                 for (qsizetype i = half; i < n; ++i)
                     second.saveRecording(*list.at(i));
             });
