@@ -26,6 +26,27 @@ inline char encodeChar(char16_t u)
     }
     return '?';
 }
+
+// Copies the leading ASCII characters as bytes, sixteen at a time where the processor
+// can; returns how many there were.
+qsizetype narrowAscii(const char16_t* src, qsizetype n, char* dst)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i high = _mm_set1_epi16(short(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(_mm_or_si128(a, b), high), zero)) != 0xFFFF)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
+    }
+#endif
+    for (; i < n && src[i] < 0x80; ++i)
+        dst[i] = char(src[i]);
+    return i;
+}
 }
 
 void decodeInto(const char* data, qsizetype size, char16_t* dst)
@@ -61,25 +82,6 @@ QString decode(const char* data, qsizetype size)
     QString out(size, Qt::Uninitialized);
     decodeInto(data, size, reinterpret_cast<char16_t*>(out.data()));
     return out;
-}
-
-qsizetype narrowAscii(const char16_t* src, qsizetype n, char* dst)
-{
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    const __m128i high = _mm_set1_epi16(short(0xFF80));
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i + 8));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(_mm_or_si128(a, b), high), zero)) != 0xFFFF)
-            break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(a, b));
-    }
-#endif
-    for (; i < n && src[i] < 0x80; ++i)
-        dst[i] = char(src[i]);
-    return i;
 }
 
 qsizetype encodeInto(QStringView text, char* dst)

@@ -17,8 +17,6 @@ void encodeAppend(QStringView text, QByteArray& out);
 // Encodes the text into `out`, which has room for as many bytes as the text has
 // characters; returns the bytes written (a surrogate pair is one "?").
 qsizetype encodeInto(QStringView text, char* out);
-// Copies the leading ASCII characters of `src` to `out` as bytes; returns how many.
-qsizetype narrowAscii(const char16_t* src, qsizetype n, char* out);
 // Encodes the text into `out`, which has room for as many bytes as the text has
 // characters; false when a character has no byte in the code page.
 bool encodeExactInto(QStringView text, char* out);

@@ -8,6 +8,7 @@
 #include "storage/Release150.h"
 
 #include <cstring>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <sys/mman.h>
@@ -367,14 +368,15 @@ QByteArray CFileIO::SaveToBytes()
     const EntryList& list = entries.Entries();
     const qsizetype n = list.size();
     qsizetype half = n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-    CFileIO second(m_ws);
+    std::optional<CFileIO> second;
     std::thread other;
     if (half < n) {
-        second.m_out.resize(65536 + (n - half) * 1024);
+        CFileIO& io = second.emplace(m_ws);
+        io.m_out.resize(65536 + (n - half) * 1024);
         try {
-            other = std::thread([&second, &list, half, n] {
+            other = std::thread([&io, &list, half, n] {
                 for (qsizetype i = half; i < n; ++i)
-                    second.saveRecording(*list.at(i));
+                    io.saveRecording(*list.at(i));
             });
         } catch (const std::system_error&) {
             half = n; // no thread to be had: all here
@@ -384,7 +386,7 @@ QByteArray CFileIO::SaveToBytes()
         saveRecording(*list.at(i));
     if (other.joinable()) {
         other.join();
-        std::memcpy(grow(second.m_used), second.m_out.constData(), std::size_t(second.m_used));
+        std::memcpy(grow(second->m_used), second->m_out.constData(), std::size_t(second->m_used));
     }
     m_out.resize(m_used);
     m_used = 0;
