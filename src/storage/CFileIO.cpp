@@ -347,13 +347,21 @@ bool CFileIO::ReadDateElement(OleDate& value)
 
 // --- saving --------------------------------------------------------------------------
 
+namespace {
+// Room for the lists and for recordings with every field and a dozen tracks: growing
+// would copy it all. Pages not written to are never touched, so the excess costs no memory.
+qsizetype roomFor(qsizetype recordings)
+{
+    return 65536 + recordings * 1024;
+}
+}
+
 QByteArray CFileIO::SaveToBytes()
 {
     CEntries& entries = m_ws.entries;
     m_out = QByteArray();
-    // Room for a recording with every field and a dozen tracks: growing would copy it all.
-    // Pages not written to are never touched, so the excess costs no memory.
-    m_out.resize(HeaderSize + 65536 + qsizetype(entries.Count()) * 1024);
+    // Room for every recording: the second thread's half is joined in here.
+    m_out.resize(HeaderSize + roomFor(entries.Count()));
     m_used = 0;
     put(qint16(0));
     put(doubleBits(CurrentRelease));
@@ -372,7 +380,7 @@ QByteArray CFileIO::SaveToBytes()
     std::thread other;
     if (half < n) {
         CFileIO& io = second.emplace(m_ws);
-        io.m_out.resize(65536 + (n - half) * 1024);
+        io.m_out.resize(roomFor(n - half));
         try {
             other = std::thread([&io, &list, half, n] {
                 for (qsizetype i = half; i < n; ++i)
