@@ -397,21 +397,25 @@ TEST_F(EditorTest, StoredSizeLargerThanTheScreenIsIgnored)
     }
 }
 
-// The Detail page's boxes once changed width between visits (the lists sized themselves
-// to their longest name).
+// The Detail page's boxes once changed width between visits: a recording with a long
+// title or long names widened the window (status panel, name lists).
 TEST_F(EditorTest, DetailBoxesKeepTheirWidthBetweenVisits)
 {
     win->resize(700, 500);
     settleLayouts();
     const auto widths = [&] {
-        return std::pair{c<QGroupBox>("fraKeyInformation")->width(), c<QGroupBox>("fraCatalog")->width()};
+        return std::tuple{c<QGroupBox>("fraKeyInformation")->width(), c<QGroupBox>("fraCatalog")->width(),
+                          win->width()};
     };
     const auto before = widths();
-    page(EntryPage::Tracks);
-    w.entries().AddNewArtist(QString(60, u'A'));
-    w.entries().AddNewLabel(QString(60, u'L'));
-    w.ws->refillArtists = w.ws->refillLabels = true;
+    bravo->CDTitle = QString(300, u'T');
+    bravo->CDLabel = QString(100, u'L');
+    w.entries().AddNewLabel(bravo->CDLabel);
+    w.entries().AddNewCategory(QString(100, u'C'));
+    w.ws->refillLabels = w.ws->refillCategories = true;
     activate();
+    act("Next");
+    page(EntryPage::Tracks);
     page(EntryPage::Detail);
     settleLayouts();
     EXPECT_EQ(widths(), before);
