@@ -27,6 +27,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <cstdio>
 
 using namespace vinaxo;
 using test::child;
@@ -538,4 +539,26 @@ TEST_F(EditorTest, Screenshots)
         QTest::qWait(200);
         test::shot(win.get(), QString::fromLatin1(name) + ".png");
     }
+    // A 100 KB paste into the title, saved; then the keyboard on the command bar.
+    page(EntryPage::Detail);
+    c<QPushButton>("btnChangeKeys")->click();
+    c<QPlainTextEdit>("edtCDTitle")->selectAll();
+    QGuiApplication::clipboard()->setText(QString(100 * 1024, u'x'));
+    c<QPlainTextEdit>("edtCDTitle")->paste();
+    QTest::qWait(200);
+    test::shot(win.get(), QStringLiteral("entry_long_paste.png"));
+    act("Post");
+    if (!activeWindow())
+        GTEST_SKIP() << "the platform does not activate windows";
+    c<QPlainTextEdit>("edtCDComments")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::qWait(200);
+    test::shot(win.get(), QStringLiteral("entry_keyboard.png"));
+    std::printf("window %dx%d, focus on %s\n", win->width(), win->height(),
+                qPrintable(qobject_cast<QToolButton*>(QApplication::focusWidget())
+                               ? qobject_cast<QToolButton*>(QApplication::focusWidget())->text()
+                               : QApplication::focusWidget()->objectName()));
+    std::fflush(stdout);
+    QTest::qWait(qEnvironmentVariableIntValue("VINAXO_SHOT_WAIT"));
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cstdio>
 
 using namespace vinaxo;
 using test::child;
@@ -110,6 +111,10 @@ TEST_F(SearchTest, Screenshot)
     const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
     if (dir.isEmpty())
         GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
+    win.hide();
+    w.entries().AddNewCategory(QString(300, u'C')); // a long name does not widen the window
+    win.show();
     QTest::qWait(200);
+    std::printf("search window %dx%d\n", win.width(), win.height());
     test::shot(&win, QStringLiteral("search.png"));
 }
