@@ -174,19 +174,6 @@ TEST_F(EditorTest, InsertAlwaysShowsDetailThenPostOrCancel)
     EXPECT_EQ(status(), "Dora / Delta");
 }
 
-TEST_F(EditorTest, DeleteAsksAndDeletesOnYes)
-{
-    w.messages.answer(MsgAnswer::No);
-    act("Delete");
-    EXPECT_EQ(w.messages.last().title, "About to delete entry");
-    EXPECT_EQ(w.entries().Count(), 3);
-    w.messages.answer(MsgAnswer::Yes);
-    act("Delete");
-    EXPECT_EQ(w.entries().Count(), 2);
-    EXPECT_EQ(status(), "Bob / Bravo");
-    EXPECT_EQ(w.windows.changes.back(), std::make_pair(qint32(ActionDeleted), QStringLiteral("2")));
-}
-
 TEST_F(EditorTest, RefillFlagsReloadTheListsAtActivation)
 {
     auto* cats = c<QComboBox>("cmbCDCategory");
@@ -481,6 +468,13 @@ TEST_F(EditorTest, KeysRunTheCommands)
     w.messages.answer(MsgAnswer::No);
     press(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     EXPECT_EQ(w.messages.last().title, "About to delete entry");
+    EXPECT_EQ(w.entries().Count(), 3);
+    w.messages.answer(MsgAnswer::Yes);
+    const QString deleted = bravo->CDKey;
+    press(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    EXPECT_EQ(w.entries().Count(), 2);
+    EXPECT_EQ(status(), "Ann / Alpha"); // the window shows where the collection went
+    EXPECT_EQ(w.windows.changes.back(), std::make_pair(qint32(ActionDeleted), deleted));
     press(QKeySequence(Qt::Key_Escape)); // nothing edited: closes
     EXPECT_FALSE(win->isVisible());
 }
