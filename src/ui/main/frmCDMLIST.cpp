@@ -5,7 +5,8 @@
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 #include "ui/common/AppContext.h"
-#include "ui/common/ElidedLabel.h"
+#include "ui/common/ElidingLabel.h"
+#include "ui/common/WindowGeometry.h"
 #include "model/Utility.h"
 #include "ui/common/IFileDialogs.h"
 #include "ui/about/AppFiles.h"
@@ -65,7 +66,7 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
 void frmCDMLIST::setUpStatusBar()
 {
     // A long search text is elided: it must never widen the window.
-    m_panel1 = new ElidedLabel(this);
+    m_panel1 = new ElidingLabel(this);
     m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
     m_panel2 = new QLabel(this);
     m_panel2->setObjectName(QStringLiteral("StatusPanel2"));
@@ -192,7 +193,7 @@ void frmCDMLIST::restoreWindowGeometry()
     const QByteArray geometry =
         m_ctx.ws.config.extraValue(WindowsSection, QStringLiteral("Main")).toByteArray();
     if (!geometry.isEmpty())
-        restoreGeometry(geometry);
+        RestoreWindowGeometry(*this, geometry); // not when it no longer fits the screen
 }
 
 frmCDMLIST::~frmCDMLIST()
