@@ -202,9 +202,7 @@ TEST(LookupWindow, OpeningWithoutConfigurationOpensTheConfigurationWindow)
         QStringLiteral("frmCDInfoConfig"));
     auto w = r.window();
     ASSERT_TRUE(waitFor([&] { return configured && !QApplication::activeModalWidget(); }));
-    EXPECT_EQ(r.config().SitePort(), QString::number(r.server.port()));
-    EXPECT_EQ(r.config().UserID(), "tester");
-    // What was entered counts at once: the lookup runs without asking again.
+    // What was entered reached the window's lookup object: the lookup runs without asking again.
     click(w.get(), "cmdGetCDInfo");
     EXPECT_TRUE(allModalsHandled());
     EXPECT_EQ(lineText(w.get(), "DiscTitle"), "The Album");
