@@ -1,6 +1,7 @@
 #include "lookup/CCDInfo.h"
 
 #include "lookup/CddbParse.h"
+#include "lookup/ClientIdentity.h"
 #include "lookup/ICDAudioDevice.h"
 #include "platform/IMessageService.h"
 #include "platform/NumericText.h"
@@ -149,8 +150,8 @@ bool CCDInfo::connectToSite()
     m_access->setAdditionalAddress(m_siteAdditional);
     m_access->setUser(m_userID);
     m_access->setTimeoutSeconds(m_timeout);
-    m_access->setClientName(QLatin1String(ClientName));
-    m_access->setClientVersion(QLatin1String(ClientVersion));
+    m_access->setClientName(CddbClientName());
+    m_access->setClientVersion(CddbClientVersion());
 
     setStatus(QStringLiteral("Now connecting to the Internet"));
     if (m_access->Connect()) {

@@ -20,8 +20,6 @@ class CCDInfo : public QObject {
 public:
     static constexpr const char* SiteListFileName = "CDInfosite.txt";
     static constexpr const char* DefaultServer = "gnudb.gnudb.org";
-    static constexpr const char* ClientName = "Tremalik.Vinaxo";
-    static constexpr const char* ClientVersion = "3.1";
 
     // Where the site list lives: a fetched list in the user's data folder
     // (<generic data folder>/Vinaxo, shared by vinaxo and vinaxo-cli), else the one
