@@ -115,15 +115,22 @@ MbDiscReply ParseDiscReply(QByteArrayView json, const QString& discId, int audio
         base.artist = joinedCredit(rel.value(QLatin1StringView("artist-credit")).toArray());
         base.date = text(rel, QLatin1StringView("date"));
         base.country = text(rel, QLatin1StringView("country"));
-        // The first label-info entry that names something.
-        for (const QJsonValue& li : rel.value(QLatin1StringView("label-info")).toArray()) {
-            const QJsonObject info = li.toObject();
-            const QString label = text(info.value(QLatin1StringView("label")).toObject(), QLatin1StringView("name"));
-            const QString catalog = text(info, QLatin1StringView("catalog-number"));
-            if (!label.isEmpty() || !catalog.isEmpty()) {
-                base.label = label;
-                base.catalogNumber = catalog;
-                break;
+        // The first label-info entry that names a label; "[none]" is the service's word
+        // for no catalogue number.
+        const QJsonArray labelInfo = rel.value(QLatin1StringView("label-info")).toArray();
+        for (int pass = 0; pass < 2 && base.label.isEmpty() && base.catalogNumber.isEmpty(); ++pass) {
+            for (const QJsonValue& li : labelInfo) {
+                const QJsonObject info = li.toObject();
+                const QString label =
+                    text(info.value(QLatin1StringView("label")).toObject(), QLatin1StringView("name"));
+                QString catalog = text(info, QLatin1StringView("catalog-number"));
+                if (catalog == QLatin1StringView("[none]"))
+                    catalog.clear();
+                if (pass == 0 ? !label.isEmpty() : !catalog.isEmpty()) {
+                    base.label = label;
+                    base.catalogNumber = catalog;
+                    break;
+                }
             }
         }
         base.mediumCount = int(qMax<qsizetype>(1, media.size()));
