@@ -76,8 +76,9 @@ TEST(MusicBrainzDiscId, PublishedVectors)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(MusicBrainzDiscId(c.toc), c.musicbrainz);
-        if (c.cddb)
+        if (c.cddb) {
             EXPECT_EQ(c.toc.discIdText(), c.cddb);
+        }
         const auto t = MusicBrainzTocOf(c.toc);
         ASSERT_TRUE(t);
         EXPECT_EQ(reckoned(*t), c.musicbrainz);
