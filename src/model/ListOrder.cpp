@@ -5,6 +5,8 @@
 #include "platform/IFormats.h"
 #include "platform/NumericText.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <optional>
 
@@ -14,38 +16,31 @@ namespace {
 
 // Where a row stands before its value is looked at: nothing shown first, then values,
 // then texts that are no value (a total time from an old file that is not a time).
-enum Rank : int { Empty = 0, Valued = 1, Unreadable = 2 };
+enum Group : int { Empty = 0, Valued = 1, Unreadable = 2 };
 
+// A row of a text column: the rank of its text among the distinct texts of the column.
 struct TextRow {
     const CEntry* entry;
-    Rank rank;
-    QCollatorSortKey key;
+    qsizetype rank;
 };
 
 struct ValueRow {
     const CEntry* entry;
-    Rank rank = Valued;
+    Group group = Valued;
     qint64 whole = 0;
     double real = 0.0;
     QString text; // only for an unreadable value
 };
 
-bool lessText(const TextRow& x, const TextRow& y)
-{
-    if (x.rank != y.rank)
-        return x.rank < y.rank;
-    return x.rank != Empty && x.key.compare(y.key) < 0; // blanks are all equally empty
-}
-
 bool lessValue(const ValueRow& x, const ValueRow& y)
 {
-    if (x.rank != y.rank)
-        return x.rank < y.rank;
+    if (x.group != y.group)
+        return x.group < y.group;
     if (x.whole != y.whole)
         return x.whole < y.whole;
     if (x.real != y.real)
         return x.real < y.real;
-    return x.rank == Unreadable && x.text.compare(y.text, Qt::CaseInsensitive) < 0;
+    return x.group == Unreadable && x.text.compare(y.text, Qt::CaseInsensitive) < 0;
 }
 
 bool isBlank(const QString& s)
@@ -57,13 +52,13 @@ bool isBlank(const QString& s)
 void timeValue(const QString& text, ValueRow& row)
 {
     if (isBlank(text)) {
-        row.rank = Empty;
+        row.group = Empty;
     } else if (IsValidTime(text)) {
         const qsizetype colon = text.indexOf(u':');
         row.real = *ParseNumber(QStringView(text).left(colon)) * 60.0
                    + *ParseNumber(QStringView(text).mid(colon + 1));
     } else {
-        row.rank = Unreadable;
+        row.group = Unreadable;
         row.text = text;
     }
 }
@@ -79,7 +74,7 @@ ValueRow valueRow(const CEntry* e, int key)
     case Field::PurchCost: r.whole = e->CDPurchCost.units; break;
     case Field::RelYear: // 0 is shown as nothing
         if (e->CDRelYear == 0)
-            r.rank = Empty;
+            r.group = Empty;
         r.whole = e->CDRelYear;
         break;
     case Field::PurchDate: {
@@ -88,7 +83,7 @@ ValueRow valueRow(const CEntry* e, int key)
         if (d.isValid())
             r.whole = d.toJulianDay();
         else
-            r.rank = Empty;
+            r.group = Empty;
         break;
     }
     case Field::TotalTime: timeValue(e->CDTotalTime, r); break;
@@ -109,6 +104,53 @@ void sortRows(std::vector<Row>& rows, bool descending, Less less,
         std::stable_sort(rows.begin(), rows.end(), less);
     for (std::size_t i = 0; i < rows.size(); ++i)
         entries[i] = rows[i].entry;
+}
+
+// Ranks the texts of a column: texts that collate equal, and all blank texts, share a
+// rank; blank ranks first. A sort key is made once per distinct text (a column such as
+// the artist repeats its texts many times); comparing two keys is a byte comparison.
+std::vector<TextRow> rankTexts(const std::vector<const CEntry*>& entries, int column,
+                               const QCollator& collator)
+{
+    std::vector<TextRow> rows;
+    rows.reserve(entries.size());
+    QHash<QString, qsizetype> indexOf;
+    indexOf.reserve(qsizetype(entries.size()));
+    QStringList texts;
+    for (const CEntry* e : entries) {
+        const QString text = e->GetDataForColumn(column);
+        const auto it = indexOf.constFind(text);
+        qsizetype index = texts.size();
+        if (it != indexOf.cend()) {
+            index = *it;
+        } else {
+            indexOf.insert(text, index);
+            texts.push_back(text);
+        }
+        rows.push_back(TextRow{e, index}); // the index of its text until ranked below
+    }
+    struct Keyed {
+        qsizetype index;
+        QCollatorSortKey key;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(std::size_t(texts.size()));
+    std::vector<qsizetype> rankOf(std::size_t(texts.size()), 0);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (!isBlank(texts[i]))
+            keyed.push_back(Keyed{i, collator.sortKey(texts[i])});
+    }
+    std::sort(keyed.begin(), keyed.end(),
+              [](const Keyed& x, const Keyed& y) { return x.key.compare(y.key) < 0; });
+    qsizetype rank = 0; // the blanks' rank
+    for (std::size_t k = 0; k < keyed.size(); ++k) {
+        if (k == 0 || keyed[k - 1].key.compare(keyed[k].key) != 0)
+            ++rank;
+        rankOf[std::size_t(keyed[k].index)] = rank;
+    }
+    for (TextRow& r : rows)
+        r.rank = rankOf[std::size_t(r.rank)];
+    return rows;
 }
 
 QLocale collationLocale(const std::vector<const CEntry*>& entries)
@@ -159,15 +201,10 @@ void SortForList(std::vector<const CEntry*>& entries, const ListSort& sort)
     if (!CEntry::HasColumnData(sort.columnKey) || entries.size() < 2)
         return;
     if (OrderOfColumn(sort.columnKey) == ColumnOrder::Text) {
-        const QCollator collator = ListCollator(collationLocale(entries));
-        std::vector<TextRow> rows;
-        rows.reserve(entries.size());
-        // A sort key per row, made once: comparing two keys is a byte comparison.
-        for (const CEntry* e : entries) {
-            const QString text = e->GetDataForColumn(sort.columnKey);
-            rows.push_back(TextRow{e, isBlank(text) ? Empty : Valued, collator.sortKey(text)});
-        }
-        sortRows(rows, sort.descending, lessText, entries);
+        std::vector<TextRow> rows =
+            rankTexts(entries, sort.columnKey, ListCollator(collationLocale(entries)));
+        sortRows(rows, sort.descending,
+                 [](const TextRow& x, const TextRow& y) { return x.rank < y.rank; }, entries);
     } else {
         std::vector<ValueRow> rows;
         rows.reserve(entries.size());
