@@ -1,8 +1,10 @@
 // Reply parsing and a large reply over loopback (the local test server).
 #include "CddbTestServer.h"
 #include "DiscImages.h"
+#include "MusicBrainzReplies.h"
 #include "lookup/CDLookupAccess.h"
 #include "lookup/CddbParse.h"
+#include "lookup/MusicBrainzReply.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -56,6 +58,21 @@ void BM_ParseSiteList(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 1000);
 }
 BENCHMARK(BM_ParseSiteList)->Unit(benchmark::kMicrosecond);
+
+// A MusicBrainz reply of one 99-track release, read and mapped to the recording: the
+// whole of what happens between the reply's last byte and a filled window.
+void BM_MusicBrainzReply99(benchmark::State& state)
+{
+    const QString disc = QStringLiteral("49HHV7Eb8UKF3aQiNmu1GR8vKTY-");
+    const QByteArray json = test::DiscReplyJson(disc, {test::ReleaseOf(99, disc)});
+    const DiscToc toc = test::TocOf(std::vector<qint32>(99, 4500));
+    for (auto _ : state) {
+        const MbDiscReply r = ParseDiscReply(json, disc, 99);
+        benchmark::DoNotOptimize(MapCandidate(r.candidates.front(), &toc));
+    }
+    state.SetBytesProcessed(state.iterations() * json.size());
+}
+BENCHMARK(BM_MusicBrainzReply99)->Unit(benchmark::kMicrosecond);
 
 void BM_DiscId(benchmark::State& state)
 {

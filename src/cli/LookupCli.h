@@ -43,4 +43,7 @@ QString DiscArgument(Context& ctx, const QStringList& args);
 
 void PrintJson(Context& ctx, const QJsonObject& o);
 
+// lookup --source musicbrainz, with the arguments that follow the command name.
+int RunMusicBrainzLookup(Context& ctx, QStringList args);
+
 } // namespace vinaxo::cli

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/LookupCli.h"
+#include "lookup/MusicBrainzDiscId.h"
 #include "model/TimeText.h"
 
 #include <QJsonArray>
@@ -17,6 +18,7 @@ int run(Context& ctx)
         return 1;
     }
     const DiscToc& toc = device.toc();
+    const auto mbToc = MusicBrainzTocOf(toc);
     QJsonArray tracks;
     for (std::size_t i = 0; i < toc.tracks.size(); ++i) {
         const DiscTrack& t = toc.tracks[i];
@@ -33,6 +35,8 @@ int run(Context& ctx)
                                {QStringLiteral("leadOut"), toc.leadOut},
                                {QStringLiteral("totalSeconds"), toc.totalSeconds()},
                                {QStringLiteral("discid"), toc.discIdText()},
+                               {QStringLiteral("musicbrainz_id"), MusicBrainzDiscId(toc)},
+                               {QStringLiteral("musicbrainz_toc"), mbToc ? mbToc->tocParameter() : QString()},
                                {QStringLiteral("query"), QStringLiteral("cddb query ") + toc.queryArguments()}});
     device.close();
     return 0;
@@ -43,7 +47,8 @@ const Registration reg{Command{
     QStringLiteral("vinaxo-cli discid [DRIVE-OR-IMAGE]\n"
                    "  Reads the table of contents of the disc in a drive (\"D:\" or empty: the default\n"
                    "  drive; without an argument the stored drive setting) or of a disc image\n"
-                   "  (.cue, .toc, .nrg) and prints its tracks, lengths, disc id and query line as JSON."),
+                   "  (.cue, .toc, .nrg) and prints its tracks, lengths, disc id and query line as JSON,\n"
+                   "  with its MusicBrainz disc id and toc (musicbrainz_id, musicbrainz_toc)."),
     run}};
 }
 } // namespace vinaxo::cli

@@ -30,6 +30,13 @@ QJsonObject entryJson(const CCDInfo& info, ICDAudioDevice& device)
 int run(Context& ctx)
 {
     QStringList args = ctx.args;
+    const QString source = takeOption(args, QStringLiteral("--source"));
+    if (!source.isNull() && source != QLatin1String("cddb")) {
+        if (source == QLatin1String("musicbrainz"))
+            return RunMusicBrainzLookup(ctx, args);
+        ctx.err << "vinaxo-cli: lookup: --source takes cddb or musicbrainz" << Qt::endl;
+        return 2;
+    }
     const QString choose = takeOption(args, QStringLiteral("--choose"));
     CCDInfo info(ctx.workspace().config, ctx.messages);
     if (!PrepareLookup(ctx, args, info))
@@ -96,7 +103,14 @@ const Registration reg{Command{
         "  the entry found, or the list of matches, as JSON; status texts go to stderr.\n"
         "  Without flags the stored lookup settings are used; flags override them for this run\n"
         "  only. Port 80 speaks HTTP (path default /~cddb/cddb.cgi), any other port cddbp;\n"
-        "  --http speaks HTTP on the given port. --choose N reads the N-th of several matches."),
+        "  --http speaks HTTP on the given port. --choose N reads the N-th of several matches.\n"
+        "vinaxo-cli lookup [DRIVE-OR-IMAGE] --source musicbrainz [--server URL] [--cover-server URL]\n"
+        "                  [--timeout S] [--choose N] [--cover OUT.jpg]\n"
+        "  Looks the disc up by its MusicBrainz disc id (falling back on its table of contents)\n"
+        "  and prints the matches, or the one found or chosen, as JSON with the same keys and\n"
+        "  musicbrainz_release. Servers default to the stored ones (https://musicbrainz.org,\n"
+        "  https://coverartarchive.org). --cover saves the release's front image; a release\n"
+        "  without one is reported on stderr only."),
     run}};
 }
 } // namespace vinaxo::cli

@@ -1,6 +1,7 @@
 #include "lookup/CCDInfo.h"
 
 #include "lookup/CddbParse.h"
+#include "lookup/ClientIdentity.h"
 #include "lookup/ICDAudioDevice.h"
 #include "platform/IMessageService.h"
 #include "platform/NumericText.h"
@@ -54,6 +55,24 @@ void CCDInfo::setStatus(const QString& text)
 void CCDInfo::say(const QString& text, const QString& title)
 {
     m_messages.show(text, title, MsgIcon::None, MsgButtons::OK);
+}
+
+QString CCDInfo::RefusalText(const QString& serverLine)
+{
+    return QStringLiteral("The CD information server refused this program.  It answered: \"") + serverLine.trimmed()
+        + QStringLiteral("\"  The freedb servers closed in 2020; gnudb.gnudb.org answers only programs whose "
+                         "client name was registered with its operators (\"Unknown developer email\" means "
+                         "this one was not).  Choose MusicBrainz as the lookup source, which needs no "
+                         "registration, or a server that accepts this program (client name \"")
+        + CddbClientName() + QStringLiteral("\").  The help's CD lookup page tells more. ");
+}
+
+bool CCDInfo::sayRefusal()
+{
+    if (!m_access || m_access->serverRefusal().isEmpty())
+        return false;
+    say(RefusalText(m_access->serverRefusal()), QLatin1String(RefusalTitle));
+    return true;
 }
 
 void CCDInfo::createAccess()
@@ -149,8 +168,8 @@ bool CCDInfo::connectToSite()
     m_access->setAdditionalAddress(m_siteAdditional);
     m_access->setUser(m_userID);
     m_access->setTimeoutSeconds(m_timeout);
-    m_access->setClientName(QLatin1String(ClientName));
-    m_access->setClientVersion(QLatin1String(ClientVersion));
+    m_access->setClientName(CddbClientName());
+    m_access->setClientVersion(CddbClientVersion());
 
     setStatus(QStringLiteral("Now connecting to the Internet"));
     if (m_access->Connect()) {
@@ -160,10 +179,11 @@ bool CCDInfo::connectToSite()
         }
         return false;
     }
-    say(QStringLiteral("Unable to connect to the Internet CD Lookup database.  Please verify your Internet "
-                       "connection and try again.  If the problem persists, you may want to try a different "
-                       "Internet server or switch Internet protocols. "),
-        QStringLiteral("Connection Error"));
+    if (!sayRefusal())
+        say(QStringLiteral("Unable to connect to the Internet CD Lookup database.  Please verify your Internet "
+                           "connection and try again.  If the problem persists, you may want to try a different "
+                           "Internet server or switch Internet protocols. "),
+            QStringLiteral("Connection Error"));
     m_access.reset();
     createAccess();
     return false;
@@ -215,11 +235,12 @@ void CCDInfo::SearchForCD()
 
     setStatus(QStringLiteral("Searching for the CD"));
     if (!m_access->QueryDisc()) {
-        say(QStringLiteral("Unable to search the Internet CD Lookup database or unable to read your CD.  Please "
-                           "verify your Internet connection and your CD drive and try again.  If the problem "
-                           "persists, you may want to try a different Internet server or switch Internet "
-                           "protocols. "),
-            QStringLiteral("Search Error"));
+        if (!sayRefusal())
+            say(QStringLiteral("Unable to search the Internet CD Lookup database or unable to read your CD.  Please "
+                               "verify your Internet connection and your CD drive and try again.  If the problem "
+                               "persists, you may want to try a different Internet server or switch Internet "
+                               "protocols. "),
+                QStringLiteral("Search Error"));
         setStatus(QStringLiteral("Search Error"));
         disconnectFromSite();
         return;
@@ -256,6 +277,8 @@ void CCDInfo::SearchForCD()
         final = QStringLiteral("Exact match not found - please select one of the titles.");
     } else {
         m_lookupStatus = 1;
+        // A refusal here comes over HTTP, where the hello goes with every command.
+        sayRefusal();
         setStatus(QStringLiteral("Search Error"));
         disconnectFromSite();
         return;
@@ -286,16 +309,18 @@ void CCDInfo::ReadCD(const QString& category, const QString& discId)
             m_entryRead = true;
             text = QStringLiteral("CD information retrieved");
         } else {
+            sayRefusal();
             text = QStringLiteral("CD information could not be retrieved");
         }
         disconnectFromSite();
         setStatus(text);
         return;
     }
-    say(QStringLiteral("Unable to read from the CDInfo database.  Please verify your internet connection and "
-                       "try again.  If the problem persists, you may want to try a different Internet server "
-                       "or switch Internet protocols. "),
-        QStringLiteral("Read Error"));
+    if (!sayRefusal())
+        say(QStringLiteral("Unable to read from the CDInfo database.  Please verify your internet connection and "
+                           "try again.  If the problem persists, you may want to try a different Internet server "
+                           "or switch Internet protocols. "),
+            QStringLiteral("Read Error"));
     setStatus(QStringLiteral("Read Error"));
     disconnectFromSite();
 }

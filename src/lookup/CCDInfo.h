@@ -20,8 +20,6 @@ class CCDInfo : public QObject {
 public:
     static constexpr const char* SiteListFileName = "CDInfosite.txt";
     static constexpr const char* DefaultServer = "gnudb.gnudb.org";
-    static constexpr const char* ClientName = "Tremalik.Vinaxo";
-    static constexpr const char* ClientVersion = "3.1";
 
     // Where the site list lives: a fetched list in the user's data folder
     // (<generic data folder>/Vinaxo, shared by vinaxo and vinaxo-cli), else the one
@@ -88,6 +86,10 @@ public:
     void setHttpPort(quint16 port) { m_httpPort = port; }
 
     const SiteListFiles& siteListFiles() const { return m_files; }
+
+    // The message for a server that refused this client: what it said, and what to do.
+    static QString RefusalText(const QString& serverLine);
+    static constexpr const char* RefusalTitle = "Server Refused";
     // The component, for the details a command line shows (last error, disc id).
     CDLookupAccess* access() const { return m_access.get(); }
 
@@ -103,6 +105,8 @@ private:
     void clearEntry();
     void parseEntry();
     void say(const QString& text, const QString& title);
+    // Shows RefusalText when the component reports a refusal; true then.
+    bool sayRefusal();
 
     CDConfig& m_config;
     IMessageService& m_messages;

@@ -56,6 +56,13 @@ QByteArray formWords(const QString& text)
 
 CDLookupAccess::CDLookupAccess(QObject* parent) : QObject(parent) {}
 
+bool CDLookupAccess::IsRefusalCode(int code)
+{
+    // 409 no handshake, 431 to 434 handshake, permission and load refusals, and the
+    // 5xx errors (gnudb's "500 Unknown developer email" among them).
+    return code == 409 || (code >= 431 && code <= 434) || (code >= 500 && code <= 599);
+}
+
 CDLookupAccess::~CDLookupAccess() { dropSocket(); }
 
 QPair<QString, QString> CDLookupAccess::helloWords(const QString& userId)
@@ -290,6 +297,8 @@ bool CDLookupAccess::exchangeHttp(const QString& command)
         const QList<QByteArray> parts = line.split(' ');
         if (!line.startsWith("HTTP/") || parts.size() < 2 || parts[1] != "200") {
             ok = fail(QStringLiteral("HTTP answer: ") + QString::fromLatin1(line.left(80)));
+            if (line.startsWith("HTTP/") && parts.size() >= 2 && (parts[1].startsWith('4') || parts[1].startsWith('5')))
+                m_refusal = QString::fromLatin1(line.left(200));
         } else {
             int headers = 0;
             while ((ok = readLine(line, until, false)) && !line.isEmpty()) {
@@ -316,7 +325,10 @@ bool CDLookupAccess::exchange(const QString& command)
     m_busy = true;
     m_aborted = false;
     m_error.clear();
+    m_refusal.clear();
     const bool ok = isHttp() ? exchangeHttp(command) : exchangeCddbp(command);
+    if (ok && IsRefusalCode(m_status))
+        m_refusal = m_lines.value(0);
     m_busy = false;
     return ok;
 }
@@ -330,6 +342,7 @@ bool CDLookupAccess::Connect()
     m_busy = true;
     m_aborted = false;
     m_error.clear();
+    m_refusal.clear();
     m_lines.clear();
     m_lineIndex = -1;
     m_current.clear();
@@ -344,14 +357,18 @@ bool CDLookupAccess::Connect()
         m_status = 200;
     } else if (ok) {
         ok = readReply(deadline(), false);
-        if (ok && m_status != 200 && m_status != 201)
+        if (ok && m_status != 200 && m_status != 201) {
+            m_refusal = m_lines.value(0);
             ok = fail(QStringLiteral("the server refuses connections: ") + m_lines.value(0));
+        }
         if (ok) {
             const auto [user, host] = helloWords(m_user);
             ok = sendCddbp(QStringLiteral("cddb hello %1 %2 %3 %4")
                                .arg(user, host, protocolWord(m_clientName), protocolWord(m_clientVersion)));
-            if (ok && m_status != 200 && m_status != 402)
+            if (ok && m_status != 200 && m_status != 402) {
+                m_refusal = m_lines.value(0);
                 ok = fail(QStringLiteral("the server refuses the greeting: ") + m_lines.value(0));
+            }
         }
         if (ok) {
             const QStringList hello = m_lines;

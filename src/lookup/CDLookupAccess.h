@@ -61,6 +61,10 @@ public:
     // Beyond the contract: what went wrong in the last call (for the command line and
     // logs), the table of contents of the last query, and the reply as a whole.
     QString lastError() const { return m_error; }
+    // The server's own line when it refused this client (greeting, hello, or a handshake
+    // or permission code in reply to a command); empty otherwise.
+    QString serverRefusal() const { return m_refusal; }
+    static bool IsRefusalCode(int code);
     const DiscToc& lastToc() const { return m_toc; }
     const QStringList& replyLines() const { return m_lines; }
     int protocolLevel() const { return m_level; }
@@ -117,6 +121,7 @@ private:
     qsizetype m_lineIndex = -1;
     QString m_current;
     QString m_error;
+    QString m_refusal;
     DiscToc m_toc;
 };
 

@@ -313,3 +313,44 @@ TEST(CDInfo, AnEntryTheServerDoesNotHaveIsNoError)
     EXPECT_EQ(r.w.messages.count(), 0u);
     EXPECT_EQ(r.info->Message(), "CD information could not be retrieved");
 }
+
+// gnudb answers the hello of an unregistered client with "500 Unknown developer email":
+// the user is told what the server said and what to do, over either transport.
+TEST(CDInfo, RefusedClientIsToldWhatTheServerSaidAndWhatToDo)
+{
+    struct Case {
+        const char* name;
+        bool http;
+        std::function<void(InfoRig&)> setup;
+        const char* said;
+    };
+    const std::vector<Case> cases{
+        {"hello refused", false, [](InfoRig& r) { r.server.setHelloReply("500 Unknown developer email"); },
+         "500 Unknown developer email"},
+        {"greeting refused", false, [](InfoRig& r) { r.server.setGreeting(CddbTestServer::Greeting::Refuse); }, "43"},
+        {"refused over HTTP", true, [](InfoRig& r) { r.server.addQuery(kThreeId, {"500 Unknown developer email"}); },
+         "500 Unknown developer email"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InfoRig r(c.http);
+        c.setup(r);
+        r.reset();
+        r.info->SearchForCD();
+        ASSERT_EQ(r.w.messages.count(), 1u);
+        const QString text = r.w.messages.last().text;
+        EXPECT_EQ(r.w.messages.last().title, "Server Refused");
+        EXPECT_TRUE(text.contains(c.said)) << text.toStdString();
+        EXPECT_TRUE(text.contains("MusicBrainz")) << text.toStdString();
+        EXPECT_TRUE(text.contains("\"Tremalik.Vinaxo\"")) << text.toStdString();
+        EXPECT_TRUE(r.info->TrackList().isEmpty());
+    }
+}
+
+TEST(CDInfo, HelloNamesTheBuiltInClient)
+{
+    InfoRig r;
+    r.info->SearchForCD();
+    ASSERT_FALSE(r.server.commands.isEmpty());
+    EXPECT_TRUE(r.server.commands[0].endsWith(" Tremalik.Vinaxo 3.1")) << r.server.commands[0].toStdString();
+}

@@ -48,17 +48,21 @@ bool EntryMismatch(const CEntry& entry, const QString& title, const QString& art
     return entry.CDTitle != title || entry.CDArtist != artist;
 }
 
-bool FillEntry(Workspace& ws, CEntry& e, const LookupFields& f)
+bool FillEntry(Workspace& ws, CEntry& e, const LookupFields& f, LookupFill fill)
 {
+    const bool fresh = fill == LookupFill::NewRecording;
     e.CDTitle = f.title;
     e.CDArtist = f.artist;
     e.CDDesc = f.description;
-    e.CDComments.clear();
-    e.CDCollNbr.clear();
-    e.CDLocation.clear();
-    e.CDCatnbr.clear();
+    if (fresh) {
+        e.CDComments.clear();
+        e.CDCollNbr.clear();
+        e.CDLocation.clear();
+        e.CDCatnbr.clear();
+    }
     e.setCDRelYearStr(f.year);
-    e.CDLabel.clear();
+    if (fresh)
+        e.CDLabel.clear();
     e.CDCategory = f.category;
     e.CDMedium = QStringLiteral("CD");
     e.CDNbrDisks = 1;
@@ -93,10 +97,10 @@ bool FillEntry(Workspace& ws, CEntry& e, const LookupFields& f)
     return true;
 }
 
-bool LookupApply::fillAndPost(const LookupFields& fields)
+bool LookupApply::fillAndPost(const LookupFields& fields, LookupFill fill)
 {
     CEntry* e = m_ws.entries.CurrEntry();
-    if (!e || !FillEntry(m_ws, *e, fields))
+    if (!e || !FillEntry(m_ws, *e, fields, fill))
         return false;
     const bool posted = m_ws.entries.ActionPost();
     m_ws.entries.DBChanged = true;
@@ -111,7 +115,7 @@ void LookupApply::reportChange()
 
 bool LookupApply::Add(const LookupFields& fields)
 {
-    const bool done = m_ws.entries.ActionAdd() && fillAndPost(fields);
+    const bool done = m_ws.entries.ActionAdd() && fillAndPost(fields, LookupFill::NewRecording);
     reportChange();
     return done;
 }
@@ -124,7 +128,7 @@ bool LookupApply::Update(const LookupFields& fields)
             || m_ws.messages.show(MismatchText, MismatchTitle, MsgIcon::Question, MsgButtons::YesNo,
                                   MsgDefault::Second)
                 == MsgAnswer::Yes;
-        done = go && fillAndPost(fields);
+        done = go && fillAndPost(fields, LookupFill::Update);
     }
     reportChange();
     return done;

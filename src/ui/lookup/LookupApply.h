@@ -35,10 +35,15 @@ QStringList ReadTrackTimes(ICDAudioDevice& device, const QString& driveOrImage, 
 // The edited recording differs from the result: title or artist, letter case counting.
 bool EntryMismatch(const CEntry& entry, const QString& title, const QString& artist);
 
+// What a fill does to the fields no reply carries (comments, collection number,
+// location, catalogue number, label): a new recording starts them empty; an updated one
+// keeps them, as they are the user's own.
+enum class LookupFill { NewRecording, Update };
+
 // Fills the recording from the result, in the order the lookup has always used (fields,
 // tracks with their times and texts, the totals, the name lists, the editor's refill
 // flags). The recording is the collection's current one, being added or updated.
-bool FillEntry(Workspace& ws, CEntry& entry, const LookupFields& fields);
+bool FillEntry(Workspace& ws, CEntry& entry, const LookupFields& fields, LookupFill fill);
 
 class LookupApply {
 public:
@@ -55,7 +60,7 @@ public:
     static const QString MismatchTitle;
 
 private:
-    bool fillAndPost(const LookupFields& fields);
+    bool fillAndPost(const LookupFields& fields, LookupFill fill);
     void reportChange();
 
     Workspace& m_ws;

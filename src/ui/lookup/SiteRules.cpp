@@ -22,9 +22,21 @@ SiteParts SplitSiteItem(const QString& item, SiteParts parts)
 
 int CurrentSiteIndex(const QStringList& items, const QString& address, const QString& port)
 {
-    const QString key = address + u' ' + port + u' ';
+    // Stored values may carry blanks (earlier releases kept the one after the port); the
+    // item's own fields are compared whole, so that port 80 does not pick port 8080.
+    const QString a = address.trimmed();
+    const QString p = port.trimmed();
+    if (a.isEmpty())
+        return -1;
     for (qsizetype i = items.size() - 1; i >= 0; --i) {
-        if (items[i].startsWith(key))
+        const QStringView item = items[i];
+        const qsizetype s1 = item.indexOf(u' ');
+        if (s1 < 0 || item.left(s1) != a)
+            continue;
+        qsizetype s2 = item.indexOf(u' ', s1 + 1);
+        if (s2 < 0)
+            s2 = item.size();
+        if (item.mid(s1 + 1, s2 - s1 - 1) == p)
             return int(i);
     }
     return -1;
@@ -32,7 +44,8 @@ int CurrentSiteIndex(const QStringList& items, const QString& address, const QSt
 
 QString ProtocolText(const QString& port)
 {
-    return port == QLatin1String("80") ? QStringLiteral("Protocol:HTTP") : QStringLiteral("Protocol:cddbp");
+    return port.trimmed() == QLatin1String("80") ? QStringLiteral("Protocol:HTTP")
+                                                 : QStringLiteral("Protocol:cddbp");
 }
 
 QString StoredUserId(const QString& typed)

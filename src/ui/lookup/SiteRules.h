@@ -17,11 +17,11 @@ struct SiteParts {
 // it is there; a part without it keeps its earlier value.
 SiteParts SplitSiteItem(const QString& item, SiteParts earlier);
 
-// The item of the site with this address and port: the last item that begins with them
-// (and a space, so that port 80 does not pick port 8080); -1 when none does.
+// The item of the site with this address and port (blanks around either ignored): the
+// last item whose first two fields are they; -1 when none is.
 int CurrentSiteIndex(const QStringList& items, const QString& address, const QString& port);
 
-// "Protocol:HTTP" for port 80, "Protocol:cddbp" for any other.
+// "Protocol:HTTP" for port 80 (blanks around it ignored), "Protocol:cddbp" for any other.
 QString ProtocolText(const QString& port);
 
 // The user id as stored: trimmed, and only its first word.

@@ -1,9 +1,7 @@
 #include "ui/lookup/frmCDDBAccess.h"
 
-#include "lookup/CdioAudioDevice.h"
 #include "model/ListOrder.h"
 #include "model/Workspace.h"
-#include "platform/IBusyPointer.h"
 #include "ui/common/AppContext.h"
 #include "ui/entry/DriveCombo.h"
 #include "ui/lookup/frmCDDBMultiSelect.h"
@@ -41,7 +39,7 @@ void clearCombo(QComboBox* combo)
 
 frmCDDBAccess::frmCDDBAccess(AppContext& ctx, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), ui(std::make_unique<Ui::frmCDDBAccess>()),
-      m_device(std::make_unique<CdioAudioDevice>()), m_messages(ctx.ws.messages)
+      m_session(ctx.ws, ctx.busy, ctx.windows)
 {
     ui->setupUi(this);
     m_status = new QLabel(ui->StatusBar1);
@@ -57,7 +55,16 @@ frmCDDBAccess::frmCDDBAccess(AppContext& ctx, QWidget* parent)
     ui->cmbDriveLetter->attach(ctx.ws.config, ctx.dialogs);
     setDatabaseAction(false);
     fillNameLists();
+    connect(ui->cmdGetCDInfo, &QPushButton::clicked, this, &frmCDDBAccess::getCDInfo);
+    connect(ui->cmdConfigure, &QPushButton::clicked, this, &frmCDDBAccess::configureClicked);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmCDDBAccess::applyUpdates);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &frmCDDBAccess::reject);
+
+    m_session.setHooks({
+        [this](CCDInfo& info) { showConfiguration(info); },
+        [this](const CCDInfo& info) { return chooseMatch(info); },
+        [this](const QString& text) { m_status->setText(text); },
+    });
 
     const QByteArray geometry = ctx.ws.config.extraValue(QStringLiteral("Windows"), kGeometryKey).toByteArray();
     if (!geometry.isEmpty())
@@ -81,7 +88,7 @@ void frmCDDBAccess::showEvent(QShowEvent* event)
     if (!m_opened) {
         m_opened = true;
         // After the window is on screen, so that the configuration window opens over it.
-        QTimer::singleShot(0, this, &frmCDDBAccess::opening);
+        QTimer::singleShot(0, this, [this] { m_session.Open(); });
     }
 }
 
@@ -91,37 +98,21 @@ void frmCDDBAccess::fillNameLists()
     fillList(ui->cmbCDArtist, m_ctx.ws.entries.ArtistEntries());
 }
 
-void frmCDDBAccess::opening()
-{
-    m_info = std::make_unique<CCDInfo>(m_ctx.ws.config, m_messages, m_siteFiles);
-    m_info->setHttpPort(m_httpPort);
-    connect(m_info.get(), &CCDInfo::OnStatusChange, m_status, &QLabel::setText);
-    m_info->setMCIControl(m_device.get());
-    m_info->Initialize();
-    m_configured = m_info->ConfigurationSet() && m_info->GotSiteList();
-    if (!m_configured)
-        configure();
-}
-
-bool frmCDDBAccess::configure()
+void frmCDDBAccess::showConfiguration(CCDInfo& info)
 {
     frmCDInfoConfig config(m_ctx, this);
-    config.setCDInfo(m_info.get());
+    config.setCDInfo(&info);
     config.exec();
-    // What was entered counts at once, not only from the next opening of this window.
-    m_configured = m_info->SettingsComplete() && m_info->GotSiteList();
-    return m_configured;
 }
 
-void frmCDDBAccess::on_cmdConfigure_clicked()
+void frmCDDBAccess::configureClicked()
 {
-    if (m_info && !m_running)
-        configure();
+    if (!m_session.running())
+        m_session.Configure();
 }
 
 void frmCDDBAccess::setRunning(bool running)
 {
-    m_running = running;
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdGetCDInfo, ui->cmdConfigure, ui->cmbDriveLetter,
                                                        ui->fraDatabaseAction})
         w->setEnabled(!running);
@@ -137,121 +128,54 @@ void frmCDDBAccess::clearResult()
     clearCombo(ui->cmbCDCategory);
     ui->TrackTitles->clear();
     ui->lblDiscInfo->clear();
-    m_times.clear();
     ui->cmdOK->setEnabled(false);
 }
 
-void frmCDDBAccess::on_cmdGetCDInfo_clicked()
+void frmCDDBAccess::getCDInfo()
 {
-    if (!m_info || m_running)
+    if (!m_session.info() || m_session.running())
         return;
     setRunning(true);
-    IBusyPointer& busy = m_ctx.busy;
-    busy.ShowBusyPointer();
-    if (!m_configured) {
-        busy.ShowNormalPointer();
-        configure();
-        busy.ShowBusyPointer();
-    }
     clearResult();
-    m_messages.startRun();
-    m_info->SearchForCD();
-
-    // What disc was read, so that matches with equal titles can be told apart.
-    const DiscToc* toc = m_info->access() ? &m_info->access()->lastToc() : nullptr;
-    if (toc && !toc->isEmpty()) {
-        ui->lblDiscInfo->setText(QStringLiteral("Disc ID %1, %2 tracks")
-                                     .arg(toc->discIdText())
-                                     .arg(toc->tracks.size()));
-    }
-
-    bool found = false;
-    if (!m_cancelled) {
-        switch (m_info->LookupStatus()) {
-        case 1:
-            m_ctx.ws.messages.show(QStringLiteral("No matching recording was found."),
-                                   QStringLiteral("No recording found"), MsgIcon::Information);
-            break;
-        case 2:
-            found = true;
-            break;
-        case 3:
-            busy.ShowNormalPointer();
-            found = chooseMatch();
-            break;
-        default:
-            // A match whose entry the server would not give: say so rather than nothing.
-            if (m_messages.shown() == 0)
-                showRetrieveFailure();
-            break;
-        }
-    }
-    if (found && !m_cancelled)
+    const bool found = m_session.GetCDInfo();
+    ui->lblDiscInfo->setText(m_session.discInfo());
+    if (found)
         showResult();
-    busy.ShowNormalPointer();
     setRunning(false);
-    ui->cmdOK->setEnabled(found && !m_cancelled);
-    if (m_cancelled) {
-        m_cancelled = false;
+    ui->cmdOK->setEnabled(found);
+    if (m_session.cancelled())
         QDialog::reject();
-    }
 }
 
-bool frmCDDBAccess::chooseMatch()
+std::optional<LookupChoice> frmCDDBAccess::chooseMatch(const CCDInfo& info)
 {
-    bool chosen = false;
-    QString category, discId;
-    {
-        frmCDDBMultiSelect choice(this);
-        choice.setCDInfo(m_info.get());
-        choice.exec();
-        chosen = choice.SelectionMade();
-        category = choice.SelectedCategory();
-        discId = choice.SelectedDiscID();
-    }
-    if (!chosen) {
-        m_ctx.ws.messages.show(QStringLiteral("No selection was made - try the search again."),
-                               QStringLiteral("No recording selected"), MsgIcon::Information);
-        return false;
-    }
-    m_ctx.busy.ShowBusyPointer();
-    m_messages.startRun();
-    m_info->ReadCD(category, discId);
-    if (m_cancelled)
-        return false;
-    if (m_info->LookupStatus() == 2)
-        return true;
-    showRetrieveFailure();
-    return false;
-}
-
-void frmCDDBAccess::showRetrieveFailure()
-{
-    m_ctx.ws.messages.show(QStringLiteral("Unable to retrieve data for this recording."),
-                           QStringLiteral("Error retrieve data"), MsgIcon::Critical);
+    frmCDDBMultiSelect choice(this);
+    choice.setCDInfo(&info);
+    choice.exec();
+    if (!choice.SelectionMade())
+        return std::nullopt;
+    return LookupChoice{choice.SelectedCategory(), choice.SelectedDiscID()};
 }
 
 void frmCDDBAccess::showResult()
 {
-    ui->DiscTitle->setText(m_info->Title());
-    ui->cmbCDArtist->setEditText(m_info->Artist());
-    ui->DiscYear->setText(m_info->Year());
+    const LookupFields& r = m_session.result();
+    ui->DiscTitle->setText(r.title);
+    ui->cmbCDArtist->setEditText(r.artist);
+    ui->DiscYear->setText(r.year);
     QStringList categories;
     for (int i = 0; i < ui->cmbCDCategory->count(); ++i)
         categories << ui->cmbCDCategory->itemText(i);
-    const int match = MatchingCategoryIndex(categories, m_info->Category());
+    const int match = MatchingCategoryIndex(categories, r.category);
     if (match >= 0)
         ui->cmbCDCategory->setCurrentIndex(match);
     else
-        ui->cmbCDCategory->setEditText(m_info->Category());
+        ui->cmbCDCategory->setEditText(r.category);
 
-    const QStringList& titles = m_info->TrackList();
-    m_times = ReadTrackTimes(*m_device, m_ctx.ws.config.CDDriveLetter(), int(titles.size()));
-    ui->TrackTitles->clear();
     QList<QTreeWidgetItem*> rows;
-    rows.reserve(titles.size());
-    for (qsizetype n = 0; n < titles.size(); ++n) {
-        auto* row = new QTreeWidgetItem(QStringList{QString::number(n + 1), titles[n], m_times.value(n)});
+    rows.reserve(r.tracks.size());
+    for (qsizetype n = 0; n < r.tracks.size(); ++n) {
+        auto* row = new QTreeWidgetItem(QStringList{QString::number(n + 1), r.tracks[n], r.times.value(n)});
         row->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         rows.push_back(row);
@@ -261,42 +185,27 @@ void frmCDDBAccess::showResult()
 
 LookupFields frmCDDBAccess::fields() const
 {
-    LookupFields f;
+    // Title, artist and category as the user may have edited them; the rest as found.
+    LookupFields f = m_session.result();
     f.title = ui->DiscTitle->text();
     f.artist = ui->cmbCDArtist->currentText();
-    f.year = m_info ? m_info->Year() : QString();
     f.category = ui->cmbCDCategory->currentText();
-    if (m_info) {
-        f.description = m_info->Description();
-        f.tracks = m_info->TrackList();
-        f.trackExtensions = m_info->TrackExtension();
-    }
-    f.times = m_times;
     return f;
 }
 
-void frmCDDBAccess::on_cmdOK_clicked()
+void frmCDDBAccess::applyUpdates()
 {
-    if (m_running)
-        return;
-    LookupApply apply(m_ctx.ws, m_ctx.windows);
-    const bool done = ui->rbNewEntry->isChecked() ? apply.Add(fields()) : apply.Update(fields());
-    if (done)
+    if (m_session.Apply(ui->rbNewEntry->isChecked(), fields()))
         accept();
 }
 
 void frmCDDBAccess::reject()
 {
-    if (!m_running) {
+    if (!m_session.running()) {
         QDialog::reject();
         return;
     }
-    if (!m_cancelled) {
-        m_cancelled = true;
-        m_messages.mute();
-        if (m_info)
-            m_info->Cancel();
-    }
+    m_session.Cancel();
 }
 
 } // namespace vinaxo

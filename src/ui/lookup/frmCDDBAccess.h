@@ -1,9 +1,8 @@
 #pragma once
 // The lookup window: reads the disc in the chosen drive, looks it up, shows the answer and
-// adds it as a new recording or writes it over the recording being edited.
-#include "lookup/CCDInfo.h"
-#include "ui/lookup/LookupApply.h"
-#include "ui/lookup/LookupMessages.h"
+// adds it as a new recording or writes it over the recording being edited. The work is
+// LookupSession's; the window routes its buttons there and shows the result.
+#include "ui/lookup/LookupSession.h"
 
 #include <QDialog>
 #include <memory>
@@ -17,7 +16,6 @@ class frmCDDBAccess;
 namespace vinaxo {
 
 struct AppContext;
-class CdioAudioDevice;
 
 class frmCDDBAccess : public QDialog {
     Q_OBJECT
@@ -30,14 +28,14 @@ public:
     void setDatabaseAction(bool update);
 
     // Where the lookup object finds its site list (before the window is shown).
-    void setSiteListFiles(const CCDInfo::SiteListFiles& files) { m_siteFiles = files; }
+    void setSiteListFiles(const CCDInfo::SiteListFiles& files) { m_session.setSiteListFiles(files); }
     // The port that means HTTP for the lookup object (80 unless told otherwise).
-    void setHttpPort(quint16 port) { m_httpPort = port; }
+    void setHttpPort(quint16 port) { m_session.setHttpPort(port); }
 
     // The lookup object while the window is open, null before.
-    CCDInfo* cdInfo() const { return m_info.get(); }
+    CCDInfo* cdInfo() const { return m_session.info(); }
     // A lookup is running (its waits let events through).
-    bool isLookupRunning() const { return m_running; }
+    bool isLookupRunning() const { return m_session.running(); }
 
 public Q_SLOTS:
     // Cancel, Escape and closing: during a lookup they end its wait at once and the window
@@ -47,17 +45,14 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* event) override;
 
-private Q_SLOTS:
-    void on_cmdGetCDInfo_clicked();
-    void on_cmdConfigure_clicked();
-    void on_cmdOK_clicked();
-
 private:
-    void opening();
+    void getCDInfo();
+    void configureClicked();
+    void applyUpdates();
+
     void fillNameLists();
-    bool configure(); // the configuration window; true when the lookup is now configured
-    bool chooseMatch();
-    void showRetrieveFailure();
+    void showConfiguration(CCDInfo& info);
+    std::optional<LookupChoice> chooseMatch(const CCDInfo& info);
     void showResult();
     void clearResult();
     void setRunning(bool running);
@@ -65,17 +60,9 @@ private:
 
     AppContext& m_ctx;
     std::unique_ptr<Ui::frmCDDBAccess> ui;
-    std::unique_ptr<CdioAudioDevice> m_device;
-    LookupMessages m_messages;
-    std::unique_ptr<CCDInfo> m_info;
-    CCDInfo::SiteListFiles m_siteFiles = CCDInfo::defaultSiteListFiles();
-    quint16 m_httpPort = 80;
-    QStringList m_times; // of the shown tracks, read from the disc
+    LookupSession m_session;
     QLabel* m_status = nullptr;
     bool m_opened = false;
-    bool m_configured = false;
-    bool m_running = false;
-    bool m_cancelled = false;
 };
 
 } // namespace vinaxo

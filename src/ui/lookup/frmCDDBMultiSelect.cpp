@@ -15,12 +15,14 @@ frmCDDBMultiSelect::frmCDDBMultiSelect(QWidget* parent)
 {
     ui->setupUi(this);
     ui->lvResults->header()->setStretchLastSection(true);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmCDDBMultiSelect::okClicked);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &frmCDDBMultiSelect::reject);
     // Picking a row with the mouse or the keys makes it the choice; a double click takes it.
     connect(ui->lvResults, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* row) { take(row); });
     connect(ui->lvResults, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* row) {
         take(row);
-        on_cmdOK_clicked();
+        okClicked();
     });
 }
 
@@ -100,12 +102,10 @@ void frmCDDBMultiSelect::take(const QTreeWidgetItem* row)
     m_chosen = true;
 }
 
-void frmCDDBMultiSelect::on_cmdOK_clicked()
+void frmCDDBMultiSelect::okClicked()
 {
     m_selectionMade = m_chosen;
     accept();
 }
-
-void frmCDDBMultiSelect::on_cmdCancel_clicked() { reject(); }
 
 } // namespace vinaxo

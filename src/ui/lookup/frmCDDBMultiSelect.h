@@ -32,11 +32,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private Q_SLOTS:
-    void on_cmdOK_clicked();
-    void on_cmdCancel_clicked();
-
 private:
+    void okClicked();
     void rebuild();
     void sizeColumns();
     void take(const QTreeWidgetItem* row);

@@ -23,6 +23,8 @@ frmCDInfoConfig::frmCDInfoConfig(AppContext& ctx, QWidget* parent)
     // A site list line is long: the whole of it shows as the tip of the list.
     ui->cmbSiteList->setToolTip(QString());
 
+    connect(ui->cmdSiteList, &QPushButton::clicked, this, &frmCDInfoConfig::getSiteList);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmCDInfoConfig::accept);
     connect(ui->cmbSiteList, &QComboBox::activated, this,
             [this](int index) { chooseSite(ui->cmbSiteList->itemText(index)); });
     connect(ui->txtUserID, &QLineEdit::editingFinished, this, &frmCDInfoConfig::storeUserId);
@@ -111,7 +113,7 @@ void frmCDInfoConfig::chooseSite(const QString& item)
     }
 }
 
-void frmCDInfoConfig::on_cmdSiteList_clicked()
+void frmCDInfoConfig::getSiteList()
 {
     if (!m_info || m_fetching)
         return;
@@ -172,8 +174,6 @@ bool frmCDInfoConfig::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
-
-void frmCDInfoConfig::on_cmdOK_clicked() { accept(); }
 
 void frmCDInfoConfig::done(int result)
 {

@@ -35,11 +35,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private Q_SLOTS:
-    void on_cmdSiteList_clicked();
-    void on_cmdOK_clicked();
-
 private:
+    void getSiteList();
     void activation();
     void fillSiteList();
     void selectCurrentSite(const QString& address, const QString& port);

@@ -37,7 +37,7 @@ TEST(LookupFill, EveryFieldInItsOrder)
     e->CDLabel = "Label";
     e->CDNbrDisks = 3;
     e->CDRateSound = 4; // not the lookup's business: kept
-    ASSERT_TRUE(FillEntry(*w.ws, *e, threeTracks()));
+    ASSERT_TRUE(FillEntry(*w.ws, *e, threeTracks(), LookupFill::NewRecording));
 
     EXPECT_EQ(e->CDTitle, "The Album");
     EXPECT_EQ(e->CDArtist, "The Band");
@@ -80,7 +80,7 @@ TEST(LookupFill, NoTracksNoTimes)
     CEntry* e = w.addRecording("Old", "", 2);
     LookupFields f;
     f.year = "";
-    ASSERT_TRUE(FillEntry(*w.ws, *e, f));
+    ASSERT_TRUE(FillEntry(*w.ws, *e, f, LookupFill::NewRecording));
     EXPECT_EQ(e->TrackEntries().size(), 0);
     EXPECT_EQ(e->CDNbrTracks, 0);
     EXPECT_EQ(e->CDTotalTime, "");
@@ -130,6 +130,30 @@ TEST(LookupApply, UpdateQuestionDefaultsToNo)
     EXPECT_EQ(empty.entries().Count(), 0);
 }
 
+// Regression: an update cleared the recording's comments, collection number, location,
+// catalogue number and label, though no reply carries them.
+TEST(LookupApply, UpdateKeepsTheUsersOwnFields)
+{
+    UiWorld w;
+    CEntry* e = w.addRecording("The Album", "The Band", 1);
+    e->CDComments = "signed copy";
+    e->CDCollNbr = "0042";
+    e->CDLocation = "shelf 3";
+    e->CDCatnbr = "CAT-1";
+    e->CDLabel = "Own Label";
+    e->CDNbrDisks = 2;
+    LookupApply apply(*w.ws, &w.windows);
+    ASSERT_TRUE(apply.Update(threeTracks()));
+    EXPECT_EQ(w.messages.count(), 0u); // title and artist match: nobody is asked
+    EXPECT_EQ((QStringList{e->CDComments, e->CDCollNbr, e->CDLocation, e->CDCatnbr, e->CDLabel}),
+              (QStringList{"signed copy", "0042", "shelf 3", "CAT-1", "Own Label"}));
+    // What the lookup does set, it still sets.
+    EXPECT_EQ(e->CDDesc, "Notes");
+    EXPECT_EQ(e->CDNbrDisks, 1);
+    EXPECT_EQ(e->CDNbrTracks, 3);
+    EXPECT_TRUE(w.entries().LabelEntries().contains("Own Label"));
+}
+
 TEST(LookupRules, CategoryItemIsTheLastEqualInAnyCase)
 {
     const QStringList items{"Blues", "rock", "Jazz", "ROCK"};
@@ -173,11 +197,19 @@ TEST(SiteRules, ItemsTakenApart)
             << c.item.toStdString();
     }
 
+    // Regression: a stored port with a blank after it ("80 ", as earlier releases kept it)
+    // matched no item.
     const QStringList items{"a.org 8880 - One", "a.org 80 /cgi Web HTTP", "a.org 8080 - Alt", "a.org 8880 - Two"};
-    EXPECT_EQ(CurrentSiteIndex(items, "a.org", "8880"), 3);
-    EXPECT_EQ(CurrentSiteIndex(items, "a.org", "80"), 1);
-    EXPECT_EQ(CurrentSiteIndex(items, "b.org", "8880"), -1);
+    struct Site {
+        QString address, port;
+        int index;
+    };
+    for (const Site& c : std::vector<Site>{{"a.org", "8880", 3}, {"a.org", "80", 1}, {"a.org", "80 ", 1},
+                                           {" a.org ", " 8080", 2}, {"a.org", "8", -1}, {"a.or", "80", -1},
+                                           {"b.org", "8880", -1}, {"", "", -1}})
+        EXPECT_EQ(CurrentSiteIndex(items, c.address, c.port), c.index) << (c.address + '|' + c.port).toStdString();
     EXPECT_EQ(ProtocolText("80"), "Protocol:HTTP");
+    EXPECT_EQ(ProtocolText("80 "), "Protocol:HTTP");
     EXPECT_EQ(ProtocolText("8880"), "Protocol:cddbp");
     EXPECT_EQ(ProtocolText("080"), "Protocol:cddbp");
 }
