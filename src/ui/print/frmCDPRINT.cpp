@@ -43,7 +43,7 @@ frmCDPRINT::~frmCDPRINT() = default;
 
 bool frmCDPRINT::printing() const
 {
-    return m_runner && m_runner->running();
+    return m_job != nullptr; // until the end of the print is handled
 }
 
 void frmCDPRINT::ShowOrientation()

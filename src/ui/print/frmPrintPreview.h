@@ -29,6 +29,7 @@ public:
     bool running() const { return m_running; }
     int currentPage() const; // from 0
     int pageCount() const;
+    const PreviewSurface& pages() const { return m_pages; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
