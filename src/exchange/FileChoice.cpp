@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "exchange/FileChoice.h"
 #include "exchange/DefinitionFile.h"
 #include "platform/IMessageService.h"
@@ -35,9 +36,17 @@ std::optional<QString> ChooseImportFile(const AskPath& ask, IMessageService& m)
     });
 }
 
-std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& m)
+QString ExportSavePath(const QString& chosen)
 {
-    return choose(ask, asChosen, [&m](const QString& path) {
+    const qsizetype slash = std::max(chosen.lastIndexOf(u'/'), chosen.lastIndexOf(u'\\'));
+    if (chosen.indexOf(u'.', slash + 1) >= 0)
+        return chosen;
+    return chosen + QStringLiteral(".TXT");
+}
+
+std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& m, bool addExtension)
+{
+    return choose(ask, addExtension ? ExportSavePath : asChosen, [&m](const QString& path) {
         return !QFileInfo::exists(path)
                || m.show(QStringLiteral("This file already exists.  If you continue, you will write over the "
                                         "existing file.  Do you want to overwrite this file?"),

@@ -18,8 +18,11 @@ using AskPath = std::function<std::optional<QString>()>;
 // Import: a path that does not exist gives "File Not Found" and the dialog again.
 std::optional<QString> ChooseImportFile(const AskPath& ask, IMessageService& messages);
 // Export: an existing file is taken only when "File Already Exists" is answered Yes;
-// on No the dialog comes again.
-std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& messages);
+// on No the dialog comes again. With addExtension (the window's dialog) a name typed
+// without an extension gets ".TXT" (ExportSavePath) before it is checked.
+std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& messages, bool addExtension = false);
+// The chosen name with ".TXT" added when its file-name part has no "." at all.
+QString ExportSavePath(const QString& chosen);
 // Any file to be written: an existing one is taken only when "Confirm File Replace" is
 // answered Yes; on No the dialog comes again.
 std::optional<QString> ChooseFileToReplace(const AskPath& ask, IMessageService& messages);

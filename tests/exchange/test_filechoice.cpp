@@ -35,6 +35,9 @@ const QString notFound = "This file does not exist.  You must choose another fil
 TEST(FileChoice, AsksUntilAcceptedOrCancelled)
 {
     using Choose = std::optional<QString> (*)(const AskPath&, IMessageService&);
+    // The window's export dialog: a name typed without an extension was saved without ".TXT".
+    const Choose exportPlain = [](const AskPath& a, IMessageService& m) { return ChooseExportFile(a, m); };
+    const Choose exportDialog = [](const AskPath& a, IMessageService& m) { return ChooseExportFile(a, m, true); };
     const struct {
         const char* what;
         Choose choose;
@@ -47,11 +50,15 @@ TEST(FileChoice, AsksUntilAcceptedOrCancelled)
         {"import, existing", ChooseImportFile, {"old.txt"}, {}, "old.txt", 1, {}},
         {"import, missing then existing", ChooseImportFile, {"new.txt", "old.txt"}, {}, "old.txt", 2, {notFound}},
         {"import, cancelled", ChooseImportFile, {}, {}, "", 1, {}},
-        {"export, new file", ChooseExportFile, {"new.txt"}, {}, "new.txt", 1, {}},
-        {"export, existing, Yes", ChooseExportFile, {"old.txt"}, {MsgAnswer::Yes}, "old.txt", 1, {overwrite}},
-        {"export, existing, No, then new", ChooseExportFile, {"old.txt", "new.txt"}, {MsgAnswer::No}, "new.txt", 2,
+        {"export, new file", exportPlain, {"new.txt"}, {}, "new.txt", 1, {}},
+        {"export, existing, Yes", exportPlain, {"old.txt"}, {MsgAnswer::Yes}, "old.txt", 1, {overwrite}},
+        {"export, existing, No, then new", exportPlain, {"old.txt", "new.txt"}, {MsgAnswer::No}, "new.txt", 2,
          {overwrite}},
-        {"export, existing, default No, cancelled", ChooseExportFile, {"old.txt"}, {}, "", 2, {overwrite}},
+        {"export, existing, default No, cancelled", exportPlain, {"old.txt"}, {}, "", 2, {overwrite}},
+        {"export dialog, extension added", exportDialog, {"out"}, {}, "out.TXT", 1, {}},
+        {"export dialog, extension kept", exportDialog, {"out.csv"}, {}, "out.csv", 1, {}},
+        {"export dialog, existing after the extension", exportDialog, {"old.IDF"}, {MsgAnswer::Yes}, "old.IDF", 1,
+         {overwrite}},
         {"any file, existing, Yes", ChooseFileToReplace, {"old.txt"}, {MsgAnswer::Yes}, "old.txt", 1, {replace}},
         {"any file, existing, No, cancelled", ChooseFileToReplace, {"old.txt"}, {MsgAnswer::No}, "", 2, {replace}},
         {"definition, extension added", ChooseDefinitionSavePath, {"defs"}, {}, "defs.IDF", 1, {}},

@@ -1,5 +1,6 @@
 // The main list on a large collection: rebuilding it with its sort, a column-click sort,
-// and the filter routine with a text-anywhere criterion (each with the key sequence).
+// the filter routine with a text-anywhere criterion (each with the key sequence), and a
+// rebuild that keeps the current recording current.
 #include "BenchCollection.h"
 #include "model/Utility.h"
 #include "platform/IBusyPointer.h"
@@ -58,3 +59,18 @@ static void BM_FilterRoutineTextAnywhere(benchmark::State& state)
     state.counters["listed"] = w.model.rowCount();
 }
 BENCHMARK(BM_FilterRoutineTextAnywhere)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// A rebuild that puts the current recording back: the activation after an edit.
+static void BM_RebuildKeepingThePlace(benchmark::State& state)
+{
+    ListWorld w(int(state.range(0)));
+    w.controller.rebuildList();
+    const QString key = w.model.keyAt(w.model.rowCount() * 2 / 3);
+    int shown = -1;
+    w.controller.currentKey = [&] { return key; };
+    w.controller.showRow = [&](int row) { shown = row; };
+    for (auto _ : state)
+        w.controller.rebuildList();
+    state.counters["row"] = shown;
+}
+BENCHMARK(BM_RebuildKeepingThePlace)->Arg(32767)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,9 @@
 #include "ui/entry/EntryEditSession.h"
 
 #include "model/Workspace.h"
+#include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
+#include "storage/CDConfig.h"
 #include "ui/common/IWindows.h"
 
 namespace vinaxo {
@@ -206,6 +208,85 @@ EntryEditSession::Refills EntryEditSession::takeRefills()
     Refills r{m_ws.refillArtists, m_ws.refillLabels, m_ws.refillCategories, m_ws.refillMediums};
     m_ws.refillArtists = m_ws.refillLabels = m_ws.refillCategories = m_ws.refillMediums = false;
     return r;
+}
+
+void EntryEditSession::shown() { m_shown = entries().CurrEntry(); }
+
+EntryEditSession::Activation EntryEditSession::activate()
+{
+    Activation a;
+    a.refills = takeRefills();
+    const CEntries& c = entries();
+    if (c.Changesmade && m_shown && m_shown == c.CurrEntry()) {
+        a.refresh = false;
+        return a;
+    }
+    m_tracks.edited = false;
+    return a;
+}
+
+void EntryEditSession::deactivated(bool saved)
+{
+    if (saved)
+        m_tracks.edited = false;
+}
+
+EntryEditSession::Outcome EntryEditSession::blankTracks(int count)
+{
+    CEntries& c = entries();
+    if (!c.ValidEntry())
+        return Outcome::NoEntry;
+    if (count < 1 || count > TrackListEditor::MaxTracks) {
+        c.messages().show(QStringLiteral("The number of tracks must be from 1 to %1.").arg(TrackListEditor::MaxTracks),
+                          QStringLiteral("Nbr of Tracks"), MsgIcon::Information);
+        return Outcome::BadCount;
+    }
+    if (c.messages().show(QStringLiteral("This will clear any track detail that you've already entered.  ")
+                              + QStringLiteral("Are you sure this is what you want to do?"),
+                          QStringLiteral("About to clear tracks"), MsgIcon::Critical, MsgButtons::YesNo,
+                          MsgDefault::Second)
+        != MsgAnswer::Yes)
+        return Outcome::Declined;
+    m_tracks.blank(count);
+    return Outcome::Replaced;
+}
+
+EntryEditSession::Outcome EntryEditSession::readDisc(ICDAudioDevice* device, IBusyPointer& busy,
+                                                    const TrackFields& boxes)
+{
+    CEntries& c = entries();
+    if (!c.ValidEntry())
+        return Outcome::NoEntry;
+    if (!device)
+        return Outcome::Unreadable;
+    busy.ShowBusyPointer();
+    const auto disc = TrackListEditor::readDiscTracks(*device, m_ws.config.CDDriveLetter());
+    busy.ShowNormalPointer();
+    if (!disc) {
+        c.messages().show(QStringLiteral("Could not read the CD. Verify that you have selected the proper drive "
+                                         "and that the CD has been placed in the drive."),
+                          QStringLiteral("Unable to read CD"), MsgIcon::Critical);
+        return Outcome::Unreadable;
+    }
+    // Typed titles and descriptions are the user's work: they go only when the user says so.
+    const bool typed = m_tracks.edited
+                       && (!boxes.title.trimmed().isEmpty() || !boxes.description.trimmed().isEmpty());
+    if ((typed || m_tracks.hasTrackText())
+        && c.messages().show(QStringLiteral("This will replace the track detail of this recording with the "
+                                            "tracks of the disc. Continue?"),
+                             QStringLiteral("About to replace tracks"), MsgIcon::Question, MsgButtons::YesNo,
+                             MsgDefault::Second)
+               != MsgAnswer::Yes)
+        return Outcome::Declined;
+    m_tracks.replaceWithDisc(*disc);
+    return Outcome::Replaced;
+}
+
+EntryEditSession::EscapeCommand EntryEditSession::escapeCommand(bool newEntryPending, bool changesPending)
+{
+    if (newEntryPending)
+        return EscapeCommand::Cancel;
+    return changesPending ? EscapeCommand::None : EscapeCommand::Close;
 }
 
 } // namespace vinaxo

@@ -11,6 +11,9 @@
 namespace vinaxo {
 
 class CEntries;
+class CEntry;
+class IBusyPointer;
+class ICDAudioDevice;
 class IWindows;
 class Workspace;
 
@@ -94,6 +97,42 @@ public:
     // The lists to reload now; their flags are cleared.
     Refills takeRefills();
 
+    // --- activation ----------------------------------------------------------------
+    // The page now shows the current entry (called after every fill).
+    void shown();
+    // The window became active: the lists to reload, and whether the page is filled
+    // again. Edits that a failed save left on the page stay there for the user to
+    // correct while the page still shows the same entry.
+    struct Activation {
+        Refills refills;
+        bool refresh = true;
+    };
+    Activation activate();
+    // Leaving the window saves, unless it is hidden or its own message box or dialog
+    // took the focus.
+    static bool savesOnDeactivate(bool modalOpen, bool visible) { return visible && !modalOpen; }
+    // After that save: a saved page has no pending track edits.
+    void deactivated(bool saved);
+
+    // --- tracks page commands --------------------------------------------------------
+    enum class Outcome { NoEntry, BadCount, Unreadable, Declined, Replaced };
+    // "Blank": the count must be from 1 to 100 (else its message, BadCount); asks
+    // before clearing; then `count` empty tracks of "00:00".
+    Outcome blankTracks(int count);
+    // "&Read CD": reads the disc (busy pointer meanwhile); an unreadable disc gives its
+    // message; tracks with a title or description are replaced only when the user says
+    // so; `boxes` are the selected track's boxes, whose typed text counts too while the
+    // track-edited flag is set. Without a device there is nothing to read from
+    // (Unreadable, no message).
+    Outcome readDisc(ICDAudioDevice* device, IBusyPointer& busy, const TrackFields& boxes = {});
+
+    // --- keyboard ----------------------------------------------------------------------
+    // What Esc does: cancels a new entry; closes the window when nothing is being
+    // edited; nothing while edits of an existing entry are pending (they are neither
+    // dropped nor saved unasked).
+    enum class EscapeCommand { None, Cancel, Close };
+    static EscapeCommand escapeCommand(bool newEntryPending, bool changesPending);
+
 private:
     bool storeDetail(DetailFields& f);
     bool storeAdditional(AdditionalFields& f);
@@ -103,6 +142,7 @@ private:
     IWindows* m_windows;
     TrackListEditor m_tracks;
     EntryPage m_page = EntryPage::Detail;
+    const CEntry* m_shown = nullptr; // compared only, never followed
 };
 
 } // namespace vinaxo

@@ -169,34 +169,61 @@ bool TrackListEditor::blank(int count)
     return true;
 }
 
-bool TrackListEditor::readDisc(ICDAudioDevice& device, const QString& driveOrImage)
+std::optional<TrackListEditor::DiscTracks> TrackListEditor::readDiscTracks(ICDAudioDevice& device,
+                                                                          const QString& driveOrImage)
 {
-    CEntry* e = m_entries.CurrEntry();
-    if (!e)
-        return false;
     struct Closer {
         ICDAudioDevice& d;
         ~Closer() { d.close(); }
     } closer{device};
     if (device.open(driveOrImage) != CDOpenResult::Ok || device.trackCount() <= 0)
+        return std::nullopt;
+    DiscTracks disc;
+    disc.count = device.trackCount();
+    for (int n = 1; n <= disc.count; ++n) {
+        const QString time = PackedTimeToText(device.trackLength(n));
+        if (IsValidTime(time)) // a track whose length is no time is left out
+            disc.times << time;
+    }
+    return disc;
+}
+
+bool TrackListEditor::replaceWithDisc(const DiscTracks& disc)
+{
+    CEntry* e = m_entries.CurrEntry();
+    if (!e)
         return false;
-    const int count = device.trackCount();
     m_entries.Changesmade = true;
     e->ClearAllEntries();
     QString total;
-    for (int n = 1; n <= count; ++n) {
-        const QString time = PackedTimeToText(device.trackLength(n));
-        if (!IsValidTime(time))
-            continue;
+    for (const QString& time : disc.times) {
         total = AddTimes(total, time);
         e->AddNewTrackEntry()->CDTrackTime = time;
     }
     NormalizeTime(total);
     e->setCDTotalTimeStr(total);
     e->CDNbrDisks = 1;
-    e->CDNbrTracks = qint16(count);
+    e->CDNbrTracks = qint16(disc.count);
     fill();
     return true;
+}
+
+bool TrackListEditor::readDisc(ICDAudioDevice& device, const QString& driveOrImage)
+{
+    if (!m_entries.CurrEntry())
+        return false;
+    const auto disc = readDiscTracks(device, driveOrImage);
+    return disc && replaceWithDisc(*disc);
+}
+
+bool TrackListEditor::hasTrackText() const
+{
+    const CEntry* e = m_entries.CurrEntry();
+    if (!e)
+        return false;
+    return e->TrackEntries().anyTrack([](const CTrackEntry& t) {
+        return !t.CDTrackTitle.trimmed().isEmpty() || !t.CDTrackDesc.trimmed().isEmpty();
+    });
 }
 
 } // namespace vinaxo

@@ -3,6 +3,8 @@
 // boxes, storing their edits, the total time, "Blank" and reading a disc.
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace vinaxo {
@@ -72,10 +74,23 @@ public:
     static constexpr int MaxTracks = 100;
     bool blank(int count);
 
-    // Reads the audio tracks' lengths from the disc and replaces the tracks with them:
-    // the track count, one disc and the summed total are stored too. The device is
-    // closed again in every case. False (tracks unchanged) when the disc cannot be read.
+    // What a disc holds: its number of audio tracks and the lengths (MM:SS) of those
+    // whose length reads as a time.
+    struct DiscTracks {
+        int count = 0;
+        QStringList times;
+    };
+    // Reads the disc; the device is closed again in every case. Nothing when the disc
+    // cannot be read or holds no audio track.
+    static std::optional<DiscTracks> readDiscTracks(ICDAudioDevice& device, const QString& driveOrImage);
+    // Replaces the current entry's tracks with the disc's: the track count, one disc and
+    // the summed total are stored too. False without a current entry.
+    bool replaceWithDisc(const DiscTracks& disc);
+    // Both in one go. False (tracks unchanged) when the disc cannot be read.
     bool readDisc(ICDAudioDevice& device, const QString& driveOrImage);
+    // A track of the current entry has a title or a description that replacing the
+    // tracks would lose.
+    bool hasTrackText() const;
 
 private:
     CEntries& m_entries;

@@ -1,9 +1,11 @@
 #include "ui/entry/frmCDSearch.h"
 #include "ui_frmCDSearch.h"
 
+#include "model/FieldLimits.h"
 #include "model/Workspace.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/IWindows.h"
+#include "ui/common/TextLimit.h"
 #include "ui/entry/SearchRequest.h"
 
 namespace vinaxo {
@@ -25,6 +27,8 @@ frmCDSearch::frmCDSearch(AppContext& ctx, QWidget* parent)
 {
     ui->setupUi(this);
     setModal(false);
+    // No field holds a longer text, so no longer one can be found.
+    TextLimit::cap(ui->TX_SearchField, MaxStoredTextLength, QStringLiteral("Search for"));
     connect(ui->CHK_SearchAll, &QCheckBox::clicked, this, &frmCDSearch::onSearchAll);
     connect(ui->PB_Search, &QPushButton::clicked, this, &frmCDSearch::onSearch);
     connect(ui->PB_Close, &QPushButton::clicked, this, &QDialog::hide);

@@ -2,12 +2,16 @@
 #include "ui_frmEntryDetail.h"
 
 #include "lookup/CdioAudioDevice.h"
+#include "model/FieldLimits.h"
 #include "model/TimeText.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/ElidingLabel.h"
 #include "ui/common/IWindows.h"
+#include "ui/common/TextLimit.h"
+#include "ui/common/WindowGeometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +27,9 @@ namespace {
 const QString kSection = QStringLiteral("Windows");
 const QString kSizeKey = QStringLiteral("EntryDetailSize");
 const QString kPageKey = QStringLiteral("EntryDetailPage");
+const char* const kBaseTip = "vinaxoBaseToolTip";
+// How long a notice stays in the status bar.
+constexpr int NoticeMs = 8000;
 
 void setText(QLineEdit* e, const QString& s)
 {
@@ -62,14 +69,13 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
 {
     Displaying d(this);
     ui->setupUi(this);
-    m_statusPanel = new QLabel(this);
+    // Artist and title can be as long as the file holds: the panel never widens the window.
+    m_statusPanel = new ElidingLabel(this);
     m_statusPanel->setObjectName(QStringLiteral("sbStatusPanel1"));
     ui->sbStatusBar->addWidget(m_statusPanel, 1);
 
-    ui->Post->setShortcut(QKeySequence::Save);
-    ui->Cancel->setShortcut(Qt::Key_Escape);
-    ui->Prev->setShortcut(Qt::Key_PageUp);
-    ui->Next->setShortcut(Qt::Key_PageDown);
+    setUpKeyboard();
+    capTextBoxes();
     connect(ui->First, &QAction::triggered, this, [this] { onMove(EntryEditSession::Move::First); });
     connect(ui->Prev, &QAction::triggered, this, [this] { onMove(EntryEditSession::Move::Prev); });
     connect(ui->Next, &QAction::triggered, this, [this] { onMove(EntryEditSession::Move::Next); });
@@ -113,10 +119,8 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
     // The title box wraps long titles over two lines but takes no line breaks.
     ui->edtCDTitle->installEventFilter(this);
 
-    // Where the user left it last time.
-    const QSize size = ctx.ws.config.extraValue(kSection, kSizeKey).toSize();
-    if (size.isValid())
-        resize(size);
+    // Where the user left it last time, unless that no longer fits the screen.
+    RestoreWindowSize(*this, ctx.ws.config.extraValue(kSection, kSizeKey).toSize());
     const int page = ctx.ws.config.extraValue(kSection, kPageKey, 0).toInt();
     m_session.setPage(page >= 0 && page <= 2 ? EntryPage(page) : EntryPage::Detail);
     {
@@ -124,7 +128,7 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
         ui->tsEntryDetail->setCurrentIndex(int(m_session.page()));
     }
     setPostCancel(false, false);
-    applyRefills();
+    applyRefills(m_session.takeRefills());
 }
 
 frmEntryDetail::~frmEntryDetail()
@@ -138,6 +142,90 @@ frmEntryDetail::~frmEntryDetail()
 }
 
 void frmEntryDetail::setAudioDevice(std::unique_ptr<ICDAudioDevice> device) { m_device = std::move(device); }
+
+void frmEntryDetail::setUpKeyboard()
+{
+    ui->First->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+    ui->Prev->setShortcut(Qt::Key_PageUp);
+    ui->Next->setShortcut(Qt::Key_PageDown);
+    ui->Last->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_End));
+    ui->Insert->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_Insert)});
+    ui->Post->setShortcut(QKeySequence::Save);
+    ui->Delete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    ui->CDDB->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    for (QAction* a : ui->barToolbar->actions()) {
+        if (a->isSeparator())
+            continue;
+        a->setProperty(kBaseTip, a->toolTip());
+        // Tab reaches the command bar; Space there runs the command.
+        if (QWidget* button = ui->barToolbar->widgetForAction(a))
+            button->setFocusPolicy(Qt::TabFocus);
+    }
+    // Esc belongs to Cancel or Close depending on what is being edited.
+    connect(ui->Post, &QAction::enabledChanged, this, &frmEntryDetail::updateEscape);
+    connect(ui->Cancel, &QAction::enabledChanged, this, &frmEntryDetail::updateEscape);
+    updateEscape();
+}
+
+void frmEntryDetail::updateEscape()
+{
+    using Esc = EntryEditSession::EscapeCommand;
+    const Esc esc = EntryEditSession::escapeCommand(ui->Cancel->isEnabled(), ui->Post->isEnabled());
+    const QKeySequence escape(Qt::Key_Escape), closeKey(Qt::CTRL | Qt::Key_W);
+    ui->Cancel->setShortcuts(esc == Esc::Cancel ? QList<QKeySequence>{escape} : QList<QKeySequence>{});
+    ui->Close->setShortcuts(esc == Esc::Close ? QList<QKeySequence>{escape, closeKey} : QList<QKeySequence>{closeKey});
+    // Each command's tool tip names its keys.
+    for (QAction* a : ui->barToolbar->actions()) {
+        if (a->isSeparator())
+            continue;
+        QStringList keys;
+        for (const QKeySequence& k : a->shortcuts())
+            keys << k.toString(QKeySequence::NativeText);
+        const QString base = a->property(kBaseTip).toString();
+        a->setToolTip(keys.isEmpty() ? base : base + QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + u')');
+    }
+}
+
+void frmEntryDetail::capTextBoxes()
+{
+    const TextLimit::Notice notice = [this](const QString& text) { ui->sbStatusBar->showMessage(text, NoticeMs); };
+    struct Box {
+        QWidget* box;
+        int field;
+        const char* name;
+    };
+    const Box boxes[] = {
+        {ui->edtCDTitle, Field::Title, "Title"},
+        {ui->cmbCDArtist->lineEdit(), Field::Artist, "Artist"},
+        {ui->edtCDDesc, Field::Desc, "Description"},
+        {ui->edtCDRelYear, Field::RelYear, "Release Year"},
+        {ui->edtCDCatNbr, Field::Catnbr, "Catalog Nbr"},
+        {ui->cmbCDLabel->lineEdit(), Field::Label, "Label"},
+        {ui->edtCDLocation, Field::Location, "Location"},
+        {ui->edtCDCollNbr, Field::CollNbr, "Collection Nbr"},
+        {ui->edtCDComments, Field::Comments, "Comments"},
+        {ui->edtCDComposer, Field::Composer, "Composer"},
+        {ui->edtCDConductor, Field::Conductor, "Conductor"},
+        {ui->edtCDMiscKey1, Field::MiscKey1, "Key 1"},
+        {ui->edtCDMiscKey2, Field::MiscKey2, "Key 2"},
+        {ui->edtCDMiscKey3, Field::MiscKey3, "Key 3"},
+        {ui->edtCDPurchDate, Field::PurchDate, "Purchase Date"},
+        {ui->edtCDPurchCost, Field::PurchCost, "Purchase Price"},
+        {ui->edtCDAwards, Field::Awards, "Awards"},
+        {ui->edtCDTotalTime, Field::TotalTime, "Total Time"},
+        {ui->edtCDTrackTitle, Field::TrackTitle, "Track Title"},
+        {ui->edtCDTrackTime, Field::TrackTime, "Time"},
+        {ui->edtCDTrackDesc, Field::TrackDesc, "Description"},
+    };
+    for (const Box& b : boxes) {
+        const int limit = FieldTextLimit(b.field);
+        const QString name = QString::fromLatin1(b.name);
+        if (auto* line = qobject_cast<QLineEdit*>(b.box))
+            TextLimit::cap(line, limit, name, notice);
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(b.box))
+            TextLimit::cap(text, limit, name, notice);
+    }
+}
 
 void frmEntryDetail::connectEdits()
 {
@@ -190,7 +278,7 @@ void frmEntryDetail::showEditor()
     } else {
         show();
     }
-    applyRefills();
+    applyRefills(m_session.takeRefills());
     ui->cmbDriveLetter->showSetting();
     RefreshDisplay();
 }
@@ -199,12 +287,11 @@ void frmEntryDetail::RefreshDisplay()
 {
     Displaying d(this);
     fillPage();
-    const CEntries& c = m_session.entries();
     m_statusPanel->setText(m_session.statusText());
     const bool locked = m_session.keysLocked();
     ui->cmbCDArtist->setEnabled(!locked);
     ui->edtCDTitle->setEnabled(!locked);
-    m_shownEntry = c.CurrEntry();
+    m_session.shown();
 }
 
 void frmEntryDetail::fillPage()
@@ -316,9 +403,8 @@ void frmEntryDetail::refillCombo(QComboBox* box, const QStringList& names)
     }
 }
 
-void frmEntryDetail::applyRefills()
+void frmEntryDetail::applyRefills(const EntryEditSession::Refills& r)
 {
-    const auto r = m_session.takeRefills();
     CEntries& c = m_session.entries();
     if (r.artists)
         refillCombo(ui->cmbCDArtist, ListedNames(c.ArtistEntries()));
@@ -457,7 +543,7 @@ void frmEntryDetail::onLookup()
         return;
     if (m_ctx.windows)
         m_ctx.windows->showLookup(this, true);
-    applyRefills();
+    applyRefills(m_session.takeRefills());
     RefreshDisplay();
 }
 
@@ -546,23 +632,17 @@ bool frmEntryDetail::eventFilter(QObject* watched, QEvent* e)
 
 void frmEntryDetail::onActivate()
 {
-    applyRefills();
+    const auto a = m_session.activate();
+    applyRefills(a.refills);
     ui->cmbDriveLetter->showSetting();
-    // Edits a failed save left on the page stay there for the user to correct.
-    if (m_session.entries().Changesmade && m_shownEntry == m_session.entries().CurrEntry()
-        && m_shownEntry)
-        return;
-    m_session.tracks().edited = false;
-    RefreshDisplay();
+    if (a.refresh)
+        RefreshDisplay();
 }
 
 void frmEntryDetail::onDeactivate()
 {
-    // Our own message boxes and dialogs do not count as leaving the editor.
-    if (QApplication::activeModalWidget() || !isVisible())
-        return;
-    if (SaveChanges())
-        m_session.tracks().edited = false;
+    if (EntryEditSession::savesOnDeactivate(QApplication::activeModalWidget() != nullptr, isVisible()))
+        m_session.deactivated(SaveChanges());
 }
 
 // --- tracks page ----------------------------------------------------------------------
@@ -615,23 +695,11 @@ void frmEntryDetail::onUpdateTrack()
 
 void frmEntryDetail::onBlank()
 {
-    CEntries& c = m_session.entries();
-    if (!c.ValidEntry())
-        return;
-    const int n = ui->edtCDNbrTracks->value();
-    if (n < 1 || n > TrackListEditor::MaxTracks) {
-        c.messages().show(QStringLiteral("The number of tracks must be from 1 to %1.").arg(TrackListEditor::MaxTracks),
-                          QStringLiteral("Nbr of Tracks"), MsgIcon::Information);
-        ui->edtCDNbrTracks->setFocus();
-        return;
+    switch (m_session.blankTracks(ui->edtCDNbrTracks->value())) {
+    case EntryEditSession::Outcome::BadCount: ui->edtCDNbrTracks->setFocus(); return;
+    case EntryEditSession::Outcome::Replaced: break;
+    default: return;
     }
-    if (c.messages().show(QStringLiteral("This will clear any track detail that you've already entered.  ")
-                              + QStringLiteral("Are you sure this is what you want to do?"),
-                          QStringLiteral("About to clear tracks"), MsgIcon::Critical, MsgButtons::YesNo,
-                          MsgDefault::Second)
-        != MsgAnswer::Yes)
-        return;
-    m_session.tracks().blank(n);
     Displaying d(this);
     fillTracks();
     ui->Post->setEnabled(true);
@@ -639,18 +707,8 @@ void frmEntryDetail::onBlank()
 
 void frmEntryDetail::onReadCD()
 {
-    CEntries& c = m_session.entries();
-    if (!c.ValidEntry() || !m_device)
+    if (m_session.readDisc(m_device.get(), m_ctx.busy, readTrack()) != EntryEditSession::Outcome::Replaced)
         return;
-    m_ctx.busy.ShowBusyPointer();
-    const bool ok = m_session.tracks().readDisc(*m_device, m_ctx.ws.config.CDDriveLetter());
-    m_ctx.busy.ShowNormalPointer();
-    if (!ok) {
-        c.messages().show(QStringLiteral("Could not read the CD. Verify that you have selected the proper drive "
-                                         "and that the CD has been placed in the drive."),
-                          QStringLiteral("Unable to read CD"), MsgIcon::Critical);
-        return;
-    }
     Displaying d(this);
     fillTracks();
     ui->Post->setEnabled(true);

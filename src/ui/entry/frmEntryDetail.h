@@ -8,14 +8,13 @@
 #include <memory>
 
 class QComboBox;
-class QLabel;
 
 namespace Ui { class frmEntryDetail; }
 
 namespace vinaxo {
 
 struct AppContext;
-class CEntry;
+class ElidingLabel;
 class ICDAudioDevice;
 
 class frmEntryDetail : public QMainWindow {
@@ -44,6 +43,9 @@ protected:
 private:
     struct Displaying;
 
+    void setUpKeyboard();
+    void updateEscape();
+    void capTextBoxes();
     void connectEdits();
     void markChanged();
     void trackBoxEdited();
@@ -62,7 +64,7 @@ private:
     void showSavedBack(const PageEdits& edits);
     void showTotal(const QString& total);
     void refillCombo(QComboBox* box, const QStringList& names);
-    void applyRefills();
+    void applyRefills(const EntryEditSession::Refills& r);
     void setPostCancel(bool post, bool cancel);
 
     void onActivate();
@@ -88,11 +90,10 @@ private:
     std::unique_ptr<Ui::frmEntryDetail> ui;
     EntryEditSession m_session;
     std::unique_ptr<ICDAudioDevice> m_device;
-    QLabel* m_statusPanel = nullptr;
+    ElidingLabel* m_statusPanel = nullptr;
     bool m_displaying = false;
     bool m_saving = false;
     bool m_selectingRow = false;
-    const CEntry* m_shownEntry = nullptr; // compared only, never followed
 };
 
 } // namespace vinaxo

@@ -24,6 +24,8 @@ namespace {
 const QString kSettings = QStringLiteral("Windows");
 const QString kGeometryKey = QStringLiteral("frmCDIMPDES.Geometry");
 const QStringList kDataFilters{QStringLiteral("Import Files (*.TXT)"), QStringLiteral("All Files (*.*)")};
+// The export's own label for the same filter.
+const QStringList kExportFilters{QStringLiteral("Export Files (*.TXT)"), kDataFilters.last()};
 const QStringList kDefinitionFilters{QStringLiteral("Import/Export Def(*.IDF)"), QStringLiteral("All Files (*.*)")};
 
 // The table as this window writes it: every width 0.
@@ -123,12 +125,12 @@ void frmCDIMPDES::PB_SelectFile_Click()
     const bool exporting = m_state.direction == u'E';
     const FileDialogRequest request{exporting ? QStringLiteral("Select Export File")
                                               : QStringLiteral("Select Import File"),
-                                    kDataFilters, 0, m_state.dataFilePath};
+                                    exporting ? kExportFilters : kDataFilters, 0, m_state.dataFilePath};
     const AskPath ask = [&] {
         return exporting ? m_ctx.dialogs.saveFile(this, request) : m_ctx.dialogs.openFile(this, request);
     };
     IMessageService& m = m_ctx.ws.messages;
-    const auto path = exporting ? ChooseExportFile(ask, m) : ChooseImportFile(ask, m);
+    const auto path = exporting ? ChooseExportFile(ask, m, true) : ChooseImportFile(ask, m);
     if (!path)
         return;
     m_state.setDataFile(*path);

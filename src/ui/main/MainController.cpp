@@ -1,8 +1,12 @@
 #include "ui/main/MainController.h"
+#include "model/CEntries.h"
 #include "model/ListOrder.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "ui/main/MainListModel.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace vinaxo {
 
@@ -17,25 +21,57 @@ void MainController::notify()
         changed();
 }
 
+QString MainController::CountText(int rows)
+{
+    return u' ' + QString::number(rows) + (rows == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
+}
+
+void MainController::clearSearchFilter()
+{
+    m_filterDown = false;
+    m_ws.filterOn = false;
+    m_ws.allRecords = true;
+    m_panel1.clear();
+    notify();
+}
+
 void MainController::setHint(const QString& text)
 {
     m_panel1 = text;
     notify();
 }
 
+int MainController::PlaceAfterRebuild(int rowOfKey, int formerRow, int rowCount)
+{
+    if (rowCount <= 0)
+        return -1;
+    if (rowOfKey >= 0)
+        return rowOfKey;
+    if (formerRow >= 0)
+        return std::min(formerRow, rowCount - 1);
+    return 0;
+}
+
 void MainController::rebuildList()
 {
+    // A recording just added takes the place of the one that was current.
+    const QString key = !m_addedKey.isEmpty() ? std::exchange(m_addedKey, QString())
+                        : currentKey              ? currentKey()
+                                                  : QString();
+    const int formerRow = key.isEmpty() ? -1 : m_model.rowOfKey(key);
     m_busy.ShowBusyPointer();
     m_panel2 = QStringLiteral("Refreshing list");
     notify();
+    if (paintNow)
+        paintNow();
     m_ws.allRecords = !m_filterDown;
     if (!m_ws.allRecords)
         m_ws.selection.ApplyFilter();
     m_model.rebuild(m_ws.entries.CurrView(), m_ws.entries, m_ws.allRecords);
+    if (showRow)
+        showRow(PlaceAfterRebuild(key.isEmpty() ? -1 : m_model.rowOfKey(key), formerRow, m_model.rowCount()));
     m_busy.ShowNormalPointer();
-    if (processEvents)
-        processEvents();
-    m_panel2 = u' ' + QString::number(m_model.rowCount()) + QStringLiteral(" records");
+    m_panel2 = CountText(m_model.rowCount());
     notify();
     rebuildSequence();
 }
@@ -46,8 +82,6 @@ void MainController::filterRoutine()
         m_filterDown = true;
     m_busy.ShowBusyPointer();
     rebuildList();
-    if (processEvents)
-        processEvents();
     if (!m_ws.allRecords) {
         const CEntrySelection& s = m_ws.selection;
         if (s.SearchTypeText)
@@ -81,8 +115,13 @@ void MainController::EntryChanged(qint32 action, const QString& key)
 {
     if (action < 1 || action > 3)
         return;
-    if (action == 3)
+    if (action == ActionInserted)
+        m_addedKey = key;
+    if (action == ActionDeleted) {
         m_model.removeKey(key); // its row must not outlive the recording
+        m_panel2 = CountText(m_model.rowCount());
+        notify();
+    }
     m_refreshPending = true;
 }
 
@@ -105,6 +144,7 @@ void MainController::rebuildSequence()
 
 void MainController::clearList()
 {
+    m_addedKey.clear();
     m_model.clear();
 }
 

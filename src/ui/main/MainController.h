@@ -16,14 +16,24 @@ class MainController {
 public:
     MainController(Workspace& ws, MainListModel& model, IBusyPointer& busy);
 
-    // Lets pending window events run (the window sets it; nothing in tests).
-    std::function<void()> processEvents;
+    // Paints the status texts at once, before a long rebuild (the window sets it; it
+    // must not run pending events).
+    std::function<void()> paintNow;
     // Called whenever a text or the filter button below has changed.
     std::function<void()> changed;
+    // The list's place: the key of the window's current recording (empty for none),
+    // asked before a rebuild, and the row to make current after it (-1: none).
+    std::function<QString()> currentKey;
+    std::function<void(int row)> showRow;
 
     // The "Filter" toolbar button: down lists only the selected recordings.
     bool filterDown() const { return m_filterDown; }
     void setFilterDown(bool down) { m_filterDown = down; }
+    // Releases the filter button and forgets the search's status text: a search of one
+    // collection means nothing in the next.
+    void clearSearchFilter();
+    // The status bar's count: " 1 record", " 2 records".
+    static QString CountText(int rows);
 
     const QString& hint() const { return m_panel1; }   // status panel 1
     const QString& count() const { return m_panel2; }  // status panel 2
@@ -51,6 +61,10 @@ public:
     QString backgroundHint() const;
     bool refreshPending() const { return m_refreshPending; }
 
+    // The row that takes the place of `key` after a rebuild: its own row while it is
+    // listed, else the row nearest to where it was, else the first row (-1: no rows).
+    static int PlaceAfterRebuild(int rowOfKey, int formerRow, int rowCount);
+
 private:
     void notify();
 
@@ -60,6 +74,7 @@ private:
     bool m_filterDown = false;
     bool m_refreshPending = false;
     QString m_panel1, m_panel2;
+    QString m_addedKey; // current after the next rebuild
 };
 
 } // namespace vinaxo

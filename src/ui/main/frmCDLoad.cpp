@@ -2,7 +2,6 @@
 #include "ui_frmCDLoad.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 
 namespace vinaxo {
@@ -20,14 +19,21 @@ void frmCDLoad::start(const QString& fileName)
     ui->lblFileName->setText(QDir::toNativeSeparators(fileName));
     ui->pbLoad->setValue(0);
     show();
-    QCoreApplication::processEvents();
+    repaint();
 }
 
+// Painted at once, without running pending events: nothing else may run while the
+// collection is half loaded, and the user's input waits until the load is done.
 bool frmCDLoad::step(qint64 done, qint64 total)
 {
-    if (total > 0)
-        ui->pbLoad->setValue(int(done * 1000 / total));
-    QCoreApplication::processEvents();
+    if (total <= 0)
+        return true;
+    const int value = int(done * 1000 / total);
+    // A repaint for each tenth of a per cent at most.
+    if (value != ui->pbLoad->value()) {
+        ui->pbLoad->setValue(value);
+        ui->pbLoad->repaint();
+    }
     return true;
 }
 

@@ -2,11 +2,11 @@
 #include "ui_frmCDMLIST.h"
 
 #include "exchange/ExchangeState.h"
-#include "model/Utility.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
-#include "storage/FileCommands.h"
 #include "ui/common/AppContext.h"
+#include "ui/common/ElidedLabel.h"
+#include "model/Utility.h"
 #include "ui/common/IFileDialogs.h"
 #include "ui/about/AppFiles.h"
 #include "ui/about/ToolbarIcons.h"
@@ -22,10 +22,10 @@
 #include "ui/print/frmCDPRINT.h"
 #include "ui/views/frmConfigureView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
@@ -37,37 +37,48 @@
 namespace vinaxo {
 
 namespace {
-const QString NotSavedTitle = QStringLiteral("File Not Saved");
 const QString WindowsSection = QStringLiteral("Windows");
 const QString ColumnsSection = QStringLiteral("MainListColumns");
-
-FileDialogRequest collectionDialog(const QString& title, const QString& current)
-{
-    FileDialogRequest r;
-    r.title = title;
-    r.filters = {QStringLiteral("Data Files (*.DAT)"), QStringLiteral("All Files (*)")};
-    r.filterIndex = 0;
-    r.directory = current.isEmpty() ? QDir::homePath() : QFileInfo(current).absolutePath();
-    return r;
-}
 } // namespace
 
 frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx), ui(std::make_unique<Ui::frmCDMLIST>()),
-      m_controller(ctx.ws, m_model, ctx.busy), m_recent(ctx.ws.config)
+      m_controller(ctx.ws, m_model, ctx.busy), m_recent(ctx.ws.config),
+      m_files(ctx, m_controller, m_recent)
 {
     ui->setupUi(this);
     m_ctx.windows = this;
-    Workspace& ws = m_ctx.ws;
+    setUpStatusBar();
+    setUpList();
+    connectCommands();
+    setUpFileCommands();
 
-    m_panel1 = new QLabel(this);
+    m_files.initialise();
+    const CDConfig& config = m_ctx.ws.config;
+    ui->MU_Options_LoadLastFile->setChecked(config.LoadLastFile());
+    ui->MU_Options_DefaultCats->setChecked(config.LoadDefaultCats());
+    ui->MU_Options_DefaultMediums->setChecked(config.LoadDefaultMediums());
+    ui->MU_Options_TotalTrackTime->setChecked(config.TotalTrackTime());
+    restoreWindowGeometry();
+}
+
+void frmCDMLIST::setUpStatusBar()
+{
+    // A long search text is elided: it must never widen the window.
+    m_panel1 = new ElidedLabel(this);
     m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
     m_panel2 = new QLabel(this);
     m_panel2->setObjectName(QStringLiteral("StatusPanel2"));
     m_panel2->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(" 000000 records ")));
     ui->StatusBar1->addWidget(m_panel1, 1);
     ui->StatusBar1->addPermanentWidget(m_panel2);
+    m_controller.changed = [this] { refreshStatus(); };
+    // Painted at once, without running pending events.
+    m_controller.paintNow = [this] { ui->StatusBar1->repaint(); };
+}
 
+void frmCDMLIST::setUpList()
+{
     ui->lvEntryList->setModel(&m_model);
     QHeaderView* header = ui->lvEntryList->header();
     header->setSectionsClickable(true);
@@ -81,34 +92,50 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
         if (ui->lvEntryList->currentIndex().isValid())
             ui->lvEntryList->scrollTo(ui->lvEntryList->currentIndex());
     });
+    // A drag resizes a column pixel by pixel: the widths are stored once it ends (or
+    // when the window closes), not at every step.
     connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
         if (m_applyingWidths || section >= m_model.columnCount())
             return;
-        m_ctx.ws.config.setExtraValue(ColumnsSection,
-                                      m_model.headerData(section, Qt::Horizontal).toString(), size);
+        m_pendingWidths.insert(m_model.headerData(section, Qt::Horizontal).toString(), size);
+        if (!QApplication::mouseButtons())
+            storeColumnWidths();
     });
+    header->viewport()->installEventFilter(this);
     connect(&m_model, &QAbstractItemModel::modelReset, this, &frmCDMLIST::applyColumnWidths);
     connect(ui->lvEntryList, &QAbstractItemView::doubleClicked, this, &frmCDMLIST::editSelection);
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), ui->lvEntryList, nullptr, nullptr, Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, &frmCDMLIST::editSelection);
     }
+    // The current recording keeps its place across every rebuild of the list.
+    m_controller.currentKey = [this] {
+        const QModelIndex current = ui->lvEntryList->currentIndex();
+        return current.isValid() ? m_model.keyAt(current.row()) : QString();
+    };
+    m_controller.showRow = [this](int row) { showRow(row); };
+    // textActivated comes from the user's choice only, never from refilling the list, so
+    // loading a file does not rebuild the list through it.
+    connect(ui->cmbViewName, &QComboBox::textActivated, this,
+            [this](const QString& name) { m_controller.chooseView(name); });
+    ui->centralWidget->setMouseTracking(true);
+    ui->centralWidget->installEventFilter(this);
+}
 
-    m_controller.changed = [this] { refreshStatus(); };
-    m_controller.processEvents = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-
-    // Commands
-    connect(ui->MU_File_New, &QAction::triggered, this, &frmCDMLIST::fileNew);
-    connect(ui->MU_File_Open, &QAction::triggered, this, &frmCDMLIST::fileOpen);
-    connect(ui->MU_File_Close, &QAction::triggered, this, &frmCDMLIST::fileClose);
-    connect(ui->MU_File_Save, &QAction::triggered, this, &frmCDMLIST::fileSave);
-    connect(ui->MU_File_SaveAs, &QAction::triggered, this, &frmCDMLIST::fileSaveAs);
+void frmCDMLIST::connectCommands()
+{
+    connect(ui->MU_File_New, &QAction::triggered, this, [this] { m_files.newFile(); });
+    connect(ui->MU_File_Open, &QAction::triggered, this, [this] { m_files.open(); });
+    connect(ui->MU_File_Close, &QAction::triggered, this, [this] { m_files.close(); });
+    connect(ui->MU_File_Save, &QAction::triggered, this, [this] { m_files.save(); });
+    connect(ui->MU_File_SaveAs, &QAction::triggered, this, [this] { m_files.saveAs(); });
     connect(ui->MU_File_Print_Report_Design, &QAction::triggered, this, &frmCDMLIST::configureView);
     connect(ui->MU_File_Print, &QAction::triggered, this, &frmCDMLIST::print);
     connect(ui->MU_File_Import_Export, &QAction::triggered, this, &frmCDMLIST::importExport);
     connect(ui->MU_File_Exit, &QAction::triggered, this, &QWidget::close);
     connect(ui->MU_Edit_Selection, &QAction::triggered, this, &frmCDMLIST::editSelection);
     connect(ui->MU_Search_Search, &QAction::triggered, this, &frmCDMLIST::search);
+    connect(ui->MU_Search_Filter, &QAction::triggered, this, &frmCDMLIST::filterClicked);
     connect(ui->MU_Edit_Quick_Add, &QAction::triggered, this, &frmCDMLIST::quickAdd);
     connect(ui->MU_Edit_Calc, &QAction::triggered, this, &frmCDMLIST::calculator);
     connect(ui->MU_Options_ConfigureView, &QAction::triggered, this, &frmCDMLIST::configureView);
@@ -124,13 +151,14 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     connect(ui->MU_Options_TotalTrackTime, &QAction::toggled, this,
             [this](bool on) { m_ctx.ws.config.setTotalTrackTime(on); });
     connect(ui->MU_Help_Contents, &QAction::triggered, this, &frmCDMLIST::helpContents);
-    connect(ui->MU_Help_Example, &QAction::triggered, this, &frmCDMLIST::openExample);
+    connect(ui->MU_Help_Example, &QAction::triggered, this,
+            [this] { m_files.openExample(AppFiles::exampleCollectionPath()); });
     connect(ui->MU_Help_About, &QAction::triggered, this, &frmCDMLIST::about);
     connect(ui->MU_File_Recent, &QMenu::aboutToShow, this, &frmCDMLIST::fillRecentMenu);
 
     // Toolbar
-    connect(ui->Open, &QAction::triggered, this, &frmCDMLIST::fileOpen);
-    connect(ui->Save, &QAction::triggered, this, &frmCDMLIST::toolbarSave);
+    connect(ui->Open, &QAction::triggered, this, [this] { m_files.open(); });
+    connect(ui->Save, &QAction::triggered, this, [this] { m_files.toolbarSave(); });
     connect(ui->Edit, &QAction::triggered, this, &frmCDMLIST::editSelection);
     connect(ui->Print, &QAction::triggered, this, &frmCDMLIST::print);
     connect(ui->Calc, &QAction::triggered, this, &frmCDMLIST::calculator);
@@ -139,45 +167,30 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     connect(ui->Filter, &QAction::triggered, this, &frmCDMLIST::filterClicked);
     connect(ui->Exit, &QAction::triggered, this, &QWidget::close);
     connect(ui->Help, &QAction::triggered, this, &frmCDMLIST::helpContents);
-
     for (QAction* a : ui->barToolbar->actions())
         a->setIcon(mainToolbarIcon(a->objectName()));
     setWindowIcon(applicationIcon());
+}
 
-    // textActivated comes from the user's choice only, never from refilling the list, so
-    // loading a file does not rebuild the list through it.
-    connect(ui->cmbViewName, &QComboBox::textActivated, this,
-            [this](const QString& name) { m_controller.chooseView(name); });
+void frmCDMLIST::setUpFileCommands()
+{
+    m_files.dialogParent = this;
+    m_files.hooks.viewsChanged = [this] { fillViewNames(); };
+    m_files.hooks.captionChanged = [this] { updateCaption(); };
+    m_files.hooks.editorReset = [this] { resetEditor(); };
+    // A collection just opened or emptied: the arrow keys move in the list at once.
+    m_files.hooks.collectionReplaced = [this] { ui->lvEntryList->setFocus(Qt::OtherFocusReason); };
+    m_files.hooks.loadProgress = [this](const QString& path) -> std::unique_ptr<IProgress> {
+        auto loading = std::make_unique<frmCDLoad>(this);
+        loading->start(path);
+        return loading;
+    };
+}
 
-    ui->centralWidget->setMouseTracking(true);
-    ui->centralWidget->installEventFilter(this);
-
-    // Start-up
-    CDConfig& config = ws.config;
-    if (config.ReleaseLevel() != QLatin1String("3.1"))
-        config.setReleaseLevel(QStringLiteral("3.1"));
-    ws.entries.DBChanged = false;
-    m_ctx.exchange.definitionChanged = false;
-    ws.refillArtists = ws.refillLabels = ws.refillCategories = ws.refillMediums = true;
-    m_controller.setFilterDown(false);
-    if (config.LoadDefaultCats())
-        LoadDefaultCategories(ws.entries);
-    if (config.LoadDefaultMediums())
-        LoadDefaultMediums(ws.entries);
-    EnsureStandardView(ws.entries);
-    if (!config.LastViewName().trimmed().isEmpty())
-        ws.entries.LocateViewByName(config.LastViewName().trimmed());
-    fillViewNames();
-    ws.entries.DBChanged = false;
-    ui->MU_Options_LoadLastFile->setChecked(config.LoadLastFile());
-    ui->MU_Options_DefaultCats->setChecked(config.LoadDefaultCats());
-    ui->MU_Options_DefaultMediums->setChecked(config.LoadDefaultMediums());
-    ui->MU_Options_TotalTrackTime->setChecked(config.TotalTrackTime());
-    ws.currentFileName.clear(); // named once a file has loaded
-    m_controller.filterRoutine();
-    updateCaption();
-
-    const QByteArray geometry = config.extraValue(WindowsSection, QStringLiteral("Main")).toByteArray();
+void frmCDMLIST::restoreWindowGeometry()
+{
+    const QByteArray geometry =
+        m_ctx.ws.config.extraValue(WindowsSection, QStringLiteral("Main")).toByteArray();
     if (!geometry.isEmpty())
         restoreGeometry(geometry);
 }
@@ -194,186 +207,10 @@ void frmCDMLIST::startUp(const QString& fileArgument, bool splash)
 {
     if (splash)
         frmAbout::showSplash(this);
-    if (!fileArgument.isEmpty()) {
-        loadFile(fileArgument);
-        return;
-    }
-    const CDConfig& config = m_ctx.ws.config;
-    if (config.LoadLastFile() && !config.LastFileName().trimmed().isEmpty()) {
-        loadFile(config.LastFileName());
-        if (m_ctx.ws.entries.Count() == 0) {
-            m_ctx.ws.currentFileName.clear();
-            updateCaption();
-        }
-    }
+    m_files.startUp(fileArgument);
 }
 
-// ---- File commands ------------------------------------------------------------------
-
-bool frmCDMLIST::askLoseChanges()
-{
-    if (!m_ctx.ws.entries.DBChanged)
-        return true;
-    return m_ctx.ws.messages.show(
-               QStringLiteral("Current file has not been saved - do you want to continue and lose all changes?"),
-               NotSavedTitle, MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second)
-           == MsgAnswer::Yes;
-}
-
-void frmCDMLIST::fileNew()
-{
-    if (!askLoseChanges())
-        return;
-    emptyCollection();
-}
-
-void frmCDMLIST::emptyCollection()
-{
-    Workspace& ws = m_ctx.ws;
-    m_fileCommandDone = true;
-    m_controller.clearList();
-    ws.entries.ClearDatabase();
-    ws.entries.DBChanged = false;
-    EnsureStandardView(ws.entries);
-    m_controller.rebuildSequence();
-    ws.currentFileName.clear();
-    resetEditor();
-    fillViewNames();
-    m_controller.filterRoutine();
-    updateCaption();
-}
-
-void frmCDMLIST::fileOpen()
-{
-    if (!askLoseChanges())
-        return;
-    chooseAndLoad();
-}
-
-bool frmCDMLIST::chooseAndLoad()
-{
-    const auto path = m_ctx.dialogs.openFile(
-        this, collectionDialog(QStringLiteral("Open Vinaxo File"), m_ctx.ws.currentFileName));
-    if (!path)
-        return false;
-    loadFile(*path);
-    return true;
-}
-
-void frmCDMLIST::openFile(const QString& path)
-{
-    if (!askLoseChanges())
-        return;
-    loadFile(path);
-}
-
-void frmCDMLIST::loadFile(const QString& path)
-{
-    Workspace& ws = m_ctx.ws;
-    m_fileCommandDone = true;
-    const bool exists = QFileInfo::exists(path);
-    if (!exists)
-        m_recent.remove(path);
-    // The list lets go of the recordings before the collection may be replaced.
-    m_controller.clearList();
-    LoadReport report;
-    {
-        frmCDLoad loading(this);
-        FileCommandOptions options;
-        options.busy = &m_ctx.busy;
-        if (exists) {
-            loading.start(path);
-            options.progress = &loading;
-        }
-        report = LoadCollectionFile(ws, path, options);
-    }
-    if (report.loaded() && !report.damaged)
-        m_recent.add(path);
-    // Also after a failed load: the collection is as it was and gets its list back.
-    m_controller.filterRoutine();
-    if (report.damaged)
-        m_controller.setHint(QStringLiteral("The file was damaged: it was opened unnamed so that it stays as it "
-                                            "is. Use Save As to keep what could be read."));
-    fillViewNames();
-    updateCaption();
-    if (report.outcome == LoadOutcome::Missing)
-        chooseAndLoad(); // let the user pick another file
-}
-
-void frmCDMLIST::fileClose()
-{
-    if (m_ctx.ws.entries.DBChanged) {
-        const MsgAnswer a = m_ctx.ws.messages.show(
-            QStringLiteral("Current file has not been saved - do you want to save before closing?"),
-            NotSavedTitle, MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second);
-        if (a == MsgAnswer::Yes) {
-            fileSaveAs();
-            return;
-        }
-    }
-    emptyCollection();
-}
-
-bool frmCDMLIST::fileSave()
-{
-    // The file this window has open: LastFileName is shared by every running copy.
-    const QString path = m_ctx.ws.currentFileName;
-    if (path.trimmed().isEmpty())
-        return fileSaveAs();
-    return saveTo(path);
-}
-
-bool frmCDMLIST::fileSaveAs()
-{
-    for (;;) {
-        const auto chosen = m_ctx.dialogs.saveFile(
-            this, collectionDialog(QStringLiteral("Save Vinaxo File"), m_ctx.ws.currentFileName));
-        if (!chosen)
-            return false;
-        const QString path = CollectionSaveAsPath(*chosen);
-        if (ConfirmReplace(m_ctx.ws.messages, path))
-            return saveTo(path);
-    }
-}
-
-bool frmCDMLIST::saveTo(const QString& path)
-{
-    Workspace& ws = m_ctx.ws;
-    m_fileCommandDone = true;
-    FileCommandOptions options;
-    options.busy = &m_ctx.busy;
-    const bool saved = SaveCollectionFile(ws, path, options);
-    if (saved) {
-        // Named only once the file is there.
-        ws.currentFileName = path;
-        ws.config.setLastFileName(path);
-        m_recent.add(path);
-    }
-    updateCaption();
-    return saved;
-}
-
-void frmCDMLIST::toolbarSave()
-{
-    if (m_controller.toolbarSaveIsSaveAs())
-        fileSaveAs();
-    else
-        fileSave();
-}
-
-bool frmCDMLIST::canShutDown()
-{
-    if (!askLoseChanges())
-        return false;
-    if (m_ctx.exchange.definitionChanged && m_ctx.exchange.table.Count() > 0
-        && m_ctx.ws.messages.show(
-               QStringLiteral("Report definition has not been saved - do you want to continue and lose all changes?"),
-               QStringLiteral("Report Def Not Saved"), MsgIcon::Question, MsgButtons::YesNo,
-               MsgDefault::Second)
-               != MsgAnswer::Yes)
-        return false;
-    return true;
-}
+void frmCDMLIST::openFile(const QString& path) { m_files.openFile(path); }
 
 void frmCDMLIST::closeEvent(QCloseEvent* event)
 {
@@ -383,10 +220,11 @@ void frmCDMLIST::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!canShutDown()) {
+    if (!m_files.canShutDown()) {
         event->ignore();
         return;
     }
+    storeColumnWidths();
     m_ctx.ws.config.setExtraValue(WindowsSection, QStringLiteral("Main"), saveGeometry());
     // Every other window goes with the main window.
     if (m_search)
@@ -480,30 +318,12 @@ void frmCDMLIST::helpContents()
                                QStringLiteral("Help"), MsgIcon::Exclamation, MsgButtons::OK);
 }
 
-void frmCDMLIST::openExample()
-{
-    const QString example = AppFiles::exampleCollectionPath();
-    if (example.isEmpty()) {
-        m_ctx.ws.messages.show(QStringLiteral("The example collection is not installed."),
-                               QStringLiteral("File Not Found"), MsgIcon::Critical, MsgButtons::OK);
-        return;
-    }
-    if (!askLoseChanges())
-        return;
-    loadFile(example);
-    // A copy to play with: Save asks for a name of the user's own.
-    if (m_ctx.ws.currentFileName == example) {
-        m_ctx.ws.currentFileName.clear();
-        m_recent.remove(example);
-        updateCaption();
-    }
-}
-
 void frmCDMLIST::about() { frmAbout::showAbout(this); }
 
 void frmCDMLIST::filterClicked()
 {
-    m_controller.setFilterDown(ui->Filter->isChecked());
+    // The toolbar button and the menu item are one switch.
+    m_controller.setFilterDown(!m_controller.filterDown());
     m_controller.filterRoutine();
 }
 
@@ -553,6 +373,18 @@ void frmCDMLIST::requestActivationCheck()
 
 // ---- The list and its state ---------------------------------------------------------
 
+void frmCDMLIST::showRow(int row)
+{
+    QTreeView* list = ui->lvEntryList;
+    if (row < 0 || row >= m_model.rowCount()) {
+        list->selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = m_model.index(row, 0);
+    list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->scrollTo(index);
+}
+
 void frmCDMLIST::fillViewNames()
 {
     ui->cmbViewName->clear();
@@ -566,11 +398,12 @@ void frmCDMLIST::refreshStatus()
     m_panel1->setText(m_controller.hint());
     m_panel2->setText(m_controller.count());
     ui->Filter->setChecked(m_controller.filterDown());
+    ui->MU_Search_Filter->setChecked(m_controller.filterDown());
 }
 
 void frmCDMLIST::updateCaption()
 {
-    setWindowTitle(m_controller.caption(m_fileCommandDone));
+    setWindowTitle(m_controller.caption(m_files.fileCommandDone()));
     ui->MU_File_Save->setEnabled(m_controller.saveEnabled());
 }
 
@@ -582,11 +415,21 @@ void frmCDMLIST::applyColumnWidths()
     QHeaderView* header = ui->lvEntryList->header();
     for (int c = 0; c < m_model.columnCount(); ++c) {
         const QString heading = m_model.headerData(c, Qt::Horizontal).toString();
-        header->resizeSection(c, m_ctx.ws.config.extraValue(ColumnsSection, heading, standard).toInt());
+        const int width = m_pendingWidths.contains(heading)
+                              ? m_pendingWidths.value(heading)
+                              : m_ctx.ws.config.extraValue(ColumnsSection, heading, standard).toInt();
+        header->resizeSection(c, width);
     }
     header->setSortIndicator(m_model.sortColumn(),
                              m_model.descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
     m_applyingWidths = false;
+}
+
+void frmCDMLIST::storeColumnWidths()
+{
+    for (auto it = m_pendingWidths.cbegin(); it != m_pendingWidths.cend(); ++it)
+        m_ctx.ws.config.setExtraValue(ColumnsSection, it.key(), it.value());
+    m_pendingWidths.clear();
 }
 
 void frmCDMLIST::fillRecentMenu()
@@ -616,6 +459,8 @@ bool frmCDMLIST::event(QEvent* e)
 
 bool frmCDMLIST::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == ui->lvEntryList->header()->viewport() && e->type() == QEvent::MouseButtonRelease)
+        storeColumnWidths();
     if (watched == ui->centralWidget) {
         if (e->type() == QEvent::MouseMove)
             m_controller.setHint(m_controller.backgroundHint());

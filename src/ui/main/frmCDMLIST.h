@@ -3,9 +3,11 @@
 // start-up and shut-down, and the door to every other window.
 #include "ui/common/IWindows.h"
 #include "ui/main/MainController.h"
+#include "ui/main/MainFileCommands.h"
 #include "ui/main/MainListModel.h"
 #include "ui/main/RecentFiles.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <memory>
 
@@ -40,6 +42,7 @@ public:
     void requestActivationCheck() override;
 
     MainController& controller() { return m_controller; }
+    MainFileCommands& fileCommands() { return m_files; }
     MainListModel& listModel() { return m_model; }
 
 protected:
@@ -50,19 +53,11 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // File commands
-    void fileNew();
-    void fileOpen();
-    void fileClose();
-    bool fileSave();
-    bool fileSaveAs();
-    bool saveTo(const QString& path);
-    void toolbarSave();
-    bool askLoseChanges();
-    bool chooseAndLoad();
-    void loadFile(const QString& path);
-    void emptyCollection();
-    bool canShutDown();
+    void setUpStatusBar();
+    void setUpList();
+    void connectCommands();
+    void setUpFileCommands();
+    void restoreWindowGeometry();
 
     // Other commands
     void editSelection();
@@ -75,7 +70,6 @@ private:
     void configureCategories();
     void configureMediums();
     void helpContents();
-    void openExample();
     void about();
     void filterClicked();
 
@@ -84,7 +78,9 @@ private:
     void refreshStatus();
     void updateCaption();
     void applyColumnWidths();
+    void storeColumnWidths();
     QString selectedKey() const;
+    void showRow(int row);
     void fillRecentMenu();
     void resetEditor();
 
@@ -93,8 +89,9 @@ private:
     MainListModel m_model;
     MainController m_controller;
     RecentFiles m_recent;
-    bool m_fileCommandDone = false; // the design caption stays until then
+    MainFileCommands m_files;
     bool m_applyingWidths = false;
+    QHash<QString, int> m_pendingWidths; // by heading, until the drag ends
     std::unique_ptr<frmEntryDetail> m_editor;
     std::unique_ptr<frmCDSearch> m_search; // a window of its own, without owner
     QLabel* m_panel1 = nullptr;

@@ -1,6 +1,9 @@
 // The editor's rules without widgets: the save protocol, the pages' write-back, the
 // name lists and the search request.
+#include "DiscImages.h"
 #include "EntryTestSupport.h"
+#include "model/FieldLimits.h"
+#include "storage/CFileIO.h"
 #include "ui/entry/CDDrives.h"
 #include "ui/entry/EntryEditSession.h"
 #include "ui/entry/SearchRequest.h"
@@ -148,6 +151,136 @@ TEST_F(SessionTest, InsertPostCancelAndDelete)
     EXPECT_TRUE(s.deleteCurrent());
     EXPECT_EQ(w.entries().Count(), 2);
     EXPECT_EQ(w.windows.changes.back().first, ActionDeleted);
+}
+
+// Edits a failed save left on the page stay there while the page shows the same entry;
+// otherwise activation fills the page again and drops pending track edits.
+TEST_F(SessionTest, ActivationKeepsTheEditsOfAFailedSave)
+{
+    struct Case {
+        bool changes, moved, refresh;
+    };
+    for (const Case& k : {Case{false, false, true}, Case{true, false, false}, Case{true, true, true},
+                          Case{false, true, true}}) {
+        SCOPED_TRACE(::testing::Message() << k.changes << k.moved);
+        w.entries().FirstRecord();
+        s.shown();
+        if (k.moved)
+            w.entries().NextRecord();
+        w.entries().Changesmade = k.changes;
+        s.tracks().edited = true;
+        EXPECT_EQ(s.activate().refresh, k.refresh);
+        EXPECT_EQ(s.tracks().edited, !k.refresh);
+    }
+    w.ws->refillLabels = true;
+    EXPECT_TRUE(s.activate().refills.labels);
+    EXPECT_FALSE(w.ws->refillLabels);
+    // Leaving the window saves, except for its own message boxes and while hidden.
+    EXPECT_TRUE(EntryEditSession::savesOnDeactivate(false, true));
+    EXPECT_FALSE(EntryEditSession::savesOnDeactivate(true, true));
+    EXPECT_FALSE(EntryEditSession::savesOnDeactivate(false, false));
+}
+
+TEST_F(SessionTest, BlankChecksTheCountThenAsks)
+{
+    using O = EntryEditSession::Outcome;
+    struct Case {
+        int count;
+        MsgAnswer answer;
+        O outcome;
+        const char* title;
+        int tracks;
+    };
+    for (const Case& k : {Case{0, MsgAnswer::Yes, O::BadCount, "Nbr of Tracks", 3},
+                          Case{101, MsgAnswer::Yes, O::BadCount, "Nbr of Tracks", 3},
+                          Case{5, MsgAnswer::No, O::Declined, "About to clear tracks", 3},
+                          Case{5, MsgAnswer::Yes, O::Replaced, "About to clear tracks", 5}}) {
+        SCOPED_TRACE(k.count);
+        w.messages.clear();
+        w.messages.answer(k.answer);
+        EXPECT_EQ(s.blankTracks(k.count), k.outcome);
+        EXPECT_EQ(w.errorTitles(), k.title);
+        EXPECT_EQ(int(a->TrackEntries().size()), k.tracks);
+    }
+    EXPECT_EQ(w.messages.last().text, "This will clear any track detail that you've already entered.  "
+                                      "Are you sure this is what you want to do?");
+    EXPECT_EQ(w.messages.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(w.messages.last().defaultButton, MsgDefault::Second);
+    EXPECT_EQ(a->TrackEntries().at(4)->CDTrackTime, "00:00");
+}
+
+// "Read CD" once replaced typed track titles without asking.
+TEST_F(SessionTest, ReadCDAsksBeforeReplacingTracksWithText)
+{
+    using O = EntryEditSession::Outcome;
+    test::FakeCDAudioDevice disc(test::TocOf({20000, 20000}));
+    struct Case {
+        const char *stored, *typed, *desc;
+        MsgAnswer answer;
+        O outcome;
+        bool asked;
+    };
+    for (const Case& k : {Case{"", "", "", MsgAnswer::No, O::Replaced, false},
+                          Case{"Intro", "", "", MsgAnswer::No, O::Declined, true},
+                          Case{"", "", "live", MsgAnswer::No, O::Declined, true},
+                          Case{"", "Typed", "", MsgAnswer::No, O::Declined, true},
+                          Case{"Intro", "", "", MsgAnswer::Yes, O::Replaced, true}}) {
+        SCOPED_TRACE(::testing::Message() << k.stored << '|' << k.typed << '|' << k.desc);
+        a->ClearAllEntries();
+        for (int i = 0; i < 3; ++i) {
+            CTrackEntry* t = a->AddNewTrackEntry();
+            t->CDTrackTitle = QString::fromLatin1(k.stored);
+            t->CDTrackDesc = QString::fromLatin1(k.desc);
+        }
+        s.tracks().fill();
+        s.tracks().showRow(0);
+        s.tracks().edited = *k.typed != 0;
+        w.messages.clear();
+        w.messages.answer(k.answer);
+        EXPECT_EQ(s.readDisc(&disc, w.busy, {QString::fromLatin1(k.typed), {}, {}}), k.outcome);
+        EXPECT_EQ(w.messages.count(), k.asked ? 1u : 0u);
+        EXPECT_EQ(int(a->TrackEntries().size()), k.outcome == O::Replaced ? 2 : 3);
+        EXPECT_FALSE(disc.isOpen());
+    }
+    const Message& asked = w.messages.last();
+    EXPECT_EQ(asked.text, "This will replace the track detail of this recording with the tracks of the disc. Continue?");
+    EXPECT_EQ(asked.title, "About to replace tracks");
+    EXPECT_EQ(asked.icon, MsgIcon::Question);
+    EXPECT_EQ(asked.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(asked.defaultButton, MsgDefault::Second);
+    EXPECT_EQ(w.busy.busy, w.busy.normal);
+}
+
+TEST_F(SessionTest, UnreadableDiscLeavesTheTracks)
+{
+    using O = EntryEditSession::Outcome;
+    test::FakeCDAudioDevice fake(test::TocOf({20000}));
+    fake.result = CDOpenResult::NoDisc;
+    EXPECT_EQ(s.readDisc(&fake, w.busy), O::Unreadable);
+    EXPECT_EQ(w.messages.last().title, "Unable to read CD");
+    EXPECT_EQ(w.messages.last().icon, MsgIcon::Critical);
+    EXPECT_EQ(s.readDisc(nullptr, w.busy), O::Unreadable); // no device: nothing to read, no message
+    EXPECT_EQ(w.messages.count(), 1u);
+    EXPECT_EQ(a->TrackEntries().size(), 3);
+}
+
+TEST(EntryKeys, EscapeCancelsANewEntryAndClosesOnlyWhenNothingIsEdited)
+{
+    using E = EntryEditSession::EscapeCommand;
+    EXPECT_EQ(EntryEditSession::escapeCommand(true, false), E::Cancel);
+    EXPECT_EQ(EntryEditSession::escapeCommand(true, true), E::Cancel);
+    EXPECT_EQ(EntryEditSession::escapeCommand(false, true), E::None);
+    EXPECT_EQ(EntryEditSession::escapeCommand(false, false), E::Close);
+}
+
+TEST(FieldLimits, TextFieldsHoldWhatTheFileStores)
+{
+    static_assert(MaxStoredTextLength == CFileIO::MaxTextBytes);
+    const std::pair<int, int> cases[] = {{Field::Title, 32767}, {Field::Comments, 32767}, {Field::TrackDesc, 32767},
+                                         {Field::RelYear, 4},   {Field::PurchCost, 12},  {Field::TrackTime, 6},
+                                         {110, 0},              {Field::SongsLength, 0}, {Field::TrackTitlesTimes, 0}};
+    for (const auto& [field, limit] : cases)
+        EXPECT_EQ(FieldTextLimit(field), limit) << field;
 }
 
 TEST(EntryLists, CategoryIgnoresCaseMediumDoesNot)

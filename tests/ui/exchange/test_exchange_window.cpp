@@ -252,6 +252,7 @@ TEST(ExchangeWindow, Export)
     x.chooseDataFile(out);
     EXPECT_EQ(w.messages.last().title, "File Already Exists");
     EXPECT_EQ(w.dialogs.calls().back().request.title, "Select Export File");
+    EXPECT_EQ(w.dialogs.calls().back().request.filters.value(0), "Export Files (*.TXT)");
     EXPECT_TRUE(w.dialogs.calls().back().save);
     x.addFields({"Title", "Artist", "Nbr Discs"});
     x.click("PB_Import");
