@@ -1,4 +1,6 @@
 #include "ui/lists/frmCommonAdd.h"
+#include "ui/common/TextLimit.h"
+#include "model/FieldLimits.h"
 #include "ui_frmCommonAdd.h"
 
 namespace vinaxo {
@@ -6,6 +8,8 @@ namespace vinaxo {
 frmCommonAdd::frmCommonAdd(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::frmCommonAdd>())
 {
     ui->setupUi(this);
+    // A name the collection file could not hold whole is cut, with a word.
+    TextLimit::cap(ui->txtNewItem, MaxStoredTextLength, QStringLiteral("The name"));
     ui->cmdOK->setEnabled(false);
     connect(ui->txtNewItem, &QLineEdit::textChanged, this,
             [this] { ui->cmdOK->setEnabled(!NewItem().isEmpty()); });

@@ -255,3 +255,13 @@ TEST(CommonAddWindow, BlankNameCannotBeConfirmed)
     cancelled.exec();
     EXPECT_FALSE(cancelled.Result());
 }
+
+// A name longer than the collection file can hold was cut unseen when the file was written.
+TEST(CommonAddWindow, AnOverlongNameIsCutWhenPasted)
+{
+    frmCommonAdd prompt;
+    auto* text = test::child<QLineEdit>(&prompt, "txtNewItem");
+    text->insert(QString(40000, u'n'));
+    EXPECT_EQ(text->text().size(), 32767);
+    EXPECT_EQ(prompt.NewItem().size(), 32767);
+}
