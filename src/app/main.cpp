@@ -5,10 +5,13 @@
 #include "ui/common/QtBusyPointer.h"
 #include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessageService.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
 #include "ui/main/frmCDMLIST.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
 #include <QTimer>
 
 int main(int argc, char** argv)
@@ -35,8 +38,18 @@ int main(int argc, char** argv)
     vinaxo::exchange::ExchangeState exchange;
     vinaxo::AppContext context{workspace, dialogs, busy, exchange};
 
+    // Unsaved changes survive a crash as a recovery copy. The interval can be shortened
+    // from outside (in milliseconds) so that a test need not wait a minute.
+    vinaxo::RecoveryStore recoveryStore; // outlives the window, whose copies it holds
+    std::chrono::milliseconds interval = vinaxo::RecoveryKeeper::DefaultInterval;
+    if (const int ms = qEnvironmentVariableIntValue("VINAXO_RECOVERY_INTERVAL_MS"); ms > 0)
+        interval = std::chrono::milliseconds(ms);
     vinaxo::frmCDMLIST window(context);
     messages.setParent(&window);
+    window.enableRecovery(recoveryStore, interval);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& manager) { window.commitSessionData(manager); },
+                     Qt::DirectConnection);
     window.show();
     const QString file = files.isEmpty() ? QString() : files.constFirst();
     // For measuring start-up from outside: quit once the first file is shown and idle.
