@@ -4,6 +4,7 @@
 #include "model/Utility.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
+#include "platform/IFormats.h"
 #include "platform/IMessageService.h"
 #include "storage/CFileIO.h"
 #include "storage/FileCommands.h"
