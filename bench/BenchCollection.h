@@ -16,6 +16,10 @@ namespace vinaxo::bench {
 class SilentMessages final : public IMessageService {
 public:
     using IMessageService::show;
+    int showCustom(const QString&, const QString&, MsgIcon, const QStringList&, int defaultIndex) override
+    {
+        return defaultIndex;
+    }
     MsgAnswer show(const Message& m) override { return defaultAnswer(m.buttons, m.defaultButton); }
 };
 

@@ -18,6 +18,10 @@ namespace {
 class Silent final : public IMessageService {
 public:
     using IMessageService::show;
+    int showCustom(const QString&, const QString&, MsgIcon, const QStringList&, int defaultIndex) override
+    {
+        return defaultIndex;
+    }
     MsgAnswer show(const Message& m) override { return defaultAnswer(m.buttons, m.defaultButton); }
 };
 

@@ -1,15 +1,86 @@
 #include "exchange/ExchangeState.h"
 #include "model/Workspace.h"
+#include "model/CEntries.h"
 #include "platform/IFormats.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/QtBusyPointer.h"
 #include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessageService.h"
+#include "storage/FileAccess.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
 #include "ui/main/frmCDMLIST.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSessionManager>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
+
+namespace {
+// Hooks for the fault test (tests/recovery_fault_test.sh), through the environment only:
+// VINAXO_TEST_ANSWERS answers the questions with buttons of their own by caption, in
+// order (other messages take their default button), so that no box waits for a hand;
+// VINAXO_TEST_EDIT adds recordings with these titles (comma-separated), the first after
+// start-up and each next one once a recovery copy has been written;
+// VINAXO_TEST_SAVE_AND_QUIT saves after start-up (and the edits) and quits.
+class AnsweringMessages final : public vinaxo::IMessageService {
+public:
+    explicit AnsweringMessages(QStringList answers) : m_answers(std::move(answers)) {}
+    using IMessageService::show;
+    vinaxo::MsgAnswer show(const vinaxo::Message& m) override
+    {
+        qWarning().noquote() << "message:" << m.title << ":" << m.text;
+        return vinaxo::defaultAnswer(m.buttons, m.defaultButton);
+    }
+    int showCustom(const QString& text, const QString& title, vinaxo::MsgIcon, const QStringList& buttons,
+                   int defaultIndex) override
+    {
+        const QString answer = m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        const int i = buttons.indexOf(answer);
+        qWarning().noquote() << "question:" << title << ":" << text << "->" << buttons.value(i < 0 ? defaultIndex : i);
+        return i < 0 ? defaultIndex : i;
+    }
+
+private:
+    QStringList m_answers;
+};
+
+// VINAXO_TEST_RECOVERY_WRITE_PAUSE_MS: every recovery write after the first pauses this
+// long half way (its temporary file begun), so that the fault test can kill the program
+// in the middle of one.
+class PausingFiles final : public vinaxo::FileAccess {
+public:
+    explicit PausingFiles(int ms) : m_ms(ms) {}
+
+protected:
+    qint64 writeSome(QFileDevice& file, const char* data, qint64 size) const override
+    {
+        // Two files to a copy: the first copy's data and record pass unhindered.
+        if (++m_writes > 2 && size > 1) {
+            const qint64 half = file.write(data, size / 2);
+            file.flush();
+            QThread::msleep(std::uint64_t(m_ms));
+            return half;
+        }
+        return file.write(data, size);
+    }
+
+private:
+    int m_ms;
+    mutable std::atomic<int> m_writes{0};
+};
+
+void addRecording(vinaxo::Workspace& ws, vinaxo::frmCDMLIST& window, const QString& title)
+{
+    vinaxo::CEntries& entries = ws.entries;
+    entries.ActionAdd();
+    entries.CurrEntry()->CDTitle = title;
+    entries.ActionPost();
+    window.EntryChanged(entries.LastAction(), entries.LastActionKey());
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,7 +98,10 @@ int main(int argc, char** argv)
     const QStringList files = parser.positionalArguments();
 
     // The one world of the application; every window reaches it through the context.
-    vinaxo::QtMessageService messages;
+    vinaxo::QtMessageService boxes;
+    const bool testHooks = qEnvironmentVariableIsSet("VINAXO_TEST_ANSWERS");
+    AnsweringMessages answering(qEnvironmentVariable("VINAXO_TEST_ANSWERS").split(u',', Qt::SkipEmptyParts));
+    vinaxo::IMessageService& messages = testHooks ? static_cast<vinaxo::IMessageService&>(answering) : boxes;
     vinaxo::LocaleFormats formats;
     vinaxo::Workspace workspace(messages, formats, vinaxo::CDConfig::defaultPath());
     vinaxo::QtFileDialogs dialogs;
@@ -35,14 +109,44 @@ int main(int argc, char** argv)
     vinaxo::exchange::ExchangeState exchange;
     vinaxo::AppContext context{workspace, dialogs, busy, exchange};
 
+    // Unsaved changes survive a crash as a recovery copy. The interval can be shortened
+    // from outside (in milliseconds) so that a test need not wait a minute.
+    vinaxo::RecoveryStore recoveryStore; // outlives the window, whose copies it holds
+    PausingFiles pausing(qEnvironmentVariableIntValue("VINAXO_TEST_RECOVERY_WRITE_PAUSE_MS"));
+    if (qEnvironmentVariableIsSet("VINAXO_TEST_RECOVERY_WRITE_PAUSE_MS"))
+        recoveryStore.setFileAccess(pausing);
+    std::chrono::milliseconds interval = vinaxo::RecoveryKeeper::DefaultInterval;
+    if (const int ms = qEnvironmentVariableIntValue("VINAXO_RECOVERY_INTERVAL_MS"); ms > 0)
+        interval = std::chrono::milliseconds(ms);
     vinaxo::frmCDMLIST window(context);
-    messages.setParent(&window);
+    boxes.setParent(&window);
+    window.enableRecovery(recoveryStore, interval);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& manager) { window.commitSessionData(manager); },
+                     Qt::DirectConnection);
     window.show();
     const QString file = files.isEmpty() ? QString() : files.constFirst();
     // For measuring start-up from outside: quit once the first file is shown and idle.
     const bool quitWhenIdle = qEnvironmentVariableIsSet("VINAXO_QUIT_WHEN_IDLE");
-    QTimer::singleShot(0, &window, [&window, file, quitWhenIdle] {
-        window.startUp(file, !quitWhenIdle);
+    QStringList edits = qEnvironmentVariable("VINAXO_TEST_EDIT").split(u',', Qt::SkipEmptyParts);
+    const bool saveAndQuit = qEnvironmentVariableIsSet("VINAXO_TEST_SAVE_AND_QUIT");
+    if (edits.size() > 1 && window.recovery()) {
+        window.recovery()->written = [&window, &workspace, &edits](const vinaxo::FileError&) {
+            QMetaObject::invokeMethod(&window, [&window, &workspace, &edits] {
+                if (!edits.isEmpty())
+                    addRecording(workspace, window, edits.takeFirst());
+            });
+        };
+    }
+    QTimer::singleShot(0, &window, [&window, &workspace, &edits, file, quitWhenIdle, saveAndQuit] {
+        window.startUp(file, !quitWhenIdle && !saveAndQuit);
+        if (!edits.isEmpty())
+            addRecording(workspace, window, edits.takeFirst());
+        if (saveAndQuit) {
+            window.fileCommands().save();
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            return;
+        }
         if (quitWhenIdle) {
             QCoreApplication::processEvents();
             window.repaint(); // the list's visible rows drawn, not only laid out

@@ -25,6 +25,15 @@ LoadReport loadCollection(Context& ctx, const QString& path)
     return LoadCollectionFile(collectionWorkspace(ctx), path);
 }
 
+bool lockForWriting(Context& ctx, const QString& path, CollectionLock& lock)
+{
+    if (lock.lock(path) != CollectionLock::Result::HeldByOther)
+        return true;
+    ctx.err << "vinaxo-cli: " << path << " is open in Vinaxo (" << CollectionLock::describe(lock.holder())
+            << "); close it there first." << Qt::endl;
+    return false;
+}
+
 bool saveCollection(Context& ctx, const QString& path)
 {
     return SaveCollectionFile(collectionWorkspace(ctx), path);

@@ -1,6 +1,7 @@
 #pragma once
 // Opening and saving collection files for the commands, with the main window's messages.
 #include "cli/CliCommand.h"
+#include "storage/CollectionLock.h"
 #include "storage/FileCommands.h"
 
 namespace vinaxo::cli {
@@ -21,6 +22,12 @@ bool saveCollection(Context& ctx, const QString& path);
 bool confirmReplace(Context& ctx, const QString& path);
 // Save As: an existing file is replaced only when "Confirm File Replace" is answered Yes.
 bool saveCollectionAs(Context& ctx, const QString& path);
+
+// The exit status of a writing command refused because a running Vinaxo has the file open.
+constexpr int LockedStatus = 3;
+// Takes the lock of a collection file the command is about to write, as the application
+// holds it while the file is open; false, after saying who holds it, when another has it.
+bool lockForWriting(Context& ctx, const QString& path, CollectionLock& lock);
 
 // The exit status of a command that needed the file loaded.
 inline int loadStatus(const LoadReport& r) { return r.loaded() ? 0 : 1; }

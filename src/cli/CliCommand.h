@@ -24,6 +24,9 @@ public:
     explicit CliMessages(QTextStream& err) : m_err(err) {}
     using IMessageService::show;
     MsgAnswer show(const Message& message) override;
+    // The default button, as a question with nobody to answer it.
+    int showCustom(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons,
+                   int defaultIndex) override;
     void setForced(Forced f) { m_forced = f; }
     Forced forced() const { return m_forced; }
     const std::vector<Message>& shown() const { return m_shown; }

@@ -47,6 +47,12 @@ public:
         m_out << QString::number(d, 'g', 17);
         return *this;
     }
+    JsonWriter& boolean(bool b)
+    {
+        separate();
+        m_out << (b ? "true" : "false");
+        return *this;
+    }
     JsonWriter& null()
     {
         separate();

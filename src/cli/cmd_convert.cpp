@@ -13,6 +13,9 @@ int run(Context& ctx)
     }
     const QString from = ctx.args[0];
     const QString to = ctx.args[1];
+    CollectionLock lock;
+    if (!lockForWriting(ctx, to, lock))
+        return LockedStatus;
     // The conversion question is the point of the command: it is answered Yes. Any other
     // question (replacing NEW) keeps the answer the user gave, or its default.
     const CliMessages::Forced given = ctx.messages.forced();
@@ -36,7 +39,7 @@ const Registration reg{Command{
         "  Loads OLD (a file of the previous release is converted: the conversion question\n"
         "  is answered Yes) and saves the collection to NEW in the current format. OLD is\n"
         "  only read. An existing NEW is replaced only with --yes. Exit status 0 when NEW\n"
-        "  was written."),
+        "  was written, 3 when a running Vinaxo has NEW open."),
     run}};
 
 } // namespace

@@ -21,6 +21,12 @@ int run(Context& ctx)
         return 2;
     }
     const QString collection = args[0];
+    // The file written may not be open in a running Vinaxo, whose next Save would undo
+    // the import.
+    const QString target = output.isNull() ? collection : output;
+    CollectionLock targetLock;
+    if (!lockForWriting(ctx, target, targetLock))
+        return LockedStatus;
     if (!prepareRequest(ctx, args, args[1], args[2], request, status))
         return status;
     if (args.size() != 3) {
@@ -55,7 +61,8 @@ const Registration reg{Command{
         "  definition file, and saves to OUT.DAT or back to COLLECTION (the old file is replaced\n"
         "  only once the new one is complete). The run's log goes to stderr line by line.\n"
         "  Delimiters default to , \" and ;. Adding to a collection that holds recordings needs\n"
-        "  --yes. INPUT.TXT may be UTF-8 or Windows-1252. Exit status 1 when nothing was imported."),
+        "  --yes. INPUT.TXT may be UTF-8 or Windows-1252. Exit status 1 when nothing was imported,\n"
+        "  3 when a running Vinaxo has the collection open."),
     run}};
 
 } // namespace

@@ -65,6 +65,15 @@ MsgAnswer CliMessages::show(const Message& m)
     return a;
 }
 
+int CliMessages::showCustom(const QString& text, const QString& title, MsgIcon icon,
+                            const QStringList& buttons, int defaultIndex)
+{
+    m_shown.push_back(Message{text, title, icon, MsgButtons::OK, MsgDefault::First});
+    if (m_echo)
+        m_err << title << ": " << text << " [" << buttons.value(defaultIndex) << "]" << Qt::endl;
+    return defaultIndex;
+}
+
 Workspace& Context::workspace()
 {
     if (!ws)

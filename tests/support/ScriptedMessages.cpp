@@ -15,6 +15,19 @@ MsgAnswer ScriptedMessages::show(const Message& message)
     return defaultAnswer(message.buttons, message.defaultButton);
 }
 
+int ScriptedMessages::showCustom(const QString& text, const QString& title, MsgIcon icon,
+                                 const QStringList& buttons, int defaultIndex)
+{
+    m_log.push_back(Message{text, title, icon, MsgButtons::OK, MsgDefault::First});
+    m_custom.push_back(buttons);
+    if (!m_indexAnswers.empty()) {
+        const int a = m_indexAnswers.front();
+        m_indexAnswers.pop_front();
+        return a;
+    }
+    return defaultIndex;
+}
+
 QStringList ScriptedMessages::texts() const
 {
     QStringList out;

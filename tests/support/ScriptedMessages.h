@@ -13,16 +13,26 @@ public:
     using IMessageService::show;
     MsgAnswer show(const Message& message) override;
 
+    // Custom buttons: logged as a message with the OK set, answered from answerIndex()
+    // (the default button when nothing is scripted).
+    int showCustom(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons,
+                   int defaultIndex) override;
+
     void answer(MsgAnswer a) { m_answers.push_back(a); }
+    void answerIndex(int i) { m_indexAnswers.push_back(i); }
+    // The captions of each custom question, in order.
+    const std::vector<QStringList>& customButtons() const { return m_custom; }
     const std::vector<Message>& messages() const { return m_log; }
     std::size_t count() const { return m_log.size(); }
     const Message& last() const { return m_log.back(); }
-    void clear() { m_log.clear(); m_answers.clear(); }
+    void clear() { m_log.clear(); m_answers.clear(); m_indexAnswers.clear(); m_custom.clear(); }
     QStringList texts() const;
 
 private:
     std::vector<Message> m_log;
     std::deque<MsgAnswer> m_answers;
+    std::deque<int> m_indexAnswers;
+    std::vector<QStringList> m_custom;
 };
 
 } // namespace vinaxo::test

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 #include <vector>
 
 namespace vinaxo {
@@ -67,6 +69,20 @@ MsgAnswer QtMessageService::show(const Message& m)
             return b.answer;
     }
     return defaultAnswer(m.buttons, m.defaultButton);
+}
+
+int QtMessageService::showCustom(const QString& text, const QString& title, MsgIcon icon,
+                                 const QStringList& buttons, int defaultIndex)
+{
+    QMessageBox box(iconOf(icon), title, text, QMessageBox::NoButton, m_parent);
+    std::vector<QPushButton*> added;
+    for (const QString& caption : buttons)
+        added.push_back(box.addButton(caption, QMessageBox::AcceptRole));
+    if (defaultIndex >= 0 && std::size_t(defaultIndex) < added.size())
+        box.setDefaultButton(added[std::size_t(defaultIndex)]);
+    box.exec();
+    const auto it = std::find(added.begin(), added.end(), box.clickedButton());
+    return it == added.end() ? -1 : int(it - added.begin());
 }
 
 } // namespace vinaxo

@@ -12,6 +12,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
     using IMessageService::show;
     MsgAnswer show(const Message& message) override;
+    int showCustom(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons,
+                   int defaultIndex) override;
 
 private:
     QWidget* m_parent;

@@ -18,6 +18,14 @@ public:
         ++m_shown;
         return m_inner.show(message);
     }
+    int showCustom(const QString& text, const QString& title, MsgIcon icon, const QStringList& buttons,
+                   int defaultIndex) override
+    {
+        if (m_muted)
+            return defaultIndex;
+        ++m_shown;
+        return m_inner.showCustom(text, title, icon, buttons, defaultIndex);
+    }
 
     // A new run: nothing shown yet, nothing muted.
     void startRun()

@@ -4,8 +4,12 @@
 #include "model/Utility.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
+#include "platform/IFormats.h"
 #include "platform/IMessageService.h"
+#include "storage/CFileIO.h"
 #include "storage/FileCommands.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/IFileDialogs.h"
 #include "ui/main/MainController.h"
@@ -13,11 +17,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace vinaxo {
 
 namespace {
 const QString NotSavedTitle = QStringLiteral("File Not Saved");
+
+const QString ChangedOnDiskText =
+    QStringLiteral(" was changed on disk since it was opened. Overwrite it, save under another name, or cancel?");
+
+QString shownName(const QString& path) { return QDir::toNativeSeparators(path); }
 
 FileDialogRequest collectionDialog(const QString& title, const QString& current)
 {
@@ -67,6 +77,8 @@ void MainFileCommands::initialise()
 
 void MainFileCommands::startUp(const QString& fileArgument)
 {
+    if (offerRecovery())
+        return;
     if (!fileArgument.isEmpty()) {
         load(fileArgument);
         return;
@@ -107,6 +119,10 @@ void MainFileCommands::emptyCollection()
     EnsureStandardView(ws.entries);
     m_controller.rebuildSequence();
     ws.currentFileName.clear();
+    m_lock.release();
+    m_readOnly = false;
+    m_stamp = {};
+    changesGone();
     tell(hooks.editorReset);
     tell(hooks.viewsChanged);
     // A search of the old collection means nothing in the new one.
@@ -145,6 +161,10 @@ void MainFileCommands::load(const QString& path)
     const bool exists = QFileInfo::exists(path);
     if (!exists)
         m_recent.remove(path);
+    bool readOnly = false;
+    const QString heldBefore = m_lock.collection();
+    if (exists && !lockForLoading(path, readOnly))
+        return;
     // The list lets go of the recordings before the collection may be replaced.
     m_controller.clearList();
     LoadReport report;
@@ -161,6 +181,17 @@ void MainFileCommands::load(const QString& path)
         m_controller.clearSearchFilter();
         if (!report.damaged)
             m_recent.add(path);
+        m_readOnly = readOnly;
+        if (readOnly)
+            m_lock.release();
+        remember(path);
+        changesGone();
+        if (ws.entries.DBChanged && recovery) // a conversion: a copy from now on
+            recovery->originalStamp = m_stamp;
+    } else if (exists && !heldBefore.isEmpty()) {
+        m_lock.lock(heldBefore); // the collection still open keeps its lock
+    } else if (exists) {
+        m_lock.release();
     }
     // Also after a failed load: the collection is as it was and gets its list back.
     m_controller.filterRoutine();
@@ -211,8 +242,11 @@ bool MainFileCommands::save()
 {
     // The file this window has open: LastFileName is shared by every running copy.
     const QString path = m_ctx.ws.currentFileName;
-    if (path.trimmed().isEmpty())
+    if (path.trimmed().isEmpty() || m_readOnly)
         return saveAs();
+    bool saveElsewhere = false;
+    if (!confirmUnchangedOnDisk(path, saveElsewhere))
+        return saveElsewhere && saveAs();
     return saveTo(path);
 }
 
@@ -233,6 +267,9 @@ bool MainFileCommands::saveTo(const QString& path)
 {
     Workspace& ws = m_ctx.ws;
     m_fileCommandDone = true;
+    const QString heldBefore = m_lock.collection();
+    if (!lockForSaving(path))
+        return false;
     FileCommandOptions options;
     options.busy = &m_ctx.busy;
     const bool saved = SaveCollectionFile(ws, path, options);
@@ -241,6 +278,15 @@ bool MainFileCommands::saveTo(const QString& path)
         ws.currentFileName = path;
         ws.config.setLastFileName(path);
         m_recent.add(path);
+        m_readOnly = false;
+        remember(path);
+        changesGone();
+    } else if (m_lock.collection() != heldBefore) {
+        // Not written: the file still open keeps its lock.
+        if (heldBefore.isEmpty() || m_readOnly)
+            m_lock.release();
+        else
+            m_lock.lock(heldBefore);
     }
     tell(hooks.captionChanged);
     return saved;
@@ -265,6 +311,167 @@ bool MainFileCommands::canShutDown()
                MsgDefault::Second)
                != MsgAnswer::Yes)
         return false;
+    changesGone();
+    return true;
+}
+
+bool MainFileCommands::sessionEnding(bool interactionAllowed)
+{
+    if (recovery)
+        recovery->copyNow(true);
+    return !interactionAllowed || canShutDown();
+}
+
+// ---- Lock, changed file, recovery --------------------------------------------------
+
+bool MainFileCommands::lockForLoading(const QString& path, bool& readOnly)
+{
+    readOnly = false;
+    if (m_lock.lock(path) != CollectionLock::Result::HeldByOther)
+        return true; // taken, or a folder where nobody can take it
+    const int answer = m_ctx.ws.messages.showCustom(
+        shownName(path) + QStringLiteral(" is open in another Vinaxo (")
+            + CollectionLock::describe(m_lock.holder())
+            + QStringLiteral("). Open it read-only? Its changes can then only be saved under another name."),
+        QStringLiteral("File In Use"), MsgIcon::Exclamation,
+        {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel")}, 1);
+    if (answer != 0)
+        return false;
+    readOnly = true;
+    return true;
+}
+
+bool MainFileCommands::lockForSaving(const QString& path)
+{
+    if (m_lock.held() && QFileInfo(path).absoluteFilePath() == m_lock.collection())
+        return true;
+    const QString heldBefore = m_lock.collection();
+    if (m_lock.lock(path) != CollectionLock::Result::HeldByOther)
+        return true;
+    const CollectionLock::Holder holder = m_lock.holder();
+    if (!heldBefore.isEmpty())
+        m_lock.lock(heldBefore);
+    m_ctx.ws.messages.show(shownName(path) + QStringLiteral(" is open in another Vinaxo (")
+                               + CollectionLock::describe(holder)
+                               + QStringLiteral("). It cannot be replaced; save under another name."),
+                           QStringLiteral("File In Use"), MsgIcon::Exclamation, MsgButtons::OK);
+    return false;
+}
+
+bool MainFileCommands::confirmUnchangedOnDisk(const QString& path, bool& saveElsewhere)
+{
+    saveElsewhere = false;
+    // A collection never loaded from or saved to this file (recovered, converted) has
+    // no stamp to compare with; the copy's record gives it one when it has.
+    if (FileStamp::of(path).sameAs(m_stamp) || (!m_stamp.exists && !FileStamp::of(path).exists))
+        return true;
+    const int answer = m_ctx.ws.messages.showCustom(
+        shownName(path) + ChangedOnDiskText, QStringLiteral("File Changed"), MsgIcon::Exclamation,
+        {QStringLiteral("Overwrite"), QStringLiteral("Save As"), QStringLiteral("Cancel")}, 2);
+    if (answer == 0)
+        return true;
+    saveElsewhere = answer == 1;
+    return false;
+}
+
+void MainFileCommands::remember(const QString& path)
+{
+    m_stamp = FileStamp::of(path);
+}
+
+void MainFileCommands::changesGone()
+{
+    if (!recovery)
+        return;
+    recovery->discard();
+    recovery->originalStamp = m_stamp;
+}
+
+bool MainFileCommands::offerRecovery()
+{
+    if (!recovery)
+        return false;
+    RecoveryStore& store = recovery->store();
+    for (const RecoveryCopy& copy : store.list()) {
+        if (copy.inUse)
+            continue;
+        std::unique_ptr<QLockFile> claim = store.claim(copy.id);
+        if (!claim)
+            continue; // its program started meanwhile
+        if (!copy.readable()) {
+            m_ctx.ws.messages.show(
+                QStringLiteral("A recovery copy cannot be read (") + copy.problem
+                    + QStringLiteral("). It is kept as ") + shownName(copy.dataPath) + QStringLiteral("."),
+                QStringLiteral("Recovery Copy Damaged"), MsgIcon::Exclamation, MsgButtons::OK);
+            continue;
+        }
+        const QString original = copy.record ? copy.record->original : QString();
+        const QString name = original.isEmpty() ? QStringLiteral("an unnamed collection") : shownName(original);
+        const QDateTime time = copy.time().toLocalTime();
+        const int answer = m_ctx.ws.messages.showCustom(
+            QStringLiteral("Vinaxo was not closed properly. Recover the unsaved changes to ") + name
+                + QStringLiteral(" from ") + m_ctx.ws.formats.shortDate(time.date()) + u' '
+                + time.toString(QStringLiteral("hh:mm")) + QStringLiteral("?"),
+            QStringLiteral("Recover Unsaved Changes"), MsgIcon::Question,
+            {QStringLiteral("Recover"), QStringLiteral("Discard"), QStringLiteral("Later")}, 0);
+        if (answer == 0 && recover(copy, std::move(claim)))
+            return true;
+        if (answer == 1)
+            store.discard(copy.id);
+    }
+    return false;
+}
+
+bool MainFileCommands::recover(const RecoveryCopy& copy, std::unique_ptr<QLockFile> claim)
+{
+    Workspace& ws = m_ctx.ws;
+    m_fileCommandDone = true;
+    const QString original = copy.record ? copy.record->original : QString();
+    bool readOnly = false;
+    if (!original.isEmpty() && QFileInfo::exists(original) && !lockForLoading(original, readOnly))
+        return false;
+    m_controller.clearList();
+    qint16 result = 0;
+    bool damaged = false;
+    {
+        CFileIO io(ws, &m_ctx.busy);
+        io.FileName = copy.dataPath;
+        result = io.OpenCDFile();
+        damaged = io.Damaged();
+    }
+    if (result != CFileIO::Loaded || damaged) {
+        m_ctx.ws.messages.show(QStringLiteral("The recovery copy could not be read whole. It is kept as ")
+                                   + shownName(copy.dataPath) + QStringLiteral("."),
+                               QStringLiteral("Recovery Copy Damaged"), MsgIcon::Exclamation, MsgButtons::OK);
+        if (result != CFileIO::Loaded) {
+            m_lock.release();
+            m_controller.filterRoutine();
+            return false;
+        }
+    }
+    // The copy stands for the original: named as it (unless only part could be read, so
+    // that no Save replaces the original with it), changed, and compared at Save with
+    // the original as it was when the lost run loaded it.
+    ws.currentFileName = damaged ? QString() : original;
+    if (!ws.currentFileName.isEmpty())
+        ws.config.setLastFileName(ws.currentFileName);
+    ws.entries.DBChanged = true;
+    m_readOnly = readOnly;
+    if (readOnly || ws.currentFileName.isEmpty())
+        m_lock.release();
+    m_stamp = copy.record ? copy.record->originalStamp : FileStamp{};
+    if (recovery) {
+        recovery->originalStamp = m_stamp;
+        // The copy becomes this run's own, replaced by the next copy and removed on Save:
+        // the recovered changes are never without one. A damaged copy is left as it is.
+        if (!damaged)
+            recovery->store().adopt(copy.id, std::move(claim));
+    }
+    m_controller.clearSearchFilter();
+    m_controller.filterRoutine();
+    tell(hooks.viewsChanged);
+    tell(hooks.captionChanged);
+    tell(hooks.collectionReplaced);
     return true;
 }
 

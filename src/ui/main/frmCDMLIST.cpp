@@ -22,6 +22,8 @@
 #include "ui/main/frmCDLoad.h"
 #include "ui/print/frmCDPRINT.h"
 #include "ui/views/frmConfigureView.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,6 +34,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QActionGroup>
+#include <QSessionManager>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -239,6 +243,7 @@ void frmCDMLIST::restoreWindowGeometry()
 
 frmCDMLIST::~frmCDMLIST()
 {
+    m_files.recovery = nullptr;
     m_search.reset();
     m_editor.reset();
     if (m_ctx.windows == this)
@@ -445,8 +450,8 @@ void frmCDMLIST::refreshStatus()
 
 void frmCDMLIST::updateCaption()
 {
-    setWindowTitle(m_controller.caption(m_files.fileCommandDone()));
-    ui->MU_File_Save->setEnabled(m_controller.saveEnabled());
+    setWindowTitle(m_controller.caption(m_files.fileCommandDone()) + readOnlyMark());
+    ui->MU_File_Save->setEnabled(m_controller.saveEnabled() && !m_files.readOnly());
 }
 
 void frmCDMLIST::applyColumnWidths()
@@ -539,6 +544,69 @@ void frmCDMLIST::dropEvent(QDropEvent* e)
     e->acceptProposedAction();
     // Not inside the drop: the load window and the questions need the event loop.
     QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
+
+// ---- Recovery copies, read-only mode ----------------------------------------------
+
+namespace {
+const QString RecoverySection = QStringLiteral("Recovery");
+const QString RecoveryIntervalKey = QStringLiteral("IntervalSeconds");
+} // namespace
+
+void frmCDMLIST::enableRecovery(RecoveryStore& store, std::chrono::milliseconds interval)
+{
+    m_recovery = std::make_unique<RecoveryKeeper>(m_ctx.ws, store);
+    m_files.recovery = m_recovery.get();
+    const QVariant chosen = m_ctx.ws.config.extraValue(RecoverySection, RecoveryIntervalKey);
+    if (chosen.isValid() && chosen.toInt() >= 0)
+        interval = std::chrono::seconds(chosen.toInt());
+    m_recovery->setInterval(interval);
+    // A cheap look at the change flag; the copy itself is made once per interval.
+    m_recoveryTimer = new QTimer(this);
+    m_recoveryTimer->setInterval(interval.count() > 0 && interval < std::chrono::seconds(4) ? 100 : 1000);
+    connect(m_recoveryTimer, &QTimer::timeout, this,
+            [this] { m_recovery->tick(RecoveryKeeper::Clock::now()); });
+    m_recoveryTimer->start();
+    setUpRecoveryMenu();
+}
+
+void frmCDMLIST::setUpRecoveryMenu()
+{
+    QMenu* menu = new QMenu(QStringLiteral("&Recovery Copy"), this);
+    menu->setObjectName(QStringLiteral("MU_Options_Recovery"));
+    auto* group = new QActionGroup(menu);
+    const int current = int(std::chrono::duration_cast<std::chrono::seconds>(m_recovery->interval()).count());
+    const std::pair<int, const char*> choices[] = {
+        {0, "&Off"}, {30, "Every &30 Seconds"}, {60, "Every &Minute"}, {120, "Every &2 Minutes"},
+        {300, "Every &5 Minutes"}};
+    for (const auto& [seconds, caption] : choices) {
+        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QStringLiteral("MU_Options_Recovery_%1").arg(seconds));
+        a->setCheckable(true);
+        a->setChecked(seconds == current);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, s = seconds] { chooseRecoveryInterval(s); });
+    }
+    ui->MU_Options->addSeparator();
+    ui->MU_Options->addMenu(menu);
+}
+
+void frmCDMLIST::chooseRecoveryInterval(int seconds)
+{
+    m_ctx.ws.config.setExtraValue(RecoverySection, RecoveryIntervalKey, seconds);
+    m_recovery->setInterval(std::chrono::seconds(seconds));
+}
+
+void frmCDMLIST::commitSessionData(QSessionManager& manager)
+{
+    if (!m_files.sessionEnding(manager.allowsInteraction()))
+        manager.cancel();
+    manager.release();
+}
+
+QString frmCDMLIST::readOnlyMark() const
+{
+    return m_files.readOnly() ? QStringLiteral(" [read-only]") : QString();
 }
 
 } // namespace vinaxo

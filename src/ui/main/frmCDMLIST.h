@@ -11,9 +11,12 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
+#include <chrono>
 #include <memory>
 
 class QLabel;
+class QSessionManager;
+class QTimer;
 namespace Ui { class frmCDMLIST; }
 
 namespace vinaxo {
@@ -21,6 +24,8 @@ namespace vinaxo {
 struct AppContext;
 class frmCDSearch;
 class frmEntryDetail;
+class RecoveryKeeper;
+class RecoveryStore;
 
 class frmCDMLIST final : public QMainWindow, public IWindows {
     Q_OBJECT
@@ -34,6 +39,15 @@ public:
     // Opens a collection file as Open does after its dialog (with the unsaved-change
     // question first): recent files, drops, the example collection.
     void openFile(const QString& path);
+
+    // Recovery copies of unsaved changes in `store`, every `interval` by default (the
+    // user's choice in the Options menu wins). Called before startUp; windows made
+    // without it (tests) keep none.
+    void enableRecovery(RecoveryStore& store, std::chrono::milliseconds interval);
+    RecoveryKeeper* recovery() const { return m_recovery.get(); }
+    // The desktop session is ending: the recovery copy first, then the Exit questions
+    // where the session manager allows them.
+    void commitSessionData(QSessionManager& manager);
 
     // IWindows
     void EntryChanged(qint32 action, const QString& key) override;
@@ -87,6 +101,9 @@ private:
     void showRow(int row);
     void fillRecentMenu();
     void resetEditor();
+    void setUpRecoveryMenu();
+    void chooseRecoveryInterval(int seconds);
+    QString readOnlyMark() const;
 
     AppContext& m_ctx;
     std::unique_ptr<Ui::frmCDMLIST> ui;
@@ -103,6 +120,8 @@ private:
     std::unique_ptr<frmCDSearch> m_search; // a window of its own, without owner
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;
+    std::unique_ptr<RecoveryKeeper> m_recovery;
+    QTimer* m_recoveryTimer = nullptr;
 };
 
 } // namespace vinaxo

@@ -7,6 +7,13 @@
 #include "ui/main/MainFileCommands.h"
 #include "ui/main/MainListModel.h"
 #include "ui/main/RecentFiles.h"
+#include "ui/main/frmCDMLIST.h"
+#include "storage/CFileIO.h"
+#include "storage/CollectionLock.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
+
+#include <QAction>
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -308,4 +315,209 @@ TEST(MainControllerCount, OneRecordIsSingularAndADeleteCountsAtOnce)
     c.controller.EntryChanged(3, key);
     c.w.entries().DeleteEntry(key);
     EXPECT_EQ(c.controller.count(), " 1 record");
+}
+
+// ---- Recovery copies, the lock, the changed-file question -----------------------------
+
+namespace {
+const char* kChangedOnDisk = " was changed on disk since it was opened. Overwrite it, save under another name, or cancel?";
+
+// The commands with recovery copies kept in a folder of the test's.
+struct RecoveringCommands : Commands {
+    RecoveryStore store{w.dir.filePath(QStringLiteral("recovery"))};
+    RecoveryKeeper keeper{*w.ws, store};
+    RecoveringCommands() { files.recovery = &keeper; }
+};
+
+// A run that loaded `original`, added a recording and was lost after its copy was written.
+QByteArray leaveLostCopy(const QString& folder, const QString& original)
+{
+    Commands lost;
+    RecoveryStore store(folder);
+    RecoveryKeeper keeper(*lost.w.ws, store);
+    lost.files.recovery = &keeper;
+    lost.files.openFile(original);
+    lost.w.addRecording(QStringLiteral("Typed before the crash"));
+    lost.w.entries().DBChanged = true;
+    keeper.copyNow(true);
+    CFileIO io(*lost.w.ws);
+    return io.SaveToBytes();
+    // The lost run's lock goes with it, as a dead program's would be taken over.
+}
+} // namespace
+
+TEST(FileCommands, StartUpOffersALostRunsCopy_RecoverDiscardLater)
+{
+    enum { Recover, Discard, Later };
+    for (int answer : {Recover, Discard, Later}) {
+        SCOPED_TRACE(answer);
+        RecoveringCommands c;
+        const QString original = writeCollection(c.path("music.DAT"), {"Old"});
+        const QByteArray lostState = leaveLostCopy(c.store.folder(), original);
+        c.w.config().setLoadLastFile(false);
+        c.w.messages.answerIndex(answer);
+        c.files.startUp(QString());
+
+        ASSERT_EQ(c.w.messages.count(), 1u);
+        const Message& m = c.w.messages.last();
+        EXPECT_TRUE(m.text.startsWith("Vinaxo was not closed properly. Recover the unsaved changes to " + original
+                                      + " from "))
+            << m.text.toStdString();
+        EXPECT_TRUE(m.text.endsWith(u'?'));
+        EXPECT_EQ(c.w.messages.customButtons().back(), (QStringList{"Recover", "Discard", "Later"}));
+        const QList<RecoveryCopy> left = c.store.list();
+        if (answer == Recover) {
+            EXPECT_EQ(c.w.ws->currentFileName, original);
+            EXPECT_TRUE(c.w.entries().DBChanged);
+            EXPECT_EQ(c.w.entries().Count(), 2);
+            EXPECT_TRUE(c.files.lock().held());
+            // Save writes the original, byte for byte the lost run's state, and the
+            // copy (now this run's) goes.
+            EXPECT_TRUE(c.files.save());
+            c.keeper.waitIdle();
+            EXPECT_EQ(bytesOf(original), lostState);
+            EXPECT_TRUE(c.store.list().isEmpty());
+        } else {
+            EXPECT_EQ(c.w.entries().Count(), 0);
+            EXPECT_EQ(left.size(), answer == Later ? 1 : 0);
+        }
+    }
+}
+
+TEST(FileCommands, ADamagedRecoveryCopyIsReportedAndKept)
+{
+    RecoveringCommands c;
+    const QString original = writeCollection(c.path("music.DAT"), {"Old"});
+    leaveLostCopy(c.store.folder(), original);
+    const QString copy = c.store.list().value(0).dataPath;
+    QFile f(copy);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.resize(40);
+    f.close();
+    // Cut after its record was written, it is offered (a copy may be newer than its
+    // record); reading it tells.
+    c.files.startUp(QString());
+    ASSERT_GE(c.w.messages.count(), 1u);
+    EXPECT_EQ(c.w.messages.last().title, "Recovery Copy Damaged");
+    EXPECT_TRUE(c.w.messages.last().text.contains(copy));
+    EXPECT_TRUE(QFile::exists(copy));
+    // What could be read is unnamed, so no Save replaces the original with it.
+    EXPECT_TRUE(c.w.ws->currentFileName.isEmpty());
+    c.keeper.waitIdle();
+    EXPECT_TRUE(QFile::exists(copy));
+}
+
+TEST(FileCommands, ACollectionHeldByAnotherRunOpensReadOnlyOrNotAtAll)
+{
+    for (int answer : {0, 1}) { // Open Read-Only, Cancel
+        SCOPED_TRACE(answer);
+        Commands c;
+        const QString file = writeCollection(c.path("shared.DAT"), {"A"});
+        CollectionLock other;
+        ASSERT_EQ(other.lock(file), CollectionLock::Result::Taken);
+        const QByteArray before = bytesOf(file);
+        c.w.messages.answerIndex(answer);
+        c.files.openFile(file);
+        ASSERT_EQ(c.w.messages.count(), 1u);
+        EXPECT_TRUE(c.w.messages.last().text.startsWith(file + " is open in another Vinaxo ("));
+        EXPECT_EQ(c.w.messages.customButtons().back(), (QStringList{"Open Read-Only", "Cancel"}));
+        EXPECT_EQ(c.files.readOnly(), answer == 0);
+        EXPECT_EQ(c.w.entries().Count(), answer == 0 ? 1 : 0);
+        if (answer == 1)
+            continue;
+        // Save is Save As: the file the other run holds cannot be chosen either.
+        c.w.entries().DBChanged = true;
+        c.w.dialogs.choose(file);
+        c.w.messages.answer(MsgAnswer::Yes); // replace it
+        EXPECT_FALSE(c.files.save());
+        EXPECT_EQ(c.w.dialogs.calls().size(), 1u);
+        EXPECT_EQ(c.w.messages.last().title, "File In Use");
+        EXPECT_EQ(bytesOf(file), before);
+        // Under another name it is the run's own again.
+        c.w.dialogs.choose(c.path("mine.DAT"));
+        EXPECT_TRUE(c.files.saveAs());
+        EXPECT_FALSE(c.files.readOnly());
+        EXPECT_EQ(c.files.lock().collection(), c.path("mine.DAT"));
+    }
+}
+
+TEST(FileCommands, TheLockIsLetGoOnCloseAndOnOpeningAnother)
+{
+    Commands c;
+    const QString a = writeCollection(c.path("a.DAT"), {"A"});
+    const QString b = writeCollection(c.path("b.DAT"), {"B"});
+    c.files.openFile(a);
+    EXPECT_TRUE(QFile::exists(CollectionLock::lockPathFor(a)));
+    c.files.openFile(b);
+    EXPECT_FALSE(QFile::exists(CollectionLock::lockPathFor(a)));
+    EXPECT_TRUE(QFile::exists(CollectionLock::lockPathFor(b)));
+    // A failed open keeps the lock of the collection still open.
+    c.files.openFile(c.path("missing.DAT"));
+    EXPECT_TRUE(QFile::exists(CollectionLock::lockPathFor(b)));
+    c.files.close();
+    EXPECT_FALSE(QFile::exists(CollectionLock::lockPathFor(b)));
+}
+
+TEST(FileCommands, SaveAsksWhenTheFileChangedOnDisk_OverwriteSaveAsCancel)
+{
+    enum { Overwrite, SaveAs, Cancel };
+    struct Case {
+        const char* name;
+        int answer;
+        bool deleteIt; // else replaced by another program
+    };
+    for (const Case& k : {Case{"Overwrite", Overwrite, false}, Case{"SaveAs", SaveAs, false},
+                          Case{"Cancel", Cancel, false}, Case{"Overwrite a deleted file", Overwrite, true}}) {
+        SCOPED_TRACE(k.name);
+        Commands c;
+        const QString file = writeCollection(c.path("c.DAT"), {"A"});
+        c.files.openFile(file);
+        c.w.addRecording(QStringLiteral("Mine"));
+        c.w.entries().DBChanged = true;
+        if (k.deleteIt)
+            QFile::remove(file);
+        else
+            writeCollection(file, {"Theirs", "Theirs too"});
+        const QByteArray theirs = bytesOf(file);
+        c.w.messages.answerIndex(k.answer);
+        if (k.answer == SaveAs)
+            c.w.dialogs.choose(c.path("elsewhere.DAT"));
+        const bool saved = c.files.save();
+        ASSERT_GE(c.w.messages.count(), 1u);
+        EXPECT_EQ(c.w.messages.messages()[0].text, file + kChangedOnDisk);
+        EXPECT_EQ(c.w.messages.customButtons().back(), (QStringList{"Overwrite", "Save As", "Cancel"}));
+        EXPECT_EQ(saved, k.answer != Cancel);
+        EXPECT_EQ(bytesOf(file) == theirs, k.answer != Overwrite);
+        EXPECT_EQ(QFile::exists(c.path("elsewhere.DAT")), k.answer == SaveAs);
+    }
+    // Unchanged since the last save: no question.
+    Commands c;
+    const QString file = writeCollection(c.path("c.DAT"), {"A"});
+    c.files.openFile(file);
+    c.w.entries().DBChanged = true;
+    EXPECT_TRUE(c.files.save());
+    c.w.entries().DBChanged = true;
+    EXPECT_TRUE(c.files.save());
+    EXPECT_EQ(c.w.messages.count(), 0u);
+}
+
+TEST(FileCommands, WindowShowsReadOnlyInItsTitleAndDisablesSave)
+{
+    test::UiWorld w;
+    const QString file = writeCollection(w.dir.filePath(QStringLiteral("held.DAT")), {"A"});
+    CollectionLock other;
+    ASSERT_EQ(other.lock(file), CollectionLock::Result::Taken);
+    frmCDMLIST window(w.context);
+    w.messages.answerIndex(0);
+    window.openFile(file);
+    EXPECT_TRUE(window.windowTitle().endsWith(" [read-only]"));
+    auto* save = window.findChild<QAction*>(QStringLiteral("MU_File_Save"));
+    auto* saveAs = window.findChild<QAction*>(QStringLiteral("MU_File_SaveAs"));
+    ASSERT_TRUE(save && saveAs);
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_TRUE(saveAs->isEnabled());
+    w.dialogs.choose(w.dir.filePath(QStringLiteral("own.DAT")));
+    saveAs->trigger();
+    EXPECT_FALSE(window.windowTitle().contains("[read-only]"));
+    EXPECT_TRUE(save->isEnabled());
 }

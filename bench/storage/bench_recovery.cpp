@@ -1,0 +1,84 @@
+// Recovery copies at 32,767 recordings of 12 tracks: how long the window's thread is
+// busy with the snapshot, how long until the copy is on disk, and the changed-file check
+// made before every Save.
+#include "BenchCollection.h"
+#include "storage/CFileIO.h"
+#include "storage/FileAccess.h"
+#include "storage/FileStamp.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+using namespace vinaxo;
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// The window's part: the snapshot (the file's bytes) and handing it to the worker.
+void BM_RecoverySnapshotOnWindowThread(benchmark::State& state)
+{
+    bench::World w;
+    bench::buildCollection(w.ws.entries, int(state.range(0)), bench::texts(), true);
+    RecoveryStore store(w.dir.filePath(QStringLiteral("recovery")));
+    RecoveryKeeper keeper(w.ws, store);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // A change, so that the copy differs from the last one.
+        w.ws.entries.Entries().at(0)->CDTitle = QStringLiteral("Edit %1").arg(++n);
+        w.ws.entries.DBChanged = true;
+        state.ResumeTiming();
+        keeper.copyNow(false);
+        state.PauseTiming();
+        keeper.waitIdle();
+        state.ResumeTiming();
+    }
+}
+
+// From the snapshot's start until the copy and its record are on disk.
+void BM_RecoveryCopyOnDisk(benchmark::State& state)
+{
+    bench::World w;
+    bench::buildCollection(w.ws.entries, int(state.range(0)), bench::texts(), true);
+    RecoveryStore store(w.dir.filePath(QStringLiteral("recovery")));
+    RecoveryKeeper keeper(w.ws, store);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.ws.entries.Entries().at(0)->CDTitle = QStringLiteral("Edit %1").arg(++n);
+        w.ws.entries.DBChanged = true;
+        state.ResumeTiming();
+        keeper.copyNow(true);
+    }
+}
+
+// One stat() whatever the file's size: made once, on a file of the size given.
+void BM_ChangedFileCheck(benchmark::State& state)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("c.DAT"));
+    if (!QFile::exists(path))
+        LocalFiles().replaceFile(path, QByteArray(state.range(0), 'x'));
+    const FileStamp atLoad = FileStamp::of(path);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FileStamp::of(path).sameAs(atLoad));
+}
+} // namespace
+
+BENCHMARK(BM_RecoverySnapshotOnWindowThread)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecoveryCopyOnDisk)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ChangedFileCheck)->Arg(20 << 20)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

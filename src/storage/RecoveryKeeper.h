@@ -1,0 +1,80 @@
+#pragma once
+// Keeps the recovery copy of one workspace's collection: while it has unsaved changes, a
+// snapshot of the collection file's bytes is taken on the caller's (the window's) thread
+// every interval and written by a worker thread of its own, so typing never waits for
+// the disk. Removal is queued behind any write, so a removed copy never comes back.
+#include "storage/FileStamp.h"
+#include "storage/HandleFileError.h"
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace vinaxo {
+
+class RecoveryStore;
+class Workspace;
+
+class RecoveryKeeper {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds DefaultInterval{60000};
+
+    RecoveryKeeper(Workspace& ws, RecoveryStore& store);
+    ~RecoveryKeeper(); // the write under way (or waiting) is finished first
+    RecoveryKeeper(const RecoveryKeeper&) = delete;
+    RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
+
+    RecoveryStore& store() { return m_store; }
+
+    // Zero switches the copies off (and removes the copy there is).
+    void setInterval(std::chrono::milliseconds interval);
+    std::chrono::milliseconds interval() const { return m_interval; }
+
+    // The original file as it was loaded or last saved, for the copy's record.
+    FileStamp originalStamp;
+
+    // Called now and then by a timer: the first unsaved change starts the interval, and
+    // while changes stay unsaved a copy is made every interval.
+    void tick(Clock::time_point now);
+    // A copy now, whatever the interval (the session is ending). With `wait` it is on
+    // disk when this returns. False when there is nothing to copy.
+    bool copyNow(bool wait);
+    // The collection's changes were saved or given up: the copy goes.
+    void discard();
+    // Blocks until the worker has nothing left to do (tests, shut-down).
+    void waitIdle();
+
+    // Called on the worker thread after each write.
+    std::function<void(const FileError&)> written;
+    int writes() const;
+
+private:
+    // The snapshot: the collection file's bytes as Save would write them.
+    void post(QByteArray bytes);
+    void run();
+
+    Workspace& m_ws;
+    RecoveryStore& m_store;
+    std::chrono::milliseconds m_interval = DefaultInterval;
+    std::optional<Clock::time_point> m_dirtySince;
+    QByteArray m_lastPosted; // skips a write that would change nothing
+
+    enum class Job { None, Write, Remove };
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake, m_idle;
+    Job m_job = Job::None;
+    QByteArray m_bytes;
+    QString m_original;
+    FileStamp m_stamp;
+    bool m_busy = false, m_stop = false;
+    int m_writes = 0;
+    std::thread m_worker;
+};
+
+} // namespace vinaxo
