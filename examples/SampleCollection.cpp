@@ -288,6 +288,12 @@ public:
         texts << m.title + QStringLiteral(": ") + m.text;
         return defaultAnswer(m.buttons, m.defaultButton);
     }
+    int showCustom(const QString& text, const QString& title, MsgIcon, const QStringList&,
+                   int defaultIndex) override
+    {
+        texts << title + QStringLiteral(": ") + text;
+        return defaultIndex;
+    }
     QStringList texts;
 };
 
