@@ -28,6 +28,7 @@ struct StatisticsRecord {
     bool purchased = false;   // a purchase date is set
     double purchaseDate = 0;  // its day number (OleDate)
     qint64 costUnits = 0;     // Currency units
+    friend bool operator==(const StatisticsRecord&, const StatisticsRecord&) = default;
 };
 
 using StatisticsInput = std::vector<StatisticsRecord>;
