@@ -1,7 +1,6 @@
 #include "model/Statistics.h"
 #include "model/CEntries.h"
 #include "model/CEntrySequence.h"
-#include "model/TimeText.h"
 #include "platform/NumericText.h"
 #include "platform/OleDate.h"
 
@@ -124,10 +123,19 @@ StatisticsInput TakeStatisticsInput(const CEntries& entries, const CEntrySequenc
             input.push_back(StatisticsRecordOf(*item.value));
         return input;
     }
+    // Keys are the counter's numbers: a table by number finds them without a text each.
+    std::vector<const CEntry*> byKey(std::size_t(qMax(entries.NextEntryKey(), 0)) + 1, nullptr);
+    for (const auto& item : entries.Entries()) {
+        bool ok = false;
+        const int key = item.key.toInt(&ok);
+        if (ok && key >= 0 && std::size_t(key) < byKey.size())
+            byKey[std::size_t(key)] = item.value.get();
+    }
     input.reserve(std::size_t(listed->Count()));
     for (qint32 pos = 1; pos <= listed->Count(); ++pos) {
-        if (const auto* entry = entries.Entries().find(KeyText(listed->KeyAt(pos))))
-            input.push_back(StatisticsRecordOf(**entry));
+        const qint32 key = listed->KeyAt(pos);
+        if (key >= 0 && std::size_t(key) < byKey.size() && byKey[std::size_t(key)])
+            input.push_back(StatisticsRecordOf(*byKey[std::size_t(key)]));
     }
     return input;
 }
