@@ -69,6 +69,9 @@ void addBars(QChart& chart, const StatisticsChartSheet& sheet)
 
     auto* categories = new QBarCategoryAxis;
     categories->append(names);
+    // Many years or decades side by side: their labels stand upright to keep them whole.
+    if (!sheet.horizontal && names.size() > 10)
+        categories->setLabelsAngle(-90);
     QValueAxis* values = countAxis(most);
     chart.addAxis(categories, sheet.horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     chart.addAxis(values, sheet.horizontal ? Qt::AlignBottom : Qt::AlignLeft);

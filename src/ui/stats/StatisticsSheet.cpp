@@ -60,6 +60,9 @@ StatisticsChartSheet Sheet(const StatisticsResult& r, StatisticsChart chart, con
     }
     if (!counts)
         return s;
+    // Beyond a few names they no longer fit under their bars: the bars go across.
+    if (s.pieAllowed && counts->size() > ManyNames)
+        s.horizontal = true;
     s.rows.reserve(counts->size());
     for (const StatisticsCount& c : *counts) {
         StatisticsRow row{c.name, c.count, double(c.cost.units) / double(Currency::Scale), QString()};

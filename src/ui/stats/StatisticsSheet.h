@@ -31,6 +31,9 @@ struct StatisticsChartSheet {
 
 namespace StatisticsSheet {
 
+// Categories or mediums beyond this many are drawn as bars across.
+inline constexpr int ManyNames = 6;
+
 // The charts in the order the window offers them, and their names in its drop-down.
 QList<StatisticsChart> Charts();
 QString ChartName(StatisticsChart chart);

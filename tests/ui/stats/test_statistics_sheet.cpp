@@ -78,3 +78,13 @@ TEST(StatisticsSheet, Totals)
     EXPECT_EQ(t.playingTime, "1 day, 0 hours, 1 minute");
     EXPECT_EQ(t.cost, "$12,344.50");
 }
+
+TEST(StatisticsSheet, ManyCategoriesGoAcross)
+{
+    StatisticsResult r;
+    for (int i = 0; i <= StatisticsSheet::ManyNames; ++i)
+        r.categories.push_back({QStringLiteral("Category %1").arg(i), 1, {}});
+    r.mediums = r.categories.mid(0, StatisticsSheet::ManyNames);
+    EXPECT_TRUE(StatisticsSheet::Sheet(r, StatisticsChart::Categories, test::fixedFormats()).horizontal);
+    EXPECT_FALSE(StatisticsSheet::Sheet(r, StatisticsChart::Mediums, test::fixedFormats()).horizontal);
+}
