@@ -8,6 +8,7 @@
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QLineSeries>
@@ -34,13 +35,33 @@ QValueAxis* countAxis(double maximum)
     return axis;
 }
 
+// The names under the bars; when there are too many to write each under its bar (a
+// long run of years), every few of them on a scale of positions.
+QAbstractAxis* nameAxis(const QStringList& names)
+{
+    constexpr int most = 12;
+    if (names.size() <= most) {
+        auto* axis = new QBarCategoryAxis;
+        axis->append(names);
+        return axis;
+    }
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(-0.5, double(names.size()) - 0.5);
+    axis->setStartValue(-0.5);
+    const int step = int((names.size() + most - 1) / most);
+    for (int i = 0; i < names.size(); i += step)
+        axis->append(names[i], i);
+    axis->setGridLineVisible(false);
+    return axis;
+}
+
 void addPie(QChart& chart, const StatisticsChartSheet& sheet)
 {
     auto* series = new QPieSeries;
-    for (const StatisticsRow& row : sheet.rows)
+    for (const StatisticsRow& row : sheet.chartRows)
         series->append(sliceText(row), row.count);
-    // Labels beside the slices while they fit; the legend names them all in any case.
-    series->setLabelsVisible(sheet.rows.size() <= 12);
+    series->setLabelsVisible(true);
     series->setPieSize(0.7);
     chart.addSeries(series);
     chart.legend()->setVisible(true);
@@ -49,7 +70,7 @@ void addPie(QChart& chart, const StatisticsChartSheet& sheet)
 
 void addBars(QChart& chart, const StatisticsChartSheet& sheet)
 {
-    QList<StatisticsRow> rows = sheet.rows;
+    QList<StatisticsRow> rows = sheet.chartRows;
     // Bars across are drawn from the bottom up: the first (most frequent) goes on top.
     if (sheet.horizontal)
         std::reverse(rows.begin(), rows.end());
@@ -67,11 +88,7 @@ void addBars(QChart& chart, const StatisticsChartSheet& sheet)
     series->setBarWidth(0.7);
     chart.addSeries(series);
 
-    auto* categories = new QBarCategoryAxis;
-    categories->append(names);
-    // Many years or decades side by side: their labels stand upright to keep them whole.
-    if (!sheet.horizontal && names.size() > 10)
-        categories->setLabelsAngle(-90);
+    QAbstractAxis* categories = nameAxis(names);
     QValueAxis* values = countAxis(most);
     chart.addAxis(categories, sheet.horizontal ? Qt::AlignLeft : Qt::AlignBottom);
     chart.addAxis(values, sheet.horizontal ? Qt::AlignBottom : Qt::AlignLeft);

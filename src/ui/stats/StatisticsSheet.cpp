@@ -3,6 +3,8 @@
 
 namespace vinaxo::StatisticsSheet {
 
+QString AllOthers() { return QStringLiteral("(all others)"); }
+
 QList<StatisticsChart> Charts()
 {
     return {StatisticsChart::Categories, StatisticsChart::Mediums, StatisticsChart::Decades,
@@ -69,6 +71,14 @@ StatisticsChartSheet Sheet(const StatisticsResult& r, StatisticsChart chart, con
         if (s.withCost)
             row.costText = formats.currency(c.cost);
         s.rows.push_back(row);
+    }
+    s.chartRows = s.rows;
+    if (s.pieAllowed && s.rows.size() > MaxDrawn) {
+        s.chartRows = s.rows.mid(0, MaxDrawn - 1);
+        StatisticsRow rest{AllOthers(), 0, 0, QString()};
+        for (qsizetype i = MaxDrawn - 1; i < s.rows.size(); ++i)
+            rest.count += s.rows[i].count;
+        s.chartRows.push_back(rest);
     }
     return s;
 }

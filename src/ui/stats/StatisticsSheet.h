@@ -26,13 +26,17 @@ struct StatisticsChartSheet {
     bool pieAllowed = false;
     bool horizontal = false; // long names: bars across, most frequent on top
     bool withCost = false;   // purchases: the cost beside the count
-    QList<StatisticsRow> rows;
+    QList<StatisticsRow> rows;      // the figures: every row
+    QList<StatisticsRow> chartRows; // what is drawn: the rows, or the largest and the rest summed
 };
 
 namespace StatisticsSheet {
 
-// Categories or mediums beyond this many are drawn as bars across.
+// Categories or mediums beyond this many are drawn as bars across; beyond MaxDrawn the
+// chart shows the largest (MaxDrawn - 1) and one bar or slice for all the others.
 inline constexpr int ManyNames = 6;
+inline constexpr int MaxDrawn = 12;
+QString AllOthers();
 
 // The charts in the order the window offers them, and their names in its drop-down.
 QList<StatisticsChart> Charts();

@@ -88,3 +88,18 @@ TEST(StatisticsSheet, ManyCategoriesGoAcross)
     EXPECT_TRUE(StatisticsSheet::Sheet(r, StatisticsChart::Categories, test::fixedFormats()).horizontal);
     EXPECT_FALSE(StatisticsSheet::Sheet(r, StatisticsChart::Mediums, test::fixedFormats()).horizontal);
 }
+
+TEST(StatisticsSheet, BeyondTwelveNamesTheChartSumsTheRest)
+{
+    StatisticsResult r;
+    for (int i = 0; i < 14; ++i)
+        r.categories.push_back({QStringLiteral("Category %1").arg(i), 20 - i, {}});
+    r.decades = r.categories; // not lumped: every decade has its bar
+    const StatisticsChartSheet s = StatisticsSheet::Sheet(r, StatisticsChart::Categories, test::fixedFormats());
+    EXPECT_EQ(s.rows.size(), 14);
+    ASSERT_EQ(s.chartRows.size(), 12);
+    EXPECT_EQ(s.chartRows[10].name, "Category 10");
+    EXPECT_EQ(s.chartRows[11].name, "(all others)");
+    EXPECT_EQ(s.chartRows[11].count, 9 + 8 + 7);
+    EXPECT_EQ(StatisticsSheet::Sheet(r, StatisticsChart::Decades, test::fixedFormats()).chartRows.size(), 14);
+}
