@@ -47,6 +47,20 @@ static void BM_ColumnClickSort(benchmark::State& state)
 }
 BENCHMARK(BM_ColumnClickSort)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// Clicks on one header again and again (each click turns the direction) of a list with
+// accented artists and total times: section 0 "Artist", 3 "Total Time".
+static void BM_ClickSameColumn(benchmark::State& state)
+{
+    ListWorld w(32767);
+    bench::varyForSorting(w.world.ws.entries);
+    w.world.ws.entries.CurrView()->AddNewColumn(Field::TotalTime);
+    w.controller.rebuildList();
+    const int section = int(state.range(0));
+    for (auto _ : state)
+        w.controller.clickColumn(section);
+}
+BENCHMARK(BM_ClickSameColumn)->ArgName("section")->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+
 static void BM_FilterRoutineTextAnywhere(benchmark::State& state)
 {
     ListWorld w(int(state.range(0)));
