@@ -21,6 +21,7 @@
 #include "ui/lookup/frmCDDBAccess.h"
 #include "ui/main/frmCDLoad.h"
 #include "ui/print/frmCDPRINT.h"
+#include "ui/stats/frmStatistics.h"
 #include "ui/views/frmConfigureView.h"
 #include "storage/RecoveryKeeper.h"
 #include "storage/RecoveryStore.h"
@@ -46,6 +47,18 @@ namespace vinaxo {
 namespace {
 const QString WindowsSection = QStringLiteral("Windows");
 const QString ColumnsSection = QStringLiteral("MainListColumns");
+
+// The statistics window: one, modeless, kept (hidden) when closed so that it reopens
+// as it was left; it counts again on showing when the collection has changed.
+void statistics(QWidget* owner, AppContext& ctx)
+{
+    auto* window = owner->findChild<frmStatistics*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new frmStatistics(ctx, owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 } // namespace
 
 frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
@@ -150,6 +163,7 @@ void frmCDMLIST::connectCommands()
     connect(ui->cmdConfigureView, &QToolButton::clicked, this, &frmCDMLIST::configureView);
     connect(ui->MU_Options_ConfigureCategories, &QAction::triggered, this, &frmCDMLIST::configureCategories);
     connect(ui->MU_Options_ConfigureMediums, &QAction::triggered, this, &frmCDMLIST::configureMediums);
+    connect(ui->MU_Options_Statistics, &QAction::triggered, this, [this] { statistics(this, m_ctx); });
     connect(ui->MU_Options_LoadLastFile, &QAction::toggled, this,
             [this](bool on) { m_ctx.ws.config.setLoadLastFile(on); });
     connect(ui->MU_Options_DefaultCats, &QAction::toggled, this,
