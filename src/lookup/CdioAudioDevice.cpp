@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <algorithm>
 
 #include <cdio/cdio.h>
 #include <cdio/cdtext.h>
@@ -37,7 +39,17 @@ struct CdioHandle {
 QString cdTextField(const cdtext_t* text, cdtext_field_t field, track_t track)
 {
     const char* v = cdtext_get_const(text, field, track);
-    return v ? QString::fromUtf8(v, qsizetype(qstrnlen(v, 1024))).trimmed() : QString();
+    if (!v)
+        return {};
+    const QString s = QString::fromUtf8(v, qsizetype(qstrnlen(v, 1024))).trimmed();
+    // libcdio takes a CUE sheet's text for Latin-1; one written in UTF-8 (as most are
+    // today) comes out encoded twice. Undone only when the result is valid UTF-8.
+    if (std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; })
+        || std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return s;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString once = utf8(s.toLatin1());
+    return utf8.hasError() ? s : once;
 }
 
 // The album's title and performer (track 0) and the audio tracks' titles in disc order.
