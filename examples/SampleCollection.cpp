@@ -158,8 +158,9 @@ QString text(const char* s) { return QString::fromUtf8(s); }
 QString trackTitle(const Recording& r, int index, int n, Dice& dice)
 {
     const QString category = text(r.category);
+    // No number in the title: the windows and reports number tracks themselves.
     if (category == u"Classical" || category == u"Opera")
-        return QStringLiteral("%1. %2").arg(n).arg(text(kMovements[(n - 1 + index * 3) % kMovements.size()]));
+        return text(kMovements[(n - 1 + index * 3) % kMovements.size()]);
     const QString adjective = text(kAdjectives[dice.roll(0, kAdjectives.size() - 1)]);
     const QString noun = text(kNouns[dice.roll(0, kNouns.size() - 1)]);
     if (category == u"Spoken")

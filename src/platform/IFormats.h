@@ -22,6 +22,8 @@ public:
     virtual std::optional<double> parseNumber(const QString& text) const = 0;
     bool isNumeric(const QString& text) const { return parseNumber(text).has_value(); }
     virtual QDate today() const = 0;
+    // The locale these formats come from; the list also collates its texts by it.
+    virtual QLocale locale() const = 0;
 };
 
 // The formats of a QLocale (the system's in the application, a fixed one in tests).
@@ -36,6 +38,7 @@ public:
     std::optional<Currency> parseCurrency(const QString& text) const override;
     std::optional<double> parseNumber(const QString& text) const override;
     QDate today() const override;
+    QLocale locale() const override { return m_locale; }
 
     const QString& shortDateFormat() const { return m_shortFormat; }
 

@@ -6,6 +6,7 @@
 #include "platform/IBusyPointer.h"
 #include "ui/main/MainController.h"
 #include "ui/main/MainListModel.h"
+#include "model/QuickFilter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,6 +47,20 @@ static void BM_ColumnClickSort(benchmark::State& state)
 }
 BENCHMARK(BM_ColumnClickSort)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// Clicks on one header again and again (each click turns the direction) of a list with
+// accented artists and total times: section 0 "Artist", 3 "Total Time".
+static void BM_ClickSameColumn(benchmark::State& state)
+{
+    ListWorld w(32767);
+    bench::varyForSorting(w.world.ws.entries);
+    w.world.ws.entries.CurrView()->AddNewColumn(Field::TotalTime);
+    w.controller.rebuildList();
+    const int section = int(state.range(0));
+    for (auto _ : state)
+        w.controller.clickColumn(section);
+}
+BENCHMARK(BM_ClickSameColumn)->ArgName("section")->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+
 static void BM_FilterRoutineTextAnywhere(benchmark::State& state)
 {
     ListWorld w(int(state.range(0)));
@@ -74,3 +89,44 @@ static void BM_RebuildKeepingThePlace(benchmark::State& state)
     state.counters["row"] = shown;
 }
 BENCHMARK(BM_RebuildKeepingThePlace)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The quick filter from the end of the typing pause to the list shown, the index of
+// folded texts already built: matching on the worker, then the list narrowed.
+static void BM_QuickFilter(benchmark::State& state)
+{
+    ListWorld w(int(state.range(0)));
+    w.controller.rebuildList();
+    const QuickFilterIndex index(TakeQuickFilterSnapshot(w.world.ws.entries));
+    const QString typed = state.range(1) == 1 ? QStringLiteral("title 9") : QStringLiteral("title 9 artist track");
+    for (auto _ : state) {
+        const std::vector<char> keep = index.match(QuickFilterWords(typed));
+        auto keys = std::make_shared<QSet<QString>>();
+        for (int i = 0; i < index.size(); ++i) {
+            if (keep[std::size_t(i)])
+                keys->insert(index.keyAt(i));
+        }
+        w.controller.applyQuickFilter(std::move(keys));
+        w.controller.applyQuickFilter(nullptr); // back to every row for the next round
+    }
+    state.counters["words"] = double(QuickFilterWords(typed).size());
+}
+BENCHMARK(BM_QuickFilter)->Args({32767, 1})->Args({32767, 3})->Unit(benchmark::kMillisecond);
+
+// What the first filter after a change pays: the texts copied on the window's thread,
+// then the index built on the worker.
+static void BM_QuickFilterSnapshot(benchmark::State& state)
+{
+    ListWorld w(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TakeQuickFilterSnapshot(w.world.ws.entries));
+}
+BENCHMARK(BM_QuickFilterSnapshot)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+static void BM_QuickFilterIndex(benchmark::State& state)
+{
+    ListWorld w(int(state.range(0)));
+    const QuickFilterSnapshot snapshot = TakeQuickFilterSnapshot(w.world.ws.entries);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QuickFilterIndex(snapshot));
+}
+BENCHMARK(BM_QuickFilterIndex)->Arg(32767)->Unit(benchmark::kMillisecond);

@@ -26,6 +26,37 @@ QString MainController::CountText(int rows)
     return u' ' + QString::number(rows) + (rows == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
 }
 
+QString MainController::CountText(int rows, int of)
+{
+    return u' ' + QString::number(rows) + QStringLiteral(" of ") + QString::number(of)
+           + (of == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
+}
+
+QString MainController::countText() const
+{
+    return m_model.quickFilterOn() ? CountText(m_model.rowCount(), m_model.unfilteredCount())
+                                   : CountText(m_model.rowCount());
+}
+
+void MainController::restorePlace(const QString& key, int formerRow)
+{
+    if (showRow)
+        showRow(PlaceAfterRebuild(key.isEmpty() ? -1 : m_model.rowOfKey(key), formerRow, m_model.rowCount()));
+}
+
+void MainController::applyQuickFilter(std::shared_ptr<const QSet<QString>> keys)
+{
+    if (!keys && !m_model.quickFilterOn())
+        return;
+    const QString key = currentKey ? currentKey() : QString();
+    const int formerRow = key.isEmpty() ? -1 : m_model.rowOfKey(key);
+    m_model.setQuickFilter(std::move(keys));
+    restorePlace(key, formerRow);
+    m_panel2 = countText();
+    notify();
+    rebuildSequence();
+}
+
 void MainController::clearSearchFilter()
 {
     m_filterDown = false;
@@ -68,10 +99,9 @@ void MainController::rebuildList()
     if (!m_ws.allRecords)
         m_ws.selection.ApplyFilter();
     m_model.rebuild(m_ws.entries.CurrView(), m_ws.entries, m_ws.allRecords);
-    if (showRow)
-        showRow(PlaceAfterRebuild(key.isEmpty() ? -1 : m_model.rowOfKey(key), formerRow, m_model.rowCount()));
+    restorePlace(key, formerRow);
     m_busy.ShowNormalPointer();
-    m_panel2 = CountText(m_model.rowCount());
+    m_panel2 = countText();
     notify();
     rebuildSequence();
 }
@@ -105,6 +135,8 @@ bool MainController::activated()
 {
     if (!m_refreshPending && !m_ws.rebuildList)
         return false;
+    if (dataChanged)
+        dataChanged();
     filterRoutine();
     // From now on every activation refreshes the list.
     m_refreshPending = true;
@@ -117,9 +149,11 @@ void MainController::EntryChanged(qint32 action, const QString& key)
         return;
     if (action == ActionInserted)
         m_addedKey = key;
+    if (dataChanged)
+        dataChanged();
     if (action == ActionDeleted) {
         m_model.removeKey(key); // its row must not outlive the recording
-        m_panel2 = CountText(m_model.rowCount());
+        m_panel2 = countText();
         notify();
     }
     m_refreshPending = true;
@@ -146,6 +180,8 @@ void MainController::clearList()
 {
     m_addedKey.clear();
     m_model.clear();
+    if (dataChanged)
+        dataChanged();
 }
 
 QString MainController::caption(bool fileCommandDone) const

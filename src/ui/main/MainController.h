@@ -4,7 +4,9 @@
 // sequence following, and the texts of the caption and the status bar. No widgets: the
 // window shows what this class says.
 #include <QString>
+#include <QSet>
 #include <functional>
+#include <memory>
 
 namespace vinaxo {
 
@@ -25,6 +27,8 @@ public:
     // asked before a rebuild, and the row to make current after it (-1: none).
     std::function<QString()> currentKey;
     std::function<void(int row)> showRow;
+    // The recordings' texts may have changed (an edit, an import, another collection).
+    std::function<void()> dataChanged;
 
     // The "Filter" toolbar button: down lists only the selected recordings.
     bool filterDown() const { return m_filterDown; }
@@ -34,12 +38,17 @@ public:
     void clearSearchFilter();
     // The status bar's count: " 1 record", " 2 records".
     static QString CountText(int rows);
+    // With the quick filter: " 3 of 120 records".
+    static QString CountText(int rows, int of);
 
     const QString& hint() const { return m_panel1; }   // status panel 1
     const QString& count() const { return m_panel2; }  // status panel 2
     void setHint(const QString& text);
 
     void rebuildList();
+    // The quick filter's result (null: off): the list narrows or widens without a new
+    // sort, and the current recording keeps its place.
+    void applyQuickFilter(std::shared_ptr<const QSet<QString>> keys);
     void filterRoutine();
     // The window was activated: runs the filter routine when a refresh or rebuild is due.
     bool activated();
@@ -67,6 +76,8 @@ public:
 
 private:
     void notify();
+    QString countText() const;
+    void restorePlace(const QString& key, int formerRow);
 
     Workspace& m_ws;
     MainListModel& m_model;

@@ -3,6 +3,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace vinaxo {
 
 void MainListModel::rebuild(const CView* view, const CEntries& entries, bool allRecords)
@@ -26,7 +28,9 @@ void MainListModel::clear()
     beginResetModel();
     m_columns.clear();
     m_collectionOrder.clear();
+    m_sorted.clear();
     m_rows.clear();
+    m_quick.reset(); // the next collection is filtered afresh
     endResetModel();
 }
 
@@ -35,10 +39,32 @@ void MainListModel::sortRows()
     std::vector<const CEntry*> order = m_collectionOrder;
     if (m_sortSection >= 0 && std::size_t(m_sortSection) < m_columns.size())
         SortForList(order, ListSort{m_columns[std::size_t(m_sortSection)].key, m_descending});
-    m_rows.clear();
-    m_rows.reserve(order.size());
+    m_sorted.clear();
+    m_sorted.reserve(order.size());
     for (const CEntry* e : order)
-        m_rows.push_back({e, e->CDKey});
+        m_sorted.push_back({e, e->CDKey});
+    filterRows();
+}
+
+void MainListModel::filterRows()
+{
+    if (!m_quick) {
+        m_rows = m_sorted;
+        return;
+    }
+    m_rows.clear();
+    for (const Row& r : m_sorted) {
+        if (m_quick->contains(r.key))
+            m_rows.push_back(r);
+    }
+}
+
+void MainListModel::setQuickFilter(std::shared_ptr<const QSet<QString>> keys)
+{
+    beginResetModel();
+    m_quick = std::move(keys);
+    filterRows();
+    endResetModel();
 }
 
 void MainListModel::clickColumn(int section)
@@ -72,13 +98,18 @@ void MainListModel::clickColumn(int section)
 
 void MainListModel::removeKey(const QString& key)
 {
+    // Also when the quick filter hides its row: nothing may keep the recording's address.
+    const auto sorted = std::find_if(m_sorted.begin(), m_sorted.end(), [&](const Row& r) { return r.key == key; });
+    if (sorted == m_sorted.end())
+        return;
+    const CEntry* gone = sorted->entry;
+    m_sorted.erase(sorted);
+    std::erase(m_collectionOrder, gone);
     const int row = rowOfKey(key);
     if (row < 0)
         return;
     beginRemoveRows({}, row, row);
-    const CEntry* gone = m_rows[std::size_t(row)].entry;
     m_rows.erase(m_rows.begin() + row);
-    std::erase(m_collectionOrder, gone);
     endRemoveRows();
 }
 

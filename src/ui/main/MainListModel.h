@@ -5,7 +5,9 @@
 #include "model/ListOrder.h"
 
 #include <QAbstractTableModel>
+#include <QSet>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 namespace vinaxo {
@@ -28,6 +30,12 @@ public:
     void clickColumn(int section);
     // Drops the row of a recording that no longer exists, without a rebuild.
     void removeKey(const QString& key);
+    // The quick filter: only the recordings with these keys are listed (null: all). The
+    // rows keep their order, so nothing is sorted again.
+    void setQuickFilter(std::shared_ptr<const QSet<QString>> keys);
+    bool quickFilterOn() const { return m_quick != nullptr; }
+    // The rows listed without the quick filter.
+    int unfilteredCount() const { return int(m_sorted.size()); }
 
     int sortColumn() const { return m_sortSection; }
     bool descending() const { return m_descending; }
@@ -50,10 +58,13 @@ private:
         QString heading;
     };
     void sortRows();
+    void filterRows();
 
     std::vector<Column> m_columns;
     std::vector<const CEntry*> m_collectionOrder;
+    std::vector<Row> m_sorted; // in list order, before the quick filter
     std::vector<Row> m_rows;
+    std::shared_ptr<const QSet<QString>> m_quick;
     int m_sortSection = 0;
     bool m_descending = false;
 };

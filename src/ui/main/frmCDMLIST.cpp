@@ -29,9 +29,11 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 
@@ -45,7 +47,7 @@ const QString ColumnsSection = QStringLiteral("MainListColumns");
 frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx), ui(std::make_unique<Ui::frmCDMLIST>()),
       m_controller(ctx.ws, m_model, ctx.busy), m_recent(ctx.ws.config),
-      m_files(ctx, m_controller, m_recent)
+      m_files(ctx, m_controller, m_recent), m_quick(ctx.ws.entries)
 {
     ui->setupUi(this);
     m_ctx.windows = this;
@@ -53,6 +55,7 @@ frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     setUpList();
     connectCommands();
     setUpFileCommands();
+    setUpQuickFilter();
 
     m_files.initialise();
     const CDConfig& config = m_ctx.ws.config;
@@ -180,12 +183,50 @@ void frmCDMLIST::setUpFileCommands()
     m_files.hooks.captionChanged = [this] { updateCaption(); };
     m_files.hooks.editorReset = [this] { resetEditor(); };
     // A collection just opened or emptied: the arrow keys move in the list at once.
-    m_files.hooks.collectionReplaced = [this] { ui->lvEntryList->setFocus(Qt::OtherFocusReason); };
+    m_files.hooks.collectionReplaced = [this] {
+        ui->lvEntryList->setFocus(Qt::OtherFocusReason);
+        // Each collection keeps its own quick filter text for the session.
+        const QSignalBlocker quiet(ui->edtQuickFilter);
+        ui->edtQuickFilter->setText(m_quickTexts.value(m_ctx.ws.currentFileName));
+        restartQuickFilter();
+    };
     m_files.hooks.loadProgress = [this](const QString& path) -> std::unique_ptr<IProgress> {
         auto loading = std::make_unique<frmCDLoad>(this);
         loading->start(path);
         return loading;
     };
+}
+
+void frmCDMLIST::setUpQuickFilter()
+{
+    m_quickPause.setSingleShot(true);
+    m_quickPause.setInterval(150);
+    connect(&m_quickPause, &QTimer::timeout, this, &frmCDMLIST::restartQuickFilter);
+    connect(ui->edtQuickFilter, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_quickTexts.insert(m_ctx.ws.currentFileName, text);
+        m_quickPause.start();
+    });
+    m_quick.done = [this](std::shared_ptr<const QSet<QString>> keys) {
+        m_controller.applyQuickFilter(std::move(keys));
+    };
+    m_controller.dataChanged = [this] {
+        m_quick.collectionChanged();
+        if (!ui->edtQuickFilter->text().trimmed().isEmpty())
+            m_quickPause.start();
+    };
+    auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(find, &QShortcut::activated, this, [this] {
+        ui->edtQuickFilter->setFocus(Qt::ShortcutFocusReason);
+        ui->edtQuickFilter->selectAll();
+    });
+    // Esc (clears, back to the list) and Down (to the list) are seen in eventFilter.
+    ui->edtQuickFilter->installEventFilter(this);
+}
+
+void frmCDMLIST::restartQuickFilter()
+{
+    m_quickPause.stop();
+    m_quick.start(ui->edtQuickFilter->text());
 }
 
 void frmCDMLIST::restoreWindowGeometry()
@@ -460,6 +501,17 @@ bool frmCDMLIST::event(QEvent* e)
 
 bool frmCDMLIST::eventFilter(QObject* watched, QEvent* e)
 {
+    if (watched == ui->edtQuickFilter && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Escape) {
+            ui->edtQuickFilter->clear();
+            restartQuickFilter();
+        }
+        if (key == Qt::Key_Escape || key == Qt::Key_Down) {
+            ui->lvEntryList->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
     if (watched == ui->lvEntryList->header()->viewport() && e->type() == QEvent::MouseButtonRelease)
         storeColumnWidths();
     if (watched == ui->centralWidget) {

@@ -5,10 +5,12 @@
 #include "ui/main/MainController.h"
 #include "ui/main/MainFileCommands.h"
 #include "ui/main/MainListModel.h"
+#include "ui/main/QuickFilterRunner.h"
 #include "ui/main/RecentFiles.h"
 
 #include <QHash>
 #include <QMainWindow>
+#include <QTimer>
 #include <memory>
 
 class QLabel;
@@ -58,6 +60,8 @@ private:
     void connectCommands();
     void setUpFileCommands();
     void restoreWindowGeometry();
+    void setUpQuickFilter();
+    void restartQuickFilter();
 
     // Other commands
     void editSelection();
@@ -92,6 +96,9 @@ private:
     MainFileCommands m_files;
     bool m_applyingWidths = false;
     QHash<QString, int> m_pendingWidths; // by heading, until the drag ends
+    QuickFilterRunner m_quick;
+    QTimer m_quickPause;                  // the pause after typing before the filter runs
+    QHash<QString, QString> m_quickTexts; // by collection file, for this session
     std::unique_ptr<frmEntryDetail> m_editor;
     std::unique_ptr<frmCDSearch> m_search; // a window of its own, without owner
     QLabel* m_panel1 = nullptr;

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <set>
 
 using namespace vinaxo;
@@ -60,4 +61,21 @@ TEST(SampleCollection, LoadsWithoutAnyMessage)
             EXPECT_FALSE(t.value->CDTrackTime.isEmpty());
     }
     EXPECT_EQ(mediums, (std::set<QString>{"CD", "Cassette", "LP Album", "DAT", "MiniDisk", "DVD"}));
+}
+
+// The example numbered its own movements ("1. Scherzo: Vivace"), so the tape calculator,
+// which numbers each track itself, listed "1.1. Scherzo: Vivace".
+TEST(SampleCollection, TrackTitlesCarryNoNumberOfTheirOwn)
+{
+    test::TestWorld w;
+    ASSERT_TRUE(LoadCollectionFile(*w.ws, committedSample()).loaded());
+    static const QRegularExpression numbered(QStringLiteral("^\\s*\\d+\\s*\\."));
+    int titles = 0;
+    for (const auto& item : w.entries().Entries()) {
+        for (const auto& t : item.value->TrackEntries()) {
+            EXPECT_FALSE(t.value->CDTrackTitle.contains(numbered)) << t.value->CDTrackTitle.toStdString();
+            titles += !t.value->CDTrackTitle.isEmpty();
+        }
+    }
+    EXPECT_GT(titles, 400);
 }

@@ -3,6 +3,7 @@
 #include "storage/FileCommands.h"
 #include "support/ModalDriver.h"
 #include "support/UiWorld.h"
+#include "ui/main/QuickFilterRunner.h"
 #include "ui/main/frmCDMLIST.h"
 
 #include <QAction>
@@ -323,7 +324,7 @@ TEST_F(MainFixture, TheSearchWindowsFlagsPressTheFilterAtTheNextCheck)
     EXPECT_FALSE(w.ws->rebuildList);
 }
 
-TEST_F(MainFixture, SortingByTheShownTextWithTheDirectionRule)
+TEST_F(MainFixture, SortingWithTheDirectionRule)
 {
     open();
     for (auto [title, year] : {std::pair{"b", 1999}, {"C", 12000}, {"a", 2001}}) {
@@ -348,8 +349,8 @@ TEST_F(MainFixture, SortingByTheShownTextWithTheDirectionRule)
     Q_EMIT header->sectionClicked(1);
     EXPECT_EQ(shownColumn(1), QStringList({"C", "b", "a"}));
     Q_EMIT header->sectionClicked(3); // another column keeps the descending direction
-    EXPECT_EQ(shownColumn(3), QStringList({"2001", "1999", "12000"})); // by text, not value
-    EXPECT_EQ(sequenceKeys(), QStringList({"3", "1", "2"}));
+    EXPECT_EQ(shownColumn(3), QStringList({"12000", "2001", "1999"})); // by value, not text
+    EXPECT_EQ(sequenceKeys(), QStringList({"2", "3", "1"}));
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
@@ -424,6 +425,79 @@ TEST_F(MainFixture, TheListKeepsItsPlaceAcrossEveryRebuild)
     window->EntryChanged(ActionInserted, added->CDKey);
     activate();
     EXPECT_EQ(currentTitle(), "New one");
+}
+
+TEST_F(MainFixture, TheQuickFilterNarrowsAsTheUserTypesAndCombinesWithTheSearch)
+{
+    const QString file = [&] {
+        test::UiWorld maker;
+        maker.addRecording(QStringLiteral("Noche de Ronda"), QStringLiteral("LOS ÁLAMOS TRÍO"));
+        maker.addRecording(QStringLiteral("Álamo Blues"), QStringLiteral("Ann"));
+        maker.addRecording(QStringLiteral("Winter"), QStringLiteral("Bob"));
+        EXPECT_TRUE(SaveCollectionFile(*maker.ws, path("q.DAT")));
+        return path("q.DAT");
+    }();
+    const QString other = writeCollection(path("other.DAT"), {"Elsewhere"});
+    open();
+    window->openFile(file);
+    auto* box = child<QLineEdit>(window.get(), "edtQuickFilter");
+    window->activateWindow(); // shortcuts reach only the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(window->focusWidget(), box);
+    QTest::keyClicks(box, "alamo");
+    QTRY_COMPARE(panel2(), QStringLiteral(" 2 of 3 records"));
+    EXPECT_EQ(shownColumn(1), QStringList({"Álamo Blues", "Noche de Ronda"}));
+    EXPECT_EQ(w.sequence().Count(), 2); // printing and export follow what is listed
+    box->setText(QStringLiteral("alamo trio"));
+    QTRY_COMPARE(panel2(), QStringLiteral(" 1 of 3 records"));
+
+    // Both filters must hold.
+    box->setText(QStringLiteral("alamo"));
+    QTRY_COMPARE(panel2(), QStringLiteral(" 2 of 3 records"));
+    w.ws->selection.SearchString = QStringLiteral("Noche");
+    w.ws->selection.SearchTitle = w.ws->selection.SearchTypeText = true;
+    trigger("Filter");
+    EXPECT_EQ(panel2(), " 1 of 1 record");
+    trigger("Filter");
+
+    // Each collection keeps its own text for the session.
+    window->openFile(other);
+    EXPECT_EQ(box->text(), "");
+    QTRY_COMPARE(panel2(), QStringLiteral(" 1 record"));
+    window->openFile(file);
+    EXPECT_EQ(box->text(), "alamo");
+    QTRY_COMPARE(panel2(), QStringLiteral(" 2 of 3 records"));
+
+    // Esc clears it and gives the list the keyboard.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_EQ(box->text(), "");
+    QTRY_COMPARE(panel2(), QStringLiteral(" 3 records"));
+    EXPECT_EQ(window->focusWidget(), list());
+}
+
+TEST(QuickFilterRunner, ANewTextSupersedesAFilterStillRunning)
+{
+    test::UiWorld w;
+    for (int i = 0; i < 3000; ++i)
+        w.addRecording(QStringLiteral("Title %1").arg(i), QStringLiteral("Artist"), 3);
+    QuickFilterRunner runner(w.entries());
+    std::vector<int> delivered;
+    runner.done = [&](std::shared_ptr<const QSet<QString>> keys) { delivered.push_back(keys ? int(keys->size()) : -1); };
+    runner.start(QStringLiteral("title"));
+    runner.start(QStringLiteral("title 299"));
+    runner.waitForDone();
+    QTRY_VERIFY(!runner.running());
+    EXPECT_EQ(delivered, std::vector<int>{13}); // 299, 1299, 2299 and 2990-2999
+    runner.start(QStringLiteral("  "));
+    EXPECT_EQ(delivered, (std::vector<int>{13, -1}));
+    // An edit is seen by the next filter.
+    w.entries().Entries().at(0)->CDTitle = QStringLiteral("Title 299 again");
+    runner.collectionChanged();
+    runner.start(QStringLiteral("title 299"));
+    QTRY_VERIFY(!runner.running());
+    EXPECT_EQ(delivered.back(), 14);
 }
 
 TEST_F(MainFixture, ViewsChooseTheColumns)
