@@ -120,4 +120,18 @@ void CopyCovers(const QString& fromFile, const QString& toFile)
     CoverStore(fromFile).copyTo(toFile);
 }
 
+void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists)
+{
+    if (!fromFile.isEmpty() && fromFile != toFile)
+        CopyCovers(fromFile, toFile);
+    const CoverStore store(toFile);
+    if (!store.isValid() || !exists)
+        return;
+    const QDir dir(store.folder());
+    for (const QFileInfo& f : dir.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.png")}, QDir::Files)) {
+        if (!exists(f.completeBaseName()))
+            QFile::remove(f.filePath());
+    }
+}
+
 } // namespace vinaxo

@@ -5,6 +5,7 @@
 // not there.
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace vinaxo {
 
@@ -45,5 +46,10 @@ private:
 // Save As takes the pictures along.
 void RemoveCoverOf(const QString& collectionFile, const QString& key);
 void CopyCovers(const QString& fromFile, const QString& toFile);
+
+// After the collection was saved (from its old file name, to path): the pictures follow a
+// Save As, and those of recordings no longer in the collection go. Done at saving, not at
+// deleting, so that a deletion the user does not save keeps its picture.
+void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists);
 
 } // namespace vinaxo

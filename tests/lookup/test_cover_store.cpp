@@ -92,3 +92,26 @@ TEST(CoverStore, DeletingARecordingRemovesItsPictureAndSaveAsCopiesThem)
     RemoveCoverOf(QString(), "2");
     EXPECT_FALSE(store.find("2").isEmpty());
 }
+
+// Saving is when a deletion becomes final: a deleted recording's picture goes then, and a
+// Save As takes the others along.
+TEST(CoverStore, SavingKeepsThePicturesOfTheRecordingsThatAreLeft)
+{
+    QTemporaryDir dir;
+    const QString from = dir.filePath("a.cdm"), to = dir.filePath("b.cdm");
+    CoverStore store(from);
+    ASSERT_TRUE(store.store("1", kJpeg));
+    ASSERT_TRUE(store.store("2", kPng));
+    const auto onlyTwo = [](const QString& key) { return key == "2"; };
+
+    SaveCovers(from, to, onlyTwo);
+    EXPECT_TRUE(CoverStore(to).find("1").isEmpty());
+    EXPECT_EQ(readAll(CoverStore(to).find("2")), kPng);
+    EXPECT_FALSE(store.find("1").isEmpty()); // the old file's pictures are the old file's
+
+    SaveCovers(from, from, onlyTwo);
+    EXPECT_TRUE(store.find("1").isEmpty());
+    EXPECT_FALSE(store.find("2").isEmpty());
+    SaveCovers(QString(), dir.filePath("new.cdm"), onlyTwo); // a first save: nothing to take
+    EXPECT_FALSE(QDir(CoverStore::FolderFor(dir.filePath("new.cdm"))).exists());
+}
