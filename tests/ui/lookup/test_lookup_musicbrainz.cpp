@@ -201,3 +201,23 @@ TEST(LookupMusicBrainz, FailuresAreToldAndAMissingCoverIsQuiet)
         }
     }
 }
+
+// Cancel while the service keeps the reply coming: the wait ends at once, nothing is said,
+// and the window closes once the run has unwound.
+TEST(LookupMusicBrainz, CancelDuringALookupClosesTheWindowQuietly)
+{
+    MbRig r;
+    MusicBrainzTestServer::Response endless{200, "{\"releases\": [", "application/json", {},
+                                            MusicBrainzTestServer::Body::Endless};
+    r.server.serve(r.path, {endless});
+    auto w = r.window();
+    click(w.get(), "cmdGetCDInfo");
+    ASSERT_TRUE(waitFor([&] { return r.server.requests.size() == 1; }));
+    EXPECT_TRUE(w->isLookupRunning());
+    EXPECT_FALSE(child<QWidget>(w.get(), "cmbSource")->isEnabled());
+    click(w.get(), "cmdCancel");
+    EXPECT_TRUE(waitFor([&] { return !w->isVisible(); }, 2000));
+    EXPECT_FALSE(w->isLookupRunning());
+    EXPECT_EQ(r.messages.count(), 0u) << r.messages.texts().join('|').toStdString();
+    EXPECT_EQ(r.entries().Count(), 0);
+}
