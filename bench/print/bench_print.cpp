@@ -4,6 +4,7 @@
 #include "model/ListOrder.h"
 #include "print/CPrinter.h"
 #include "print/PdfSurface.h"
+#include "print/ReportRun.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -105,6 +106,53 @@ void BM_ViewReportToPdf(benchmark::State& state)
 }
 // The small collection shows that the printing's memory does not grow with the pages.
 BENCHMARK(BM_ViewReportToPdf)->Arg(3276)->Arg(32767)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+// As the print window prints: the pages counted first (a rehearsal), then the report in
+// slices of about 20 ms with a look at the clock every 32 rows.
+void BM_ViewReportToPdfInSlices(benchmark::State& state)
+{
+    World w(int(state.range(0)));
+    const QString path = w.dir.filePath(QStringLiteral("report.pdf"));
+    {
+        World small(10);
+        int pages = 0;
+        printPdf(small, path, &pages);
+    }
+    int pages = 0, slices = 0;
+    for (auto _ : state) {
+        PdfSurface pdf(path, QPageSize(QPageSize::Letter));
+        ReportRequest r;
+        r.fonts = kFonts;
+        r.heading = QStringLiteral("Benchmark Report");
+        r.countPages = true;
+        ReportJob job(w.ws.entries, pdf, w.formats, QDate(2026, 12, 7), r);
+        slices = 0;
+        while (job.step(std::chrono::milliseconds(20)))
+            ++slices;
+        if (!job.result().printed)
+            state.SkipWithError("the report failed");
+        pages = job.pageCount();
+    }
+    state.counters["pages"] = pages;
+    state.counters["slices"] = slices + 1;
+}
+BENCHMARK(BM_ViewReportToPdfInSlices)->Arg(32767)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+// The rehearsal alone: what knowing "of m" costs before the first page.
+void BM_CountPages(benchmark::State& state)
+{
+    World w(int(state.range(0)));
+    PdfSurface pdf(w.dir.filePath(QStringLiteral("unused.pdf")), QPageSize(QPageSize::Letter));
+    pdf.setDryRun(true);
+    for (auto _ : state) {
+        CPrinter printer(w.ws.entries, pdf, w.formats, QDate(2026, 12, 7), kFonts);
+        printer.setPrinterWidth(CPrinter::UsableWidth(pdf, 1));
+        if (!printer.PrintCustomList())
+            state.SkipWithError("the report failed");
+        state.counters["pages"] = pdf.lastDocumentPages();
+    }
+}
+BENCHMARK(BM_CountPages)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 void BM_ViewReportLayoutOnly(benchmark::State& state)
 {

@@ -4,7 +4,6 @@
 #include "model/TimeText.h"
 #include "model/Utility.h"
 #include "platform/TextTrim.h"
-#include "platform/IBusyPointer.h"
 #include "platform/IFormats.h"
 #include "platform/IMessageService.h"
 #include "print/PrinterSurface.h"
@@ -155,6 +154,9 @@ void CPrinter::PrintPageHeading(bool viewReport)
 
 void CPrinter::ShowLayoutError(const QString& advice)
 {
+    m_outcome = Outcome::LayoutError;
+    if (!m_showLayoutError)
+        return;
     m_entries.messages().show(
         QStringLiteral("The maximum column width for your printer has been exceeded. ") + advice,
         QStringLiteral("Report Layout Error"), MsgIcon::Exclamation);
@@ -165,6 +167,7 @@ bool CPrinter::HandlePrinterError(const PrinterError& error)
     // The unfinished document is abandoned at once, so no partial report is delivered.
     m_printer.killDoc();
     m_lastError = error.description;
+    m_outcome = error.number == PrinterError::Cancelled ? Outcome::Cancelled : Outcome::PrinterError;
     if (error.number != PrinterError::Cancelled) {
         m_entries.messages().show(
             QStringLiteral("A printer error has occurred or you selected cancel for this print job.  "
@@ -174,14 +177,20 @@ bool CPrinter::HandlePrinterError(const PrinterError& error)
     return false;
 }
 
-void CPrinter::step(qint64 done, qint64 total)
-{
-    if (m_progress && !m_progress->step(done, total))
-        throw PrinterError{PrinterError::Cancelled, QString()};
-}
-
 bool CPrinter::PrintCustomList()
 {
+    if (!StartCustomList())
+        return false;
+    while (ContinueCustomList(1024)) {
+    }
+    return m_outcome == Outcome::Printed;
+}
+
+bool CPrinter::StartCustomList()
+{
+    m_outcome = Outcome::Running;
+    m_nextRow = 1;
+    m_rowCount = 0;
     try {
         m_printer.setOrientation(m_orientation);
         m_heading = RightTrimmed(m_printHeading);
@@ -210,21 +219,38 @@ bool CPrinter::PrintCustomList()
         }
         CenterColumns(m_columnCount);
         PrintPageHeading(true);
-
-        CEntrySequence& seq = m_entries.sequence();
-        const qint32 count = seq.Count();
-        for (qint32 i = 1; i <= count; ++i) {
-            if (m_entries.LocateEntryByKey(KeyText(seq.KeyAt(i))))
-                PrintEntryRow(*m_entries.CurrEntry());
-            if (i % 64 == 0)
-                step(i, count);
-        }
-        step(count, count);
-        m_printer.endDoc();
+        m_rowCount = m_entries.sequence().Count();
         return true;
     } catch (const PrinterError& e) {
         return HandlePrinterError(e);
     }
+}
+
+bool CPrinter::ContinueCustomList(qint32 rows)
+{
+    if (m_outcome != Outcome::Running)
+        return false;
+    try {
+        CEntrySequence& seq = m_entries.sequence();
+        const qint32 end = qMin(m_rowCount, m_nextRow + qMax(rows, 1) - 1);
+        for (; m_nextRow <= end; ++m_nextRow) {
+            if (m_entries.LocateEntryByKey(KeyText(seq.KeyAt(m_nextRow))))
+                PrintEntryRow(*m_entries.CurrEntry());
+        }
+        if (m_nextRow <= m_rowCount)
+            return true;
+        m_printer.endDoc();
+        m_outcome = Outcome::Printed;
+        return false;
+    } catch (const PrinterError& e) {
+        return HandlePrinterError(e);
+    }
+}
+
+void CPrinter::CancelReport()
+{
+    if (m_outcome == Outcome::Running)
+        HandlePrinterError(PrinterError{PrinterError::Cancelled, QString()});
 }
 
 std::vector<QString> CPrinter::TrackCells(const CEntry& entry, int key) const
@@ -319,6 +345,9 @@ void CPrinter::PrintCalcTotal(const CalcSide& side)
 
 bool CPrinter::PrintCalcList()
 {
+    m_outcome = Outcome::Running;
+    m_nextRow = 1;
+    m_rowCount = 0;
     try {
         m_printer.setOrientation(m_orientation);
         m_heading = RightTrimmed(m_printHeading);
@@ -340,11 +369,10 @@ bool CPrinter::PrintCalcList()
         PrintCalcSide(m_side1, QStringLiteral("1"));
         PrintCalcTotal(m_side1);
         m_printer.printEmptyLine();
-        step(1, 2);
         PrintCalcSide(m_side2, QStringLiteral("2"));
         PrintCalcTotal(m_side2);
-        step(2, 2);
         m_printer.endDoc();
+        m_outcome = Outcome::Printed;
         return true;
     } catch (const PrinterError& e) {
         return HandlePrinterError(e);

@@ -14,7 +14,6 @@ class CColumn;
 class CEntries;
 class CEntry;
 class IFormats;
-class IProgress;
 class PrinterSurface;
 struct PrinterError;
 
@@ -32,11 +31,27 @@ public:
     void setPrintHeading(const QString& heading) { m_printHeading = heading; }
     void setOrientation(qint32 orientation) { m_orientation = orientation; }
     void setFonts(const ReportFonts& fonts) { m_fonts = fonts; }
-    // Asked between rows; a false answer cancels the print without a message.
-    void setProgress(IProgress* progress) { m_progress = progress; }
+    // "Report Layout Error" is shown unless the caller tells the user its own way.
+    void setShowLayoutError(bool show) { m_showLayoutError = show; }
 
     bool PrintCustomList();
     bool PrintCalcList();
+
+    // The view report a slice at a time, so that a window can show progress and stay
+    // responsive. StartCustomList lays out the columns and prints the first page heading
+    // (false: nothing will be printed, see LastOutcome); each ContinueCustomList prints up
+    // to `rows` more recordings and, after the last, ends the document. It returns true
+    // while recordings remain.
+    bool StartCustomList();
+    bool ContinueCustomList(qint32 rows);
+    // Abandons a report under way, silently: nothing of it is delivered.
+    void CancelReport();
+
+    enum class Outcome { None, Running, Printed, LayoutError, PrinterError, Cancelled };
+    Outcome LastOutcome() const { return m_outcome; }
+    // Recordings of the sequence handled so far, and in all.
+    qint32 RowsDone() const { return m_nextRow - 1; }
+    qint32 RowCount() const { return m_rowCount; }
 
     void ResetCalcSideData(qint16 side1Rows, qint16 side2Rows, const QString& side1Total,
                            const QString& side2Total);
@@ -91,13 +106,15 @@ private:
     void PrintCalcTotal(const CalcSide& side);
     void ShowLayoutError(const QString& advice);
     bool HandlePrinterError(const PrinterError& error);
-    void step(qint64 done, qint64 total);
 
     CEntries& m_entries;
     PrinterSurface& m_printer;
     ReportFonts m_fonts;
     QString m_reportDate;
-    IProgress* m_progress = nullptr;
+    bool m_showLayoutError = true;
+    Outcome m_outcome = Outcome::None;
+    qint32 m_nextRow = 1;  // the next position of the entry sequence to print
+    qint32 m_rowCount = 0;
 
     float m_printerWidth = 0;
     QString m_printHeading;

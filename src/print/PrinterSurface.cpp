@@ -46,26 +46,28 @@ void PrinterSurface::setFontUnderline(bool on)
 
 void PrinterSurface::print(const QString& text, bool endLine)
 {
-    if (!text.isEmpty())
+    if (!text.isEmpty() && !m_dryRun)
         paintText(m_x, m_y, text);
     if (endLine) {
         m_y += measureHeight(text);
         m_x = 0;
-    } else {
+    } else if (!m_dryRun) { // the reports place every text themselves; a rehearsal skips the cost
         m_x += measureWidth(text);
     }
 }
 
 void PrinterSurface::drawLine(double x1, double y1, double x2, double y2)
 {
-    paintLine(x1, y1, x2, y2);
+    if (!m_dryRun)
+        paintLine(x1, y1, x2, y2);
     m_x = x2;
     m_y = y2;
 }
 
 void PrinterSurface::newPage()
 {
-    startNewPage();
+    if (!m_dryRun)
+        startNewPage();
     ++m_page;
     m_x = 0;
     m_y = 0;
@@ -73,14 +75,16 @@ void PrinterSurface::newPage()
 
 void PrinterSurface::endDoc()
 {
-    finishDocument();
+    if (!m_dryRun)
+        finishDocument();
     m_lastPages = m_page;
     resetDocument();
 }
 
 void PrinterSurface::killDoc()
 {
-    abandonDocument();
+    if (!m_dryRun)
+        abandonDocument();
     resetDocument();
 }
 

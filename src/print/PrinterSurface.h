@@ -70,6 +70,12 @@ public:
     // Pages of the last document completed by endDoc.
     int lastDocumentPages() const { return m_lastPages; }
 
+    // A rehearsal: positions and pages advance as in a real document, but nothing is
+    // painted, paged or delivered, and no text is measured except by textWidth. Used to
+    // count the pages of a report before printing it.
+    void setDryRun(bool on) { m_dryRun = on; }
+    bool dryRun() const { return m_dryRun; }
+
 protected:
     virtual void fontChanged() {}
     virtual double measureWidth(const QString& text) = 0;
@@ -88,6 +94,7 @@ private:
     double m_y = 0;
     int m_page = 1;
     int m_lastPages = 0;
+    bool m_dryRun = false;
 };
 
 } // namespace vinaxo

@@ -4,6 +4,8 @@
 #include "platform/NumericText.h"
 #include "storage/CDConfig.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 #include <cmath>
 
@@ -77,18 +79,61 @@ ReportFont FromQFont(const QFont& q)
     return f;
 }
 
+namespace {
+bool usable(const ReportFont& f)
+{
+    return !RightTrimmed(f.name).isEmpty() && f.size > 0; // a negative stored size prints nothing either
+}
+
+bool neverChosen(const ReportFont& f)
+{
+    return RightTrimmed(f.name).isEmpty() && f.size == 0;
+}
+}
+
 bool ReportFontsChosen(const ReportFonts& f)
 {
-    return !RightTrimmed(f.heading.name).isEmpty() && !RightTrimmed(f.detail.name).isEmpty()
-           && f.heading.size != 0 && f.detail.size != 0;
+    return usable(f.heading) && usable(f.detail);
 }
 
 void ShowPrintSetupError(IMessageService& messages)
 {
+    // The fonts are stored the moment they are chosen: there is nothing left to save.
     messages.show(QStringLiteral("You cannot do any printing until heading and detail fonts have been "
-                                 "selected.  Use the SETUP... button to select printer fonts.  Your "
-                                 "selections can then be saved from the Options menu."),
+                                 "selected.  Use the Set Heading and Set Detail buttons to select printer "
+                                 "fonts."),
                   QStringLiteral("Print Setup Error"), MsgIcon::Critical);
+}
+
+ReportFonts DefaultReportFonts(const QString& family)
+{
+    QString name = family;
+    if (name.isEmpty()) {
+        // The family the desktop's general font resolves to, not an alias such as "Sans Serif".
+        const QFont general = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        name = QFontInfo(general).family();
+        if (name.isEmpty())
+            name = general.family();
+    }
+    ReportFonts f;
+    f.heading = ReportFont{name, 14, true};
+    f.detail = ReportFont{name, 10};
+    return f;
+}
+
+bool StoreDefaultReportFonts(CDConfig& config, const ReportFonts& defaults)
+{
+    const ReportFonts stored = ReportFontsFromConfig(config);
+    bool changed = false;
+    if (neverChosen(stored.heading) && usable(defaults.heading)) {
+        StoreHeadingFont(config, defaults.heading);
+        changed = true;
+    }
+    if (neverChosen(stored.detail) && usable(defaults.detail)) {
+        StoreDetailFont(config, defaults.detail);
+        changed = true;
+    }
+    return changed;
 }
 
 std::optional<ReportFont> ParseFontText(const QString& text)

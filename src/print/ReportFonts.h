@@ -41,6 +41,14 @@ ReportFont FromQFont(const QFont& font);
 bool ReportFontsChosen(const ReportFonts& fonts);
 void ShowPrintSetupError(IMessageService& messages);
 
+// The fonts a new user starts with: the family given (the desktop's sans serif when
+// empty), 14 point bold for the heading, 10 point for the detail.
+ReportFonts DefaultReportFonts(const QString& family = QString());
+// Stores the default for each group never chosen (no name and size 0); a group with
+// anything stored is left as it is, so that an unusable font is still reported.
+// True when something was stored.
+bool StoreDefaultReportFonts(CDConfig& config, const ReportFonts& defaults = DefaultReportFonts());
+
 // "Family,size[,bold][,italic][,underline][,strikethru]"; nothing for a malformed text.
 std::optional<ReportFont> ParseFontText(const QString& text);
 

@@ -10,7 +10,8 @@ class QSettings;
 
 namespace vinaxo {
 
-// type, property, section, key, default
+// type, property, section, key, default. PrintOrientation is the print window's own
+// choice, 1 portrait or 2 landscape, kept beside the report fonts.
 #define VINAXO_CONFIG_FIELDS(X)                                                          \
     X(QString, HeadFontName, "PrintHeading", "Name", QString())                         \
     X(bool, HeadFontBold, "PrintHeading", "Bold", false)                                \
@@ -24,6 +25,7 @@ namespace vinaxo {
     X(bool, DetailFontStrikethru, "PrintDetail", "Strikethru", false)                   \
     X(bool, DetailFontUnderline, "PrintDetail", "Underline", false)                     \
     X(qint16, DetailFontSize, "PrintDetail", "Size", 0)                                 \
+    X(qint16, PrintOrientation, "PrintPage", "Orientation", 1)                          \
     X(bool, TotalTrackTime, "Configuration", "TotalTrackTime", true)                    \
     X(QString, ReleaseLevel, "Release", "ReleaseLevel", QString())                      \
     X(bool, LoadLastFile, "Configuration", "LoadLastFile", false)                       \

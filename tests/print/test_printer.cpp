@@ -1,7 +1,6 @@
 // Report layout on the recording printer: exact positions in twips.
 #include "PrintFixture.h"
 #include "calc/TapeCalc.h"
-#include "platform/IBusyPointer.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +30,7 @@ TEST(CPrinterLayout, SingleColumnIsCentredUnderThePageHeading)
     EXPECT_EQ(s.at("Blue Train"), Where(1, 5366, 864)); // after the empty line
     EXPECT_EQ(s.find("12/7/2026")->font.name, "Detail");
     EXPECT_EQ(s.find("My Records")->font.name, "Head");
+    EXPECT_EQ(s.find("Title")->font.name, "Head"); // column headings too, as the help says
     EXPECT_EQ(s.find("Blue Train")->font.name, "Detail");
 
     const auto rules = s.all(Printed::Line);
@@ -158,17 +158,22 @@ TEST(CPrinterLayout, RowsFollowTheKeySequence)
 // A printer error abandons the document with its message; cancelling abandons it quietly.
 TEST(CPrinterErrors, FailedOrCancelledPrintIsAbandoned)
 {
-    struct Cancel final : IProgress {
-        bool step(qint64, qint64) override { return false; }
-    } cancel;
     for (const bool cancelled : {false, true}) {
         PrintFixture f;
         f.view({{Field::Title, 20}}, PrintFixture::rows(60));
-        if (cancelled)
-            f.printer->setProgress(&cancel);
-        else
+        f.sequenceAll();
+        if (cancelled) {
+            ASSERT_TRUE(f.printer->StartCustomList());
+            EXPECT_TRUE(f.printer->ContinueCustomList(10));
+            EXPECT_EQ(f.printer->RowsDone(), 10);
+            f.printer->CancelReport();
+            EXPECT_FALSE(f.printer->ContinueCustomList(10));
+            EXPECT_EQ(f.printer->LastOutcome(), CPrinter::Outcome::Cancelled);
+        } else {
             f.surface.failOnPage(2);
-        EXPECT_FALSE(f.printAll());
+            EXPECT_FALSE(f.printer->PrintCustomList());
+            EXPECT_EQ(f.printer->LastOutcome(), CPrinter::Outcome::PrinterError);
+        }
         EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
         EXPECT_EQ(f.surface.count(Printed::EndDoc), 0);
         if (cancelled) {

@@ -3,6 +3,7 @@
 #include "PrintFixture.h"
 #include "ui/print/QtPrinterSurface.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <gtest/gtest.h>
@@ -42,6 +43,44 @@ TEST(QtPrinterSurface, PrintsTheReportAtThePrintersResolution)
         const QString text = pdfText(path);
         EXPECT_TRUE(text.contains("Giant Steps")) << text.toStdString();
         EXPECT_TRUE(text.contains("CUSTOM REPORT"));
+    }
+}
+
+// Regression: a print to a PDF file that was cancelled left the pages written so far
+// behind, over the file the user had before.
+TEST(QtPrinterSurface, PdfFileIsReplacedOnlyWhenTheReportIsComplete)
+{
+    for (const bool complete : {true, false}) {
+        PrintFixture f;
+        f.view({{Field::Title, 30}}, PrintFixture::rows(200));
+        f.sequenceAll();
+        const QString path = f.w.dir.filePath("printer.pdf");
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("earlier");
+        old.close();
+        QPrinter qprinter(QPrinter::HighResolution);
+        qprinter.setOutputFormat(QPrinter::PdfFormat);
+        qprinter.setOutputFileName(path);
+        {
+            QtPrinterSurface surface(qprinter);
+            CPrinter printer(f.w.entries(), surface, fixedFormats(), fixedToday(), f.fonts);
+            printer.setPrinterWidth(CPrinter::UsableWidth(surface, 1));
+            ASSERT_TRUE(printer.StartCustomList());
+            ASSERT_TRUE(printer.ContinueCustomList(100)); // two pages written
+            if (complete)
+                while (printer.ContinueCustomList(100)) {
+                }
+            else
+                printer.CancelReport();
+        }
+        EXPECT_EQ(qprinter.outputFileName(), path) << complete;
+        // Nothing but the report (or the earlier file) and the settings in the folder.
+        EXPECT_EQ(QDir(f.w.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1 + QFile::exists(f.w.settingsPath()));
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        const QByteArray head = old.read(7);
+        old.close();
+        EXPECT_EQ(head, complete ? QByteArray("%PDF-1.") : QByteArray("earlier")) << complete;
     }
 }
 

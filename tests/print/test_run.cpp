@@ -136,3 +136,137 @@ TEST(PreviewSurface, SamePagesAsThePdfAndPaintable)
 }
 
 } // namespace
+
+#include "print/ReportRunner.h"
+#include <QEventLoop>
+
+namespace {
+
+ReportRequest fontsOnly(const PrintFixture& f)
+{
+    ReportRequest r;
+    r.fonts = f.fonts;
+    return r;
+}
+
+// The job prints a slice at a time and knows the page count before the first row: a
+// rehearsal that leaves no trace on the printer and agrees with the pages printed.
+TEST(ReportJob, CountsThePagesItThenPrintsInSlices)
+{
+    struct Case {
+        int rows;
+        int tracksOfLast; // a track column's lines can carry the last recording over a page
+        qint32 orientation;
+        int pages;
+    };
+    for (const Case c : {Case{1, 0, 1, 1}, Case{51, 0, 1, 1}, Case{52, 0, 1, 2}, Case{51, 3, 1, 2},
+                         Case{150, 0, 2, 5}}) {
+        auto make = [&](PrintFixture& f) {
+            f.view({{Field::Title, 20}, {Field::TrackTitle, 20}}, PrintFixture::rows(c.rows));
+            CEntry* last = f.w.entries().Entries().at(c.rows - 1).get();
+            for (int t = 0; t < c.tracksOfLast; ++t)
+                last->AddNewTrackEntry()->CDTrackTitle = QStringLiteral("Track %1").arg(t + 1);
+            f.sequenceAll();
+        };
+        PrintFixture once;
+        make(once);
+        ReportRequest r = fontsOnly(once);
+        r.orientation = c.orientation;
+        ASSERT_TRUE(RunReport(once.w.entries(), once.surface, fixedFormats(), fixedToday(), r).printed);
+
+        PrintFixture f;
+        make(f);
+        r.countPages = true;
+        ReportJob job(f.w.entries(), f.surface, fixedFormats(), fixedToday(), r);
+        int steps = 0;
+        while (job.step(std::chrono::milliseconds(0))) {
+            ++steps;
+            EXPECT_EQ(job.pageCount(), c.pages) << c.rows;
+            EXPECT_LE(job.page(), c.pages);
+        }
+        EXPECT_TRUE(job.result().printed);
+        EXPECT_EQ(f.surface.lastDocumentPages(), c.pages) << c.rows;
+        EXPECT_EQ(job.page(), c.pages);
+        EXPECT_EQ(steps, (c.rows - 1) / 32) << c.rows; // 32 rows a look at the clock
+        EXPECT_EQ(f.surface.pageTexts(c.pages), once.surface.pageTexts(c.pages));
+        EXPECT_EQ(f.surface.log().size(), once.surface.log().size());
+    }
+}
+
+TEST(ReportJob, CancelledMidwayDeliversNothingAndSaysNothing)
+{
+    PrintFixture f;
+    f.view({{Field::Title, 20}}, PrintFixture::rows(200));
+    f.sequenceAll();
+    ReportJob job(f.w.entries(), f.surface, fixedFormats(), fixedToday(), fontsOnly(f));
+    ASSERT_TRUE(job.step(std::chrono::milliseconds(0)));
+    job.cancel();
+    EXPECT_FALSE(job.running());
+    EXPECT_FALSE(job.step(std::chrono::milliseconds(0)));
+    EXPECT_TRUE(job.result().cancelled);
+    EXPECT_FALSE(job.result().printed);
+    EXPECT_EQ(f.surface.log().back().kind, Printed::KillDoc);
+    EXPECT_EQ(f.surface.count(Printed::EndDoc), 0);
+    EXPECT_EQ(f.w.messages.count(), 0u);
+}
+
+// The preview says itself why nothing fits; a print says it with "Report Layout Error".
+TEST(ReportJob, LayoutThatDoesNotFitIsShownOrOnlyReported)
+{
+    for (const bool quiet : {false, true}) {
+        PrintFixture f;
+        f.view({{Field::Title, 40}, {Field::Artist, 200}}, {"x"});
+        f.sequenceAll();
+        ReportRequest r = fontsOnly(f);
+        r.quietLayoutError = quiet;
+        r.countPages = true;
+        const ReportResult result = RunReport(f.w.entries(), f.surface, fixedFormats(), fixedToday(), r);
+        EXPECT_TRUE(result.layoutError);
+        EXPECT_FALSE(result.printed);
+        EXPECT_TRUE(f.surface.log().empty());
+        EXPECT_EQ(f.w.messages.count(), quiet ? 0u : 1u);
+    }
+}
+
+// From the event loop: progress after every slice, then one end; a cancel ends it early.
+TEST(ReportRunner, ProgressThenOneEndAndCancel)
+{
+    for (const bool cancel : {false, true}) {
+        PrintFixture f;
+        f.view({{Field::Title, 20}}, PrintFixture::rows(3000)); // 59 pages
+        f.sequenceAll();
+        ReportRequest r = fontsOnly(f);
+        r.countPages = true;
+        ReportJob job(f.w.entries(), f.surface, fixedFormats(), fixedToday(), r);
+        ReportRunner runner(job, nullptr, std::chrono::milliseconds(0)); // 32 rows a slice
+        std::vector<std::pair<int, int>> seen;
+        int ends = 0;
+        QEventLoop loop;
+        QObject::connect(&runner, &ReportRunner::progressed, [&](int page, int pages) {
+            seen.emplace_back(page, pages);
+            if (cancel)
+                runner.cancel();
+        });
+        QObject::connect(&runner, &ReportRunner::finished, [&] {
+            ++ends;
+            loop.quit();
+        });
+        runner.start();
+        EXPECT_TRUE(seen.empty()); // nothing before the event loop turns
+        loop.exec();
+        EXPECT_EQ(ends, 1);
+        EXPECT_FALSE(runner.running());
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(seen.back().second, 59);
+        if (cancel) {
+            EXPECT_EQ(seen.size(), 1u);
+            EXPECT_TRUE(job.result().cancelled);
+            EXPECT_EQ(f.surface.count(Printed::EndDoc), 0);
+        } else {
+            EXPECT_EQ(seen.back().first, 59);
+            EXPECT_TRUE(job.result().printed);
+        }
+    }
+}
+
+} // namespace

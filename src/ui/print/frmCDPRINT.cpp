@@ -6,16 +6,15 @@
 #include "print/PdfSurface.h"
 #include "print/PreviewSurface.h"
 #include "print/ReportRun.h"
+#include "print/ReportRunner.h"
 #include "ui/common/AppContext.h"
 #include "ui/print/QtPrinterSurface.h"
 #include "ui/print/frmPrintPreview.h"
 #include "ui_frmCDPRINT.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
-#include <QShowEvent>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QShowEvent>
 
 namespace vinaxo {
 
@@ -32,11 +31,36 @@ frmCDPRINT::frmCDPRINT(AppContext& ctx, QWidget* parent)
     connect(m_ui->PB_Print, &QPushButton::clicked, this, &frmCDPRINT::PB_Print_Click);
     connect(m_ui->PB_Preview, &QPushButton::clicked, this, &frmCDPRINT::PB_Preview_Click);
     connect(m_ui->PB_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // A new user can print at once: fonts never chosen get the defaults, stored.
+    StoreDefaultReportFonts(m_ctx.ws.config);
     ShowFontDescriptions();
+    ShowOrientation();
+    connect(m_ui->RB_Landscape, &QRadioButton::toggled, this, &frmCDPRINT::RB_Orientation_Toggled);
     LoadReportView();
 }
 
 frmCDPRINT::~frmCDPRINT() = default;
+
+bool frmCDPRINT::printing() const
+{
+    return m_job != nullptr; // until the end of the print is handled
+}
+
+void frmCDPRINT::ShowOrientation()
+{
+    const bool landscape = m_ctx.ws.config.PrintOrientation() == PrinterSurface::Landscape;
+    (landscape ? m_ui->RB_Landscape : m_ui->RB_Portrait)->setChecked(true);
+}
+
+qint32 frmCDPRINT::orientation() const
+{
+    return m_ui->RB_Landscape->isChecked() ? PrinterSurface::Landscape : PrinterSurface::Portrait;
+}
+
+void frmCDPRINT::RB_Orientation_Toggled()
+{
+    m_ctx.ws.config.setPrintOrientation(qint16(orientation()));
+}
 
 void frmCDPRINT::PrintCalcReport(const SideTables& sides)
 {
@@ -121,67 +145,104 @@ QPrinter& frmCDPRINT::printer()
     return *m_printer;
 }
 
-ReportRequest frmCDPRINT::request(const QPrinter& qprinter) const
+ReportRequest frmCDPRINT::request() const
 {
     ReportRequest r;
     r.fonts = ReportFontsFromConfig(m_ctx.ws.config);
     r.heading = RightTrimmed(m_ui->TX_Heading->text());
-    r.orientation = qprinter.pageLayout().orientation() == QPageLayout::Landscape ? PrinterSurface::Landscape
-                                                                                  : PrinterSurface::Portrait;
+    r.orientation = orientation();
     r.calculator = m_calc.has_value();
     if (m_calc)
         r.prepare = [this](CPrinter& p) { SetCalcReport(p, *m_calc); };
     return r;
 }
 
-ReportResult frmCDPRINT::run(PrinterSurface& surface, const ReportRequest& r)
-{
-    return RunReport(m_ctx.ws.entries, surface, m_ctx.ws.formats, m_ctx.ws.formats.today(), r);
-}
-
-bool frmCDPRINT::printOn(QPrinter& qprinter)
-{
-    QtPrinterSurface surface(qprinter);
-    m_ctx.busy.ShowBusyPointer();
-    const ReportResult result = run(surface, request(qprinter));
-    m_ctx.busy.ShowNormalPointer();
-    return result.printed;
-}
-
 void frmCDPRINT::PB_Print_Click()
 {
+    if (printing())
+        return;
     QPrinter& qprinter = printer();
+    // The printer dialog starts from the orientation chosen here, and what is chosen
+    // there is kept here too: both name one setting.
+    qprinter.setPageOrientation(orientation() == PrinterSurface::Landscape ? QPageLayout::Landscape
+                                                                            : QPageLayout::Portrait);
     if (!m_dialogs->choosePrinter(this, qprinter))
         return;
-    if (printOn(qprinter))
-        accept(); // a failed print leaves the window open for another try
+    const bool landscape = qprinter.pageLayout().orientation() == QPageLayout::Landscape;
+    (landscape ? m_ui->RB_Landscape : m_ui->RB_Portrait)->setChecked(true);
+    printOn(qprinter);
 }
 
-namespace {
-// Lets the preview show its pages and answer the user while the report is laid out;
-// closing the preview stops the run.
-class PreviewProgress final : public IProgress {
-public:
-    explicit PreviewProgress(frmPrintPreview& preview) : m_preview(preview) { m_clock.start(); }
-    bool step(qint64, qint64) override
-    {
-        if (m_clock.elapsed() >= 20) {
-            m_preview.pagesAdded();
-            QCoreApplication::processEvents();
-            m_clock.restart();
-        }
-        return m_preview.isVisible();
+void frmCDPRINT::printOn(QPrinter& qprinter)
+{
+    ReportRequest r = request();
+    if (!ReportFontsChosen(r.fonts)) {
+        ShowPrintSetupError(m_ctx.ws.messages);
+        return;
     }
+    m_progress.reset();
+    m_runner.reset();
+    m_job.reset();
+    m_surface = std::make_unique<QtPrinterSurface>(qprinter);
+    if (m_calc) {
+        // A cassette's two sides fit on a page or two: printed at once.
+        m_ctx.busy.ShowBusyPointer();
+        const ReportResult result = RunReport(m_ctx.ws.entries, *m_surface, m_ctx.ws.formats,
+                                              m_ctx.ws.formats.today(), r);
+        m_ctx.busy.ShowNormalPointer();
+        m_surface.reset();
+        if (result.printed)
+            accept(); // a failed print leaves the window open for another try
+        return;
+    }
+    r.countPages = true;
+    m_job = std::make_unique<ReportJob>(m_ctx.ws.entries, *m_surface, m_ctx.ws.formats, m_ctx.ws.formats.today(),
+                                        std::move(r));
+    m_runner = std::make_unique<ReportRunner>(*m_job);
+    m_progress = std::make_unique<QProgressDialog>(this);
+    m_progress->setObjectName(QStringLiteral("dlgPrintProgress"));
+    m_progress->setWindowTitle(windowTitle());
+    m_progress->setLabelText(QStringLiteral("Printing..."));
+    m_progress->setCancelButtonText(QStringLiteral("&Cancel"));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setAutoReset(false);
+    m_progress->setAutoClose(false);
+    m_progress->setMinimumDuration(300); // a short report prints without a flash of progress
+    m_progress->setRange(0, 0);
+    connect(m_progress.get(), &QProgressDialog::canceled, m_runner.get(), &ReportRunner::cancel);
+    connect(m_runner.get(), &ReportRunner::progressed, m_progress.get(), [this](int page, int pages) {
+        if (pages > 0) {
+            m_progress->setMaximum(pages);
+            m_progress->setValue(qMin(page, pages));
+            m_progress->setLabelText(QStringLiteral("Printing page %1 of %2").arg(page).arg(pages));
+        } else {
+            m_progress->setLabelText(QStringLiteral("Printing page %1").arg(page));
+        }
+    });
+    connect(m_runner.get(), &ReportRunner::finished, this, &frmCDPRINT::printEnded, Qt::QueuedConnection);
+    m_ctx.busy.ShowBusyPointer();
+    m_runner->start();
+}
 
-private:
-    frmPrintPreview& m_preview;
-    QElapsedTimer m_clock;
-};
+void frmCDPRINT::printEnded()
+{
+    m_ctx.busy.ShowNormalPointer();
+    const bool printed = m_job && m_job->result().printed;
+    if (m_progress)
+        m_progress->hide();
+    m_progress.reset();
+    m_runner.reset();
+    m_job.reset();
+    m_surface.reset();
+    if (printed)
+        accept(); // a failed or cancelled print leaves the window open for another try
 }
 
 void frmCDPRINT::PB_Preview_Click()
 {
-    ReportRequest r = request(printer());
+    if (printing())
+        return;
+    ReportRequest r = request();
     if (!ReportFontsChosen(r.fonts)) {
         ShowPrintSetupError(m_ctx.ws.messages);
         return;
@@ -193,19 +254,33 @@ void frmCDPRINT::PB_Preview_Click()
         pages.setOrigin(layout.paintRectPoints().topLeft() * 20);
     frmPrintPreview preview(pages, this);
     preview.setObjectName(QStringLiteral("dlgPreview"));
-    // The report runs once the preview is up, so that its first page shows at once.
-    QTimer::singleShot(0, &preview, [&] {
-        PreviewProgress progress(preview);
-        r.progress = &progress;
-        run(pages, r);
-        preview.finished();
+    // The preview says in its own words why a report does not fit.
+    r.quietLayoutError = true;
+    r.countPages = true;
+    const bool calculator = r.calculator;
+    ReportJob job(m_ctx.ws.entries, pages, m_ctx.ws.formats, m_ctx.ws.formats.today(), std::move(r));
+    // The report is laid out in slices once the preview is up, so that its first page shows
+    // at once and closing the preview stops the layout.
+    ReportRunner runner(job);
+    connect(&runner, &ReportRunner::progressed, &preview, &frmPrintPreview::progressed);
+    connect(&runner, &ReportRunner::finished, &preview, [&] {
+        QString problem;
+        if (job.result().layoutError)
+            problem = calculator ? QStringLiteral("The columns of this report are wider than the page: choose "
+                                                  "landscape or a smaller detail font")
+                                 : QStringLiteral("The columns of this view are wider than the page: choose "
+                                                  "landscape, a smaller detail font, or narrower columns");
+        preview.finished(problem);
     });
+    connect(&preview, &QDialog::finished, &runner, &ReportRunner::cancel);
+    runner.start();
     // The preview opens at the size it was left at.
     const QString section = QStringLiteral("Windows"), key = QStringLiteral("PrintPreviewSize");
     const QSize size = m_ctx.ws.config.extraValue(section, key).toSize();
     if (size.isValid())
         preview.resize(size);
     const int answer = preview.exec();
+    runner.disconnect();
     m_ctx.ws.config.setExtraValue(section, key, preview.size());
     if (answer == frmPrintPreview::PrintRequested)
         PB_Print_Click();

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QPrinter;
+class QProgressDialog;
 
 namespace Ui {
 class frmCDPRINT;
@@ -19,6 +20,9 @@ namespace vinaxo {
 
 struct AppContext;
 class PrinterSurface;
+class QtPrinterSurface;
+class ReportJob;
+class ReportRunner;
 
 class frmCDPRINT : public QDialog {
     Q_OBJECT
@@ -30,6 +34,8 @@ public:
     void PrintCalcReport(const SideTables& sides);
     // The font and printer dialogs; the platform's unless a test hands its own (not owned).
     void setPrintDialogs(IPrintDialogs* dialogs) { m_dialogs = dialogs ? dialogs : &m_qtDialogs; }
+    // A view report is being printed (its progress is shown, with Cancel).
+    bool printing() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,16 +45,19 @@ private Q_SLOTS:
     void PB_SetDetail_Click();
     void PB_Print_Click();
     void PB_Preview_Click();
+    void RB_Orientation_Toggled();
 
 private:
     void LoadReportView();
     void ShowFontDescriptions();
+    void ShowOrientation();
+    qint32 orientation() const;
     bool chooseFont(bool heading);
-    // This print: the fonts, the heading typed, the printer's orientation, the report.
-    ReportRequest request(const QPrinter& printer) const;
-    ReportResult run(PrinterSurface& surface, const ReportRequest& request);
-    // Runs the report on a printer whose orientation and page are set; true when printed.
-    bool printOn(QPrinter& printer);
+    // This print: the fonts, the heading typed, the orientation chosen, the report.
+    ReportRequest request() const;
+    // The calculator's short report at once; a view report in slices with progress.
+    void printOn(QPrinter& printer);
+    void printEnded();
     QPrinter& printer();
 
     AppContext& m_ctx;
@@ -57,6 +66,11 @@ private:
     IPrintDialogs* m_dialogs = &m_qtDialogs;
     std::optional<SideTables> m_calc;
     std::unique_ptr<QPrinter> m_printer; // the printer chosen in this opening, kept for the next print
+    // The view report under way (destroyed in reverse order: runner, job, printer surface).
+    std::unique_ptr<QtPrinterSurface> m_surface;
+    std::unique_ptr<ReportJob> m_job;
+    std::unique_ptr<ReportRunner> m_runner;
+    std::unique_ptr<QProgressDialog> m_progress;
 };
 
 } // namespace vinaxo

@@ -16,6 +16,7 @@ frmPrintPreview::frmPrintPreview(const PreviewSurface& pages, QWidget* parent)
     connect(m_ui->PB_NextPage, &QPushButton::clicked, this, &frmPrintPreview::PB_NextPage_Click);
     connect(m_ui->PB_PrintPreview, &QPushButton::clicked, this, [this] { done(PrintRequested); });
     connect(m_ui->PB_ClosePreview, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->TX_PreviewMessage->hide();
     showPage(0);
 }
 
@@ -31,14 +32,20 @@ int frmPrintPreview::pageCount() const
     return m_pages.pageCount();
 }
 
-void frmPrintPreview::pagesAdded()
+void frmPrintPreview::progressed(int page, int pages)
 {
+    m_layoutPage = page;
+    m_reportPages = pages;
     showPage(currentPage());
 }
 
-void frmPrintPreview::finished()
+void frmPrintPreview::finished(const QString& problem)
 {
     m_running = false;
+    m_ui->TX_PreviewMessage->setText(problem);
+    m_ui->TX_PreviewMessage->setVisible(!problem.isEmpty());
+    m_ui->pgPage->setVisible(problem.isEmpty());
+    m_ui->PB_PrintPreview->setEnabled(problem.isEmpty());
     showPage(currentPage());
 }
 
@@ -48,7 +55,9 @@ void frmPrintPreview::showPage(int index)
     index = qBound(0, index, qMax(count - 1, 0));
     m_ui->pgPage->setPage(index);
     QString text = QStringLiteral("Page %1 of %2").arg(count == 0 ? 0 : index + 1).arg(count);
-    if (m_running)
+    if (m_running && m_reportPages > 0)
+        text += QStringLiteral(" (laying out page %1 of %2...)").arg(qMin(m_layoutPage, m_reportPages)).arg(m_reportPages);
+    else if (m_running)
         text += QStringLiteral(" (laying out...)");
     m_ui->TX_PageNumber->setText(text);
     m_ui->PB_PreviousPage->setEnabled(index > 0);

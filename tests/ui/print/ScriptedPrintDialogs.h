@@ -20,7 +20,8 @@ public:
     };
 
     void chooseFont(const QFont& f) { m_fonts.emplace_back(f); }
-    void choosePdf(const QString& path, QPageLayout::Orientation o = QPageLayout::Portrait)
+    // A PDF printer; the orientation the dialog started from unless one is chosen.
+    void choosePdf(const QString& path, std::optional<QPageLayout::Orientation> o = std::nullopt)
     {
         m_printers.push_back(Pdf{path, o});
     }
@@ -38,6 +39,7 @@ public:
     bool choosePrinter(QWidget*, QPrinter& printer) override
     {
         ++printerCalls;
+        presetOrientations.push_back(printer.pageLayout().orientation());
         if (m_printers.empty())
             return false;
         const Pdf p = m_printers.front();
@@ -45,17 +47,19 @@ public:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(p.path);
         printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setPageOrientation(p.orientation);
+        if (p.orientation)
+            printer.setPageOrientation(*p.orientation);
         return true;
     }
 
     std::vector<FontCall> fontCalls;
     int printerCalls = 0;
+    std::vector<QPageLayout::Orientation> presetOrientations; // as each printer dialog opened
 
 private:
     struct Pdf {
         QString path;
-        QPageLayout::Orientation orientation;
+        std::optional<QPageLayout::Orientation> orientation;
     };
     std::deque<std::optional<QFont>> m_fonts;
     std::deque<Pdf> m_printers;
