@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <algorithm>
 
 #include <cdio/cdio.h>
+#include <cdio/cdtext.h>
 #include <cdio/logging.h>
 
 namespace vinaxo {
@@ -31,6 +34,41 @@ struct CdioHandle {
             cdio_destroy(p);
     }
 };
+
+// A CD-Text field: trimmed, and capped, as the disc could say anything.
+QString cdTextField(const cdtext_t* text, cdtext_field_t field, track_t track)
+{
+    const char* v = cdtext_get_const(text, field, track);
+    if (!v)
+        return {};
+    const QString s = QString::fromUtf8(v, qsizetype(qstrnlen(v, 1024))).trimmed();
+    // libcdio takes a CUE sheet's text for Latin-1; one written in UTF-8 (as most are
+    // today) comes out encoded twice. Undone only when the result is valid UTF-8.
+    if (std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; })
+        || std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return s;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString once = utf8(s.toLatin1());
+    return utf8.hasError() ? s : once;
+}
+
+// The album's title and performer (track 0) and the audio tracks' titles in disc order.
+CdText readCdText(CdIo_t* p, const DiscToc& toc)
+{
+    CdText out;
+    cdtext_t* text = cdio_get_cdtext(p);
+    if (!text)
+        return out;
+    out.title = cdTextField(text, CDTEXT_FIELD_TITLE, 0);
+    out.performer = cdTextField(text, CDTEXT_FIELD_PERFORMER, 0);
+    for (const DiscTrack& t : toc.tracks) {
+        if (t.audio)
+            out.trackTitles << cdTextField(text, CDTEXT_FIELD_TITLE, track_t(t.number));
+    }
+    if (out.isEmpty())
+        out = CdText{};
+    return out;
+}
 
 // The n-th hardware drive (0 = the default one), or an empty text.
 QString hardwareDrive(int index)
@@ -139,6 +177,7 @@ CDOpenResult CdioAudioDevice::open(const QString& driveOrImage)
     if (!anyAudio)
         return fail(CDOpenResult::NotAudio, path);
 
+    m_cdText = readCdText(h.p, toc);
     m_toc = std::move(toc);
     m_open = true;
     return CDOpenResult::Ok;
@@ -147,6 +186,7 @@ CDOpenResult CdioAudioDevice::open(const QString& driveOrImage)
 void CdioAudioDevice::close()
 {
     m_toc = DiscToc{};
+    m_cdText = CdText{};
     m_open = false;
 }
 

@@ -19,6 +19,7 @@ public:
     bool isOpen() const override { return m_open; }
     const DiscToc& toc() const override { return m_toc; }
     QString errorText() const override { return m_error; }
+    CdText cdText() const override { return m_cdText; }
 
     // A drive letter ("D:" to "Z:") names no device on this system: "D:" is the default
     // drive, "E:" the second drive found, and so on. Other texts are taken as paths.
@@ -30,6 +31,7 @@ private:
     CDOpenResult fail(CDOpenResult r, const QString& what);
 
     DiscToc m_toc;
+    CdText m_cdText;
     bool m_open = false;
     QString m_error;
 };

@@ -4,6 +4,8 @@
 #include "lookup/DiscToc.h"
 
 #include <QString>
+#include <algorithm>
+#include <QStringList>
 
 namespace vinaxo {
 
@@ -16,6 +18,19 @@ enum class CDOpenResult {
 };
 
 QString CDOpenResultText(CDOpenResult r);
+
+// The titles a disc carries itself (CD-Text): the album's, and one per audio track in
+// disc order (an empty text where a track has none).
+struct CdText {
+    QString title;
+    QString performer;
+    QStringList trackTitles;
+    bool isEmpty() const
+    {
+        return title.isEmpty() && performer.isEmpty()
+            && std::all_of(trackTitles.begin(), trackTitles.end(), [](const QString& t) { return t.isEmpty(); });
+    }
+};
 
 class ICDAudioDevice {
 public:
@@ -30,6 +45,8 @@ public:
     virtual const DiscToc& toc() const = 0;
     // What went wrong at the last open, for the user.
     virtual QString errorText() const = 0;
+    // The open disc's CD-Text; empty when it has none or nothing is open.
+    virtual CdText cdText() const { return {}; }
 
     // The audio tracks, numbered from 1 in disc order; 0 when nothing is open.
     int trackCount() const;

@@ -185,6 +185,7 @@ std::optional<TrackListEditor::DiscTracks> TrackListEditor::readDiscTracks(ICDAu
         if (IsValidTime(time)) // a track whose length is no time is left out
             disc.times << time;
     }
+    disc.text = device.cdText();
     return disc;
 }
 
@@ -196,10 +197,15 @@ bool TrackListEditor::replaceWithDisc(const DiscTracks& disc)
     m_entries.Changesmade = true;
     e->ClearAllEntries();
     QString total;
+    qsizetype n = 0;
     for (const QString& time : disc.times) {
         total = AddTimes(total, time);
-        e->AddNewTrackEntry()->CDTrackTime = time;
+        CTrackEntry* t = e->AddNewTrackEntry();
+        t->CDTrackTime = time;
+        // The disc's own titles; any beyond its tracks are dropped.
+        t->CDTrackTitle = disc.text.trackTitles.value(n++);
     }
+    m_lastCdText = disc.text;
     NormalizeTime(total);
     e->setCDTotalTimeStr(total);
     e->CDNbrDisks = 1;

@@ -1,6 +1,8 @@
 #pragma once
 // The tracks page without its widgets: the track list model, the selected track's
 // boxes, storing their edits, the total time, "Blank" and reading a disc.
+#include "lookup/ICDAudioDevice.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QStringList>
@@ -79,6 +81,7 @@ public:
     struct DiscTracks {
         int count = 0;
         QStringList times;
+        CdText text; // the disc's own titles, when it carries any
     };
     // Reads the disc; the device is closed again in every case. Nothing when the disc
     // cannot be read or holds no audio track.
@@ -91,11 +94,14 @@ public:
     // A track of the current entry has a title or a description that replacing the
     // tracks would lose.
     bool hasTrackText() const;
+    // The CD-Text of the disc the tracks were last replaced with (empty when it had none).
+    const CdText& lastCdText() const { return m_lastCdText; }
 
 private:
     CEntries& m_entries;
     CDConfig& m_config;
     TrackListModel m_model;
+    CdText m_lastCdText;
 };
 
 } // namespace vinaxo

@@ -1,4 +1,6 @@
 #include "ui/entry/frmEntryDetail.h"
+
+#include "ui/entry/CdTextOffer.h"
 #include "ui_frmEntryDetail.h"
 
 #include "lookup/CdioAudioDevice.h"
@@ -709,9 +711,23 @@ void frmEntryDetail::onReadCD()
 {
     if (m_session.readDisc(m_device.get(), m_ctx.busy, readTrack()) != EntryEditSession::Outcome::Replaced)
         return;
-    Displaying d(this);
-    fillTracks();
+    {
+        Displaying d(this);
+        fillTracks();
+    }
     ui->Post->setEnabled(true);
+    offerDiscTitles();
+}
+
+void frmEntryDetail::offerDiscTitles()
+{
+    // Into the boxes, as if typed: the user still saves or drops them.
+    const auto titles = AskCdTextTitles(m_ctx.ws.messages, m_session.tracks().lastCdText(),
+                                        ui->edtCDTitle->toPlainText(), ui->cmbCDArtist->currentText());
+    if (!titles)
+        return;
+    setText(ui->edtCDTitle, titles->title);
+    ui->cmbCDArtist->setCurrentText(titles->performer);
 }
 
 } // namespace vinaxo

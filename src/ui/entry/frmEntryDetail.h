@@ -84,6 +84,7 @@ private:
     void onUpdateTrack();
     void onBlank();
     void onReadCD();
+    void offerDiscTitles();
     void rememberWindow();
 
     AppContext& m_ctx;

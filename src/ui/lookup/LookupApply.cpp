@@ -48,6 +48,17 @@ bool EntryMismatch(const CEntry& entry, const QString& title, const QString& art
     return entry.CDTitle != title || entry.CDArtist != artist;
 }
 
+namespace {
+// Label and catalogue number, when the lookup found them (MusicBrainz does, CDDB never).
+void fillReleaseFields(CEntry& e, const LookupFields& f)
+{
+    if (!f.label.isEmpty())
+        e.CDLabel = f.label;
+    if (!f.catalogNumber.isEmpty())
+        e.CDCatnbr = f.catalogNumber;
+}
+} // namespace
+
 bool FillEntry(Workspace& ws, CEntry& e, const LookupFields& f, LookupFill fill)
 {
     const bool fresh = fill == LookupFill::NewRecording;
@@ -63,6 +74,7 @@ bool FillEntry(Workspace& ws, CEntry& e, const LookupFields& f, LookupFill fill)
     e.setCDRelYearStr(f.year);
     if (fresh)
         e.CDLabel.clear();
+    fillReleaseFields(e, f);
     e.CDCategory = f.category;
     e.CDMedium = QStringLiteral("CD");
     e.CDNbrDisks = 1;

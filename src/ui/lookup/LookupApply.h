@@ -23,6 +23,9 @@ struct LookupFields {
     QStringList tracks;
     QStringList trackExtensions;
     QStringList times; // the time of track n at n - 1; missing or empty: no time
+    // Only MusicBrainz gives these; empty leaves the recording's own.
+    QString label;
+    QString catalogNumber;
 };
 
 // The item a found category selects: the last one equal to it in any letter case, or -1.

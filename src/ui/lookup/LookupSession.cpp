@@ -57,7 +57,7 @@ LookupSession::LookupSession(Workspace& ws, IBusyPointer& busy, IWindows* window
 
 LookupSession::~LookupSession() = default;
 
-void LookupSession::Open()
+void LookupSession::Open(bool configureWhenIncomplete)
 {
     m_info = std::make_unique<CCDInfo>(m_ws.config, m_messages, m_siteFiles);
     m_info->setHttpPort(m_httpPort);
@@ -66,7 +66,7 @@ void LookupSession::Open()
     m_info->setMCIControl(m_watched.get());
     m_info->Initialize();
     m_configured = m_info->ConfigurationSet() && m_info->GotSiteList();
-    if (!m_configured)
+    if (!m_configured && configureWhenIncomplete)
         Configure();
 }
 

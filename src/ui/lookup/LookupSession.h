@@ -48,8 +48,8 @@ public:
     void setHttpPort(quint16 port) { m_httpPort = port; }
 
     // Makes the lookup object and, when it lacks settings or a site list, shows the
-    // configuration at once.
-    void Open();
+    // configuration at once (unless told not to: another source is chosen).
+    void Open(bool configureWhenIncomplete = true);
     // The configuration window; what was entered counts at once, not only from the next
     // opening of the window.
     void Configure();

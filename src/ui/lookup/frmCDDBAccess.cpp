@@ -1,7 +1,9 @@
 #include "ui/lookup/frmCDDBAccess.h"
 
+#include "lookup/CoverStore.h"
 #include "model/ListOrder.h"
 #include "model/Workspace.h"
+#include "platform/IBusyPointer.h"
 #include "ui/common/AppContext.h"
 #include "ui/entry/DriveCombo.h"
 #include "ui/lookup/frmCDDBMultiSelect.h"
@@ -39,9 +41,10 @@ void clearCombo(QComboBox* combo)
 
 frmCDDBAccess::frmCDDBAccess(AppContext& ctx, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), ui(std::make_unique<Ui::frmCDDBAccess>()),
-      m_session(ctx.ws, ctx.busy, ctx.windows)
+      m_session(ctx.ws, ctx.busy, ctx.windows), m_mb(std::make_unique<MusicBrainzLookup>(ctx.ws))
 {
     ui->setupUi(this);
+    setupSource();
     m_status = new QLabel(ui->StatusBar1);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     ui->StatusBar1->addWidget(m_status, 1);
@@ -88,7 +91,8 @@ void frmCDDBAccess::showEvent(QShowEvent* event)
     if (!m_opened) {
         m_opened = true;
         // After the window is on screen, so that the configuration window opens over it.
-        QTimer::singleShot(0, this, [this] { m_session.Open(); });
+        // MusicBrainz needs no configuration: the CDDB one is asked for when CDDB is used.
+        QTimer::singleShot(0, this, [this] { m_session.Open(source() == LookupSource::CDDB); });
     }
 }
 
@@ -114,7 +118,7 @@ void frmCDDBAccess::configureClicked()
 void frmCDDBAccess::setRunning(bool running)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cmdGetCDInfo, ui->cmdConfigure, ui->cmbDriveLetter,
-                                                       ui->fraDatabaseAction})
+                                                       ui->fraDatabaseAction, ui->cmbSource})
         w->setEnabled(!running);
     if (running)
         ui->cmdOK->setEnabled(false);
@@ -133,14 +137,19 @@ void frmCDDBAccess::clearResult()
 
 void frmCDDBAccess::getCDInfo()
 {
-    if (!m_session.info() || m_session.running())
+    if (source() == LookupSource::MusicBrainz) {
+        getMusicBrainzInfo();
+        return;
+    }
+    if (!m_session.info() || m_session.running() || m_mb->running())
         return;
     setRunning(true);
     clearResult();
+    m_mbResult = false;
     const bool found = m_session.GetCDInfo();
     ui->lblDiscInfo->setText(m_session.discInfo());
     if (found)
-        showResult();
+        showResult(m_session.result());
     setRunning(false);
     ui->cmdOK->setEnabled(found);
     if (m_session.cancelled())
@@ -157,9 +166,8 @@ std::optional<LookupChoice> frmCDDBAccess::chooseMatch(const CCDInfo& info)
     return LookupChoice{choice.SelectedCategory(), choice.SelectedDiscID()};
 }
 
-void frmCDDBAccess::showResult()
+void frmCDDBAccess::showResult(const LookupFields& r)
 {
-    const LookupFields& r = m_session.result();
     ui->DiscTitle->setText(r.title);
     ui->cmbCDArtist->setEditText(r.artist);
     ui->DiscYear->setText(r.year);
@@ -186,7 +194,7 @@ void frmCDDBAccess::showResult()
 LookupFields frmCDDBAccess::fields() const
 {
     // Title, artist and category as the user may have edited them; the rest as found.
-    LookupFields f = m_session.result();
+    LookupFields f = m_mbResult ? m_mb->result() : m_session.result();
     f.title = ui->DiscTitle->text();
     f.artist = ui->cmbCDArtist->currentText();
     f.category = ui->cmbCDCategory->currentText();
@@ -195,17 +203,98 @@ LookupFields frmCDDBAccess::fields() const
 
 void frmCDDBAccess::applyUpdates()
 {
-    if (m_session.Apply(ui->rbNewEntry->isChecked(), fields()))
+    if (m_mb->running())
+        return;
+    if (m_session.Apply(ui->rbNewEntry->isChecked(), fields())) {
+        storeCover();
         accept();
+    }
 }
 
 void frmCDDBAccess::reject()
 {
+    if (m_mb->running()) {
+        m_mb->cancel();
+        return;
+    }
     if (!m_session.running()) {
         QDialog::reject();
         return;
     }
     m_session.Cancel();
+}
+
+// --- The source choice and the MusicBrainz run ---
+
+void frmCDDBAccess::setupSource()
+{
+    ui->cmbSource->addItem(LookupSourceName(LookupSource::MusicBrainz));
+    ui->cmbSource->addItem(LookupSourceName(LookupSource::CDDB));
+    ui->cmbSource->setCurrentIndex(ReadLookupSource(m_ctx.ws.config) == LookupSource::CDDB ? 1 : 0);
+    connect(ui->cmbSource, &QComboBox::currentIndexChanged, this,
+            [this] { WriteLookupSource(m_ctx.ws.config, source()); });
+    m_mb->setHooks({
+        [this](const std::vector<MbCandidate>& c) { return chooseCandidate(c); },
+        [this](const QString& text) { m_status->setText(text); },
+    });
+    connect(m_mb.get(), &MusicBrainzLookup::finished, this, &frmCDDBAccess::musicBrainzFinished);
+}
+
+LookupSource frmCDDBAccess::source() const
+{
+    return ui->cmbSource->currentIndex() == 1 ? LookupSource::CDDB : LookupSource::MusicBrainz;
+}
+
+void frmCDDBAccess::getMusicBrainzInfo()
+{
+    if (m_session.running() || m_mb->running())
+        return;
+    setRunning(true);
+    clearResult();
+    m_mbResult = true;
+    m_ctx.busy.ShowBusyPointer();
+    if (!m_mb->start()) {
+        m_ctx.busy.ShowNormalPointer();
+        ui->lblDiscInfo->setText(m_mb->discInfo());
+        setRunning(false);
+    }
+    // Otherwise musicBrainzFinished ends the run.
+}
+
+void frmCDDBAccess::musicBrainzFinished(bool found)
+{
+    m_ctx.busy.ShowNormalPointer();
+    ui->lblDiscInfo->setText(m_mb->discInfo());
+    if (found)
+        showResult(m_mb->result());
+    setRunning(false);
+    ui->cmdOK->setEnabled(found);
+    if (m_mb->cancelled())
+        QDialog::reject();
+}
+
+std::optional<int> frmCDDBAccess::chooseCandidate(const std::vector<MbCandidate>& candidates)
+{
+    m_ctx.busy.ShowNormalPointer();
+    frmCDDBMultiSelect choice(this);
+    choice.setCandidates(candidates);
+    choice.exec();
+    m_ctx.busy.ShowBusyPointer();
+    if (!choice.SelectionMade())
+        return std::nullopt;
+    return choice.SelectedIndex();
+}
+
+void frmCDDBAccess::storeCover()
+{
+    // The recording just added or updated is the current one; a collection without a
+    // file yet has nowhere to keep pictures.
+    if (!m_mbResult || m_mb->cover().isEmpty())
+        return;
+    QString key = m_ctx.ws.entries.LastActionKey();
+    if (key.isEmpty() && m_ctx.ws.entries.CurrEntry())
+        key = m_ctx.ws.entries.CurrEntry()->CDKey;
+    CoverStore(m_ctx.ws.currentFileName).store(key, m_mb->cover());
 }
 
 } // namespace vinaxo

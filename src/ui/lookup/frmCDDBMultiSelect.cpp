@@ -52,6 +52,12 @@ void frmCDDBMultiSelect::sizeColumns()
     // Title and category share what the disc id leaves in the proportions 3:1, each less a
     // margin; the disc id takes the rest.
     QTreeWidget* list = ui->lvResults;
+    if (m_mb) {
+        // The description is what tells one pressing from another: it gets as much as the title.
+        list->setColumnWidth(0, qMax(list->viewport()->width() * 2 / 5, 40));
+        list->setColumnWidth(1, qMax(list->viewport()->width() * 2 / 5, 40));
+        return;
+    }
     const int idWidth = list->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 24;
     const int w = int(std::lround((list->viewport()->width() - idWidth) / 4.0));
     list->setColumnWidth(0, qMax(3 * w - 35, 40));
@@ -62,6 +68,10 @@ void frmCDDBMultiSelect::rebuild()
 {
     // The list is built afresh on every activation, but a row the user picked stays picked:
     // the activation that a click on an inactive window brings arrives after the click.
+    if (m_mb) {
+        rebuildCandidates();
+        return;
+    }
     const QString keep = m_chosen ? MatchKey(m_category, m_discId) : QString();
     QTreeWidget* list = ui->lvResults;
     const QSignalBlocker quiet(list);
@@ -99,7 +109,44 @@ void frmCDDBMultiSelect::take(const QTreeWidgetItem* row)
     m_title = row->text(0);
     m_category = row->text(1);
     m_discId = row->text(2);
+    m_index = m_mb ? row->data(0, Qt::UserRole).toInt() : -1;
     m_chosen = true;
+}
+
+void frmCDDBMultiSelect::setCandidates(std::vector<MbCandidate> candidates)
+{
+    m_candidates = std::move(candidates);
+    m_mb = true;
+    m_info = nullptr;
+    ui->lvResults->setHeaderLabels(
+        {QStringLiteral("Artist/Title"), QStringLiteral("Description"), QStringLiteral("Release")});
+}
+
+void frmCDDBMultiSelect::rebuildCandidates()
+{
+    const int keep = m_chosen ? m_index : -1;
+    QTreeWidget* list = ui->lvResults;
+    const QSignalBlocker quiet(list);
+    list->clear();
+    sizeColumns();
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(qsizetype(m_candidates.size()));
+    for (std::size_t i = 0; i < m_candidates.size(); ++i) {
+        const MbCandidate& c = m_candidates[i];
+        auto* row = new QTreeWidgetItem(
+            QStringList{c.artist + QStringLiteral(" / ") + c.title, CandidateSummary(c), c.releaseId});
+        row->setData(0, Qt::UserRole, int(i));
+        row->setToolTip(0, row->text(0));
+        row->setToolTip(1, row->text(1));
+        rows.push_back(row);
+    }
+    list->addTopLevelItems(rows);
+    m_chosen = false;
+    if (rows.isEmpty())
+        return;
+    QTreeWidgetItem* current = rows.value(keep >= 0 ? keep : 0, rows.first());
+    list->setCurrentItem(current);
+    take(current);
 }
 
 void frmCDDBMultiSelect::okClicked()

@@ -1,8 +1,11 @@
 #pragma once
 // The choice among several matches of a lookup: one row per match (title, category, disc
 // id); OK takes the chosen row, the first one unless another was picked.
+#include "lookup/MusicBrainzReply.h"
+
 #include <QDialog>
 #include <memory>
+#include <vector>
 
 class QTreeWidgetItem;
 
@@ -21,6 +24,11 @@ public:
     ~frmCDDBMultiSelect() override;
 
     void setCDInfo(const CCDInfo* info) { m_info = info; }
+    // MusicBrainz releases instead of CDDB matches: artist/title, a short description
+    // (country, year, label, format, disc n of m) and the release id.
+    void setCandidates(std::vector<MbCandidate> candidates);
+    // The row taken among the candidates, -1 when none.
+    int SelectedIndex() const { return m_index; }
 
     bool SelectionMade() const { return m_selectionMade; }
     QString SelectedTitle() const { return m_title; }
@@ -43,6 +51,11 @@ private:
     bool m_selectionMade = false;
     bool m_chosen = false;
     QString m_title, m_category, m_discId;
+    std::vector<MbCandidate> m_candidates;
+    bool m_mb = false;
+    int m_index = -1;
+
+    void rebuildCandidates();
 };
 
 } // namespace vinaxo

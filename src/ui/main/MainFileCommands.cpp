@@ -1,6 +1,7 @@
 #include "ui/main/MainFileCommands.h"
 
 #include "exchange/ExchangeState.h"
+#include "lookup/CoverStore.h"
 #include "model/Utility.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
@@ -274,6 +275,7 @@ bool MainFileCommands::saveTo(const QString& path)
     options.busy = &m_ctx.busy;
     const bool saved = SaveCollectionFile(ws, path, options);
     if (saved) {
+        SaveCovers(ws.currentFileName, path, [&ws](const QString& key) { return ws.entries.Entries().contains(key); });
         // Named only once the file is there.
         ws.currentFileName = path;
         ws.config.setLastFileName(path);

@@ -32,15 +32,25 @@ void WriteFile(const QString& path, const QByteArray& bytes)
         f.write(bytes);
 }
 
-QString WriteCueImage(const QString& dir, const QString& name, const std::vector<ImageTrack>& tracks)
+QString WriteCueImage(const QString& dir, const QString& name, const std::vector<ImageTrack>& tracks,
+                      const CueText& text)
 {
-    QString cue = QStringLiteral("FILE \"%1.bin\" BINARY\n").arg(name);
+    QString cue;
+    if (!text.title.isEmpty())
+        cue += QStringLiteral("TITLE \"%1\"\n").arg(text.title);
+    if (!text.performer.isEmpty())
+        cue += QStringLiteral("PERFORMER \"%1\"\n").arg(text.performer);
+    cue += QStringLiteral("FILE \"%1.bin\" BINARY\n").arg(name);
     qint32 at = 0;
     int n = 1;
     for (const ImageTrack& t : tracks) {
-        cue += QStringLiteral("  TRACK %1 %2\n    INDEX 01 %3\n")
-                   .arg(n++, 2, 10, QLatin1Char('0'))
-                   .arg(t.audio ? QStringLiteral("AUDIO") : QStringLiteral("MODE1/2352"), msf(at));
+        cue += QStringLiteral("  TRACK %1 %2\n")
+                   .arg(n, 2, 10, QLatin1Char('0'))
+                   .arg(t.audio ? QStringLiteral("AUDIO") : QStringLiteral("MODE1/2352"));
+        if (!text.trackTitles.value(n - 1).isEmpty())
+            cue += QStringLiteral("    TITLE \"%1\"\n").arg(text.trackTitles.value(n - 1));
+        cue += QStringLiteral("    INDEX 01 %1\n").arg(msf(at));
+        ++n;
         at += t.frames;
     }
     writeBin(QDir(dir).filePath(name + QStringLiteral(".bin")), at);

@@ -5,6 +5,7 @@
 #include "lookup/ICDAudioDevice.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace vinaxo::test {
@@ -14,8 +15,17 @@ struct ImageTrack {
     bool audio = true;
 };
 
+// The CD-Text of a CUE sheet: TITLE and PERFORMER before the first track (the album's),
+// and a TITLE in each track that has one (empty: none).
+struct CueText {
+    QString title;
+    QString performer;
+    QStringList trackTitles;
+};
+
 // NAME.cue and NAME.bin in dir; returns the path of the .cue.
-QString WriteCueImage(const QString& dir, const QString& name, const std::vector<ImageTrack>& tracks);
+QString WriteCueImage(const QString& dir, const QString& name, const std::vector<ImageTrack>& tracks,
+                      const CueText& text = {});
 // NAME.toc and NAME.bin in dir; returns the path of the .toc.
 QString WriteTocImage(const QString& dir, const QString& name, const std::vector<qint32>& frames);
 
@@ -40,7 +50,10 @@ public:
     const DiscToc& toc() const override { return m_open ? m_toc : m_empty; }
     QString errorText() const override { return CDOpenResultText(result); }
 
+    CdText cdText() const override { return m_open ? text : CdText{}; }
+
     CDOpenResult result = CDOpenResult::Ok;
+    CdText text;
     int opens = 0;
     QString lastPath;
 

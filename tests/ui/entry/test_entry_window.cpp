@@ -6,6 +6,7 @@
 #include "ui/common/TextLimit.h"
 #include "ui/common/WindowGeometry.h"
 #include "ui/entry/DriveCombo.h"
+#include "ui/entry/CdTextOffer.h"
 #include "ui/entry/frmEntryDetail.h"
 
 #include <QAction>
@@ -343,6 +344,50 @@ TEST_F(EditorTest, ReadCDAndBlankAskBeforeReplacingTracks)
         EXPECT_EQ(int(charlie->TrackEntries().size()), k.rows);
     }
     EXPECT_TRUE(c<QAction>("Post")->isEnabled());
+}
+
+// A disc with CD-Text: "Read CD" takes its track titles, and offers the album title and
+// performer, which go into the boxes only when the user says yes.
+TEST_F(EditorTest, ReadCDTakesTheDiscsTitlesAndOffersItsAlbumTitle)
+{
+    struct Case {
+        const char* name;
+        CdText text;
+        MsgAnswer answer;
+        QStringList questions;
+        QString title, artist;
+    };
+    const CdText full{"Long Player", "The Band", {"One", "Two"}};
+    const std::vector<Case> cases{
+        {"yes", full, MsgAnswer::Yes, {CdTextQuestionTitle}, "Long Player", "The Band"},
+        {"no", full, MsgAnswer::No, {CdTextQuestionTitle}, "Alpha", "Ann"},
+        {"track titles only: nothing to ask", CdText{"", "", {"One", "Two"}}, MsgAnswer::Yes, {}, "Alpha", "Ann"},
+        {"performer only", CdText{"", "The Band", {"One", "Two"}}, MsgAnswer::Yes, {CdTextQuestionTitle}, "Alpha",
+         "The Band"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        act("First"); // Alpha: its tracks have no titles, so nothing to replace
+        alpha->ClearAllEntries();
+        c<QPlainTextEdit>("edtCDTitle")->setPlainText("Alpha");
+        c<QComboBox>("cmbCDArtist")->setCurrentText("Ann");
+        page(EntryPage::Tracks);
+        auto device = std::make_unique<test::FakeCDAudioDevice>(test::TocOf({20000, 20000}));
+        device->text = k.text;
+        win->setAudioDevice(std::move(device));
+        w.messages.clear();
+        w.messages.answer(k.answer);
+        c<QPushButton>("cmdGetCDInfo")->click();
+        QStringList questions;
+        for (const Message& m : w.messages.messages())
+            questions << m.title;
+        EXPECT_EQ(questions, k.questions);
+        ASSERT_EQ(alpha->TrackEntries().size(), 2);
+        EXPECT_EQ(alpha->TrackEntries().at(0)->CDTrackTitle, "One");
+        EXPECT_EQ(alpha->TrackEntries().at(1)->CDTrackTitle, "Two");
+        EXPECT_EQ(c<QPlainTextEdit>("edtCDTitle")->toPlainText(), k.title);
+        EXPECT_EQ(c<QComboBox>("cmbCDArtist")->currentText(), k.artist);
+    }
 }
 
 // A 100 KB paste into the title once widened the window to 32,767 pixels (the status

@@ -4,6 +4,7 @@
 #include "CannedDiscs.h"
 #include "support/ModalDriver.h"
 #include "support/UiWorld.h"
+#include "ui/lookup/MusicBrainzLookup.h"
 #include "ui/lookup/frmCDDBAccess.h"
 
 #include <QAbstractButton>
@@ -40,6 +41,8 @@ struct LookupRig : UiWorld {
     explicit LookupRig(bool configure = true, bool siteList = true)
     {
         ServeCannedDiscs(server);
+        // These worlds test the CDDB side; a new user's default (MusicBrainz) has its own tests.
+        WriteLookupSource(config(), LookupSource::CDDB);
         if (configure) {
             config().setSiteAddress(QStringLiteral("127.0.0.1"));
             config().setSitePort(QString::number(server.port()));
