@@ -25,14 +25,7 @@ namespace {
 const char* kLoseChanges = "Current file has not been saved - do you want to continue and lose all changes?";
 const char* kSaveBeforeClosing = "Current file has not been saved - do you want to save before closing?";
 
-QString writeCollection(const QString& path, const QStringList& titles)
-{
-    test::UiWorld maker;
-    for (const QString& t : titles)
-        maker.addRecording(t, QStringLiteral("Artist of ") + t, 2);
-    EXPECT_TRUE(SaveCollectionFile(*maker.ws, path));
-    return path;
-}
+using test::writeCollection;
 
 QByteArray bytesOf(const QString& path)
 {

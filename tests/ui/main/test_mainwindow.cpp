@@ -33,15 +33,7 @@ namespace {
 
 const char* kLoseChanges = "Current file has not been saved - do you want to continue and lose all changes?";
 
-// A collection file made in a world of its own.
-QString writeCollection(const QString& path, const QStringList& titles)
-{
-    test::UiWorld maker;
-    for (const QString& t : titles)
-        maker.addRecording(t, QStringLiteral("Artist of ") + t, 2);
-    EXPECT_TRUE(SaveCollectionFile(*maker.ws, path));
-    return path;
-}
+using test::writeCollection;
 
 struct MainFixture : ::testing::Test {
     test::UiWorld w;

@@ -1,5 +1,6 @@
 #include "support/UiWorld.h"
 #include "model/TimeText.h"
+#include "storage/FileCommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,15 @@ void shot(QWidget* window, const QString& file)
     QDir().mkpath(dir);
     QCoreApplication::processEvents(); // layouts settled before the picture
     window->grab().save(QDir(dir).filePath(file));
+}
+
+QString writeCollection(const QString& path, const QStringList& titles)
+{
+    UiWorld maker;
+    for (const QString& t : titles)
+        maker.addRecording(t, QStringLiteral("Artist of ") + t, 2);
+    EXPECT_TRUE(SaveCollectionFile(*maker.ws, path));
+    return path;
 }
 
 } // namespace vinaxo::test

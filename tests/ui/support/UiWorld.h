@@ -31,6 +31,10 @@ struct UiWorld : TestWorld {
     CEntry* addRecording(const QString& title, const QString& artist = QString(), int tracks = 0);
 };
 
+// A collection file made in a world of its own: one recording per title (artist
+// "Artist of <title>", 2 tracks each); `path` back.
+QString writeCollection(const QString& path, const QStringList& titles);
+
 // Saves a picture of the window into $VINAXO_SHOT_DIR when it is set (to look at a
 // window under Xvfb); nothing otherwise.
 void shot(QWidget* window, const QString& file);
