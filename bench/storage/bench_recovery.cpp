@@ -19,11 +19,22 @@ using namespace vinaxo;
 namespace {
 using Clock = std::chrono::steady_clock;
 
-// The window's part: the snapshot (the file's bytes) and handing it to the worker.
+// The collection as built in memory (every track an object, as after an import), or as
+// loaded from its file (tracks kept packed until edited).
+void fill(bench::World& w, int n, bool loaded)
+{
+    bench::buildCollection(w.ws.entries, n, bench::texts(), true);
+    if (loaded) {
+        const QByteArray bytes = CFileIO(w.ws).SaveToBytes();
+        CFileIO(w.ws).OpenCDBytes(bytes);
+    }
+}
+
+// The window's part: the snapshot (copies of the recordings) and handing it to the worker.
 void BM_RecoverySnapshotOnWindowThread(benchmark::State& state)
 {
     bench::World w;
-    bench::buildCollection(w.ws.entries, int(state.range(0)), bench::texts(), true);
+    fill(w, int(state.range(0)), state.range(1) != 0);
     RecoveryStore store(w.dir.filePath(QStringLiteral("recovery")));
     RecoveryKeeper keeper(w.ws, store);
     int n = 0;
@@ -44,7 +55,7 @@ void BM_RecoverySnapshotOnWindowThread(benchmark::State& state)
 void BM_RecoveryCopyOnDisk(benchmark::State& state)
 {
     bench::World w;
-    bench::buildCollection(w.ws.entries, int(state.range(0)), bench::texts(), true);
+    fill(w, int(state.range(0)), state.range(1) != 0);
     RecoveryStore store(w.dir.filePath(QStringLiteral("recovery")));
     RecoveryKeeper keeper(w.ws, store);
     int n = 0;
@@ -70,8 +81,8 @@ void BM_ChangedFileCheck(benchmark::State& state)
 }
 } // namespace
 
-BENCHMARK(BM_RecoverySnapshotOnWindowThread)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_RecoveryCopyOnDisk)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecoverySnapshotOnWindowThread)->ArgNames({"n", "loaded"})->Args({32767, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecoveryCopyOnDisk)->ArgNames({"n", "loaded"})->Args({32767, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ChangedFileCheck)->Arg(20 << 20)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv)

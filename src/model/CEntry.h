@@ -97,6 +97,9 @@ public:
     // including the end code; false when an unlisted code (or the end of the stream)
     // ended the block early, after reporting it.
     void SaveEntry();
+    // A copy of the stored fields and tracks, owned by no collection: what a save made
+    // off the window's thread writes while the original goes on being edited.
+    std::unique_ptr<CEntry> CopyForSaving() const;
     bool LoadEntry();
 
     // The display text of one field by its number; a key that names no field is reported.

@@ -100,6 +100,33 @@ void TrackList::adoptPacked(CEntry* owner, qint64 firstKey, qsizetype count, qsi
     std::memcpy(static_cast<Packed*>(raw) + 1, bytes, std::size_t(size));
 }
 
+void TrackList::copyFrom(const TrackList& from, CEntry* owner)
+{
+    if (&from == this)
+        return;
+    if (const Packed* p = from.m_packed.get()) {
+        adoptPacked(owner, p->firstKey, p->count, p->current, p->bytes(), p->size);
+        return;
+    }
+    clear();
+    if (from.m_items.empty())
+        return;
+    reserve(qsizetype(from.m_items.size()));
+    CTrackEntry* current = nullptr;
+    for (const Item& item : from.m_items) {
+        const CTrackEntry& t = *item.value;
+        CTrackEntry& copy = append(t.Key);
+        copy.CDTrackTitle = t.CDTrackTitle;
+        copy.CDTrackTime = t.CDTrackTime;
+        copy.CDTrackDesc = t.CDTrackDesc;
+        copy.CDTrackArtists = t.CDTrackArtists;
+        copy.Entry = owner;
+        if (item.value.get() == from.m_current)
+            current = &copy;
+    }
+    m_current = current;
+}
+
 void TrackList::unpackNow()
 {
     const std::unique_ptr<Packed, PackedDeleter> p = std::move(m_packed);

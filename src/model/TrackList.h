@@ -111,6 +111,9 @@ public:
     void adoptPacked(CEntry* owner, qint64 firstKey, qsizetype count, qsizetype current,
                      const char* bytes, qsizetype size);
     bool isPacked() const { return m_packed != nullptr; }
+    // Replaces what the list holds with a copy of `from`'s tracks for `owner`; packed
+    // tracks stay packed (one block copied), so a copy of a loaded collection is cheap.
+    void copyFrom(const TrackList& from, CEntry* owner);
     // Appends a track's four texts in the packed form; false when one cannot be packed
     // (outside the code page, or longer than the file holds), and then `bytes` holds
     // part of them.

@@ -358,10 +358,57 @@ qsizetype roomFor(qsizetype recordings)
 
 QByteArray CFileIO::SaveToBytes()
 {
+    const EntryList& list = m_ws.entries.Entries();
+    std::vector<CEntry*> recordings;
+    recordings.reserve(std::size_t(list.size()));
+    for (const auto& item : list)
+        recordings.push_back(item.value.get());
+    return saveBytes(saveHead(), recordings);
+}
+
+CollectionSnapshot CFileIO::TakeSnapshot()
+{
+    CollectionSnapshot s;
+    s.head = saveHead();
+    const EntryList& list = m_ws.entries.Entries();
+    const qsizetype n = list.size();
+    s.recordings.resize(std::size_t(n));
+    auto copy = [&list, &s](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            s.recordings[std::size_t(i)] = list.at(i)->CopyForSaving();
+    };
+    // As when saving, a large collection's second half is copied on another thread:
+    // copying only reads the recordings, and the window's thread waits half as long.
+    qsizetype half = n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+    std::thread other;
+    if (half < n) {
+        try {
+            other = std::thread(copy, half, n);
+        } catch (const std::system_error&) {
+            half = n;
+        }
+    }
+    copy(0, half);
+    if (other.joinable())
+        other.join();
+    return s;
+}
+
+QByteArray CFileIO::SnapshotBytes(Workspace& ws, const CollectionSnapshot& snapshot)
+{
+    std::vector<CEntry*> recordings;
+    recordings.reserve(snapshot.recordings.size());
+    for (const auto& r : snapshot.recordings)
+        recordings.push_back(r.get());
+    CFileIO io(ws);
+    return io.saveBytes(snapshot.head, recordings);
+}
+
+QByteArray CFileIO::saveHead()
+{
     CEntries& entries = m_ws.entries;
     m_out = QByteArray();
-    // Room for every recording: the second thread's half is joined in here.
-    m_out.resize(HeaderSize + roomFor(entries.Count()));
+    m_out.resize(HeaderSize + 65536);
     m_used = 0;
     put(qint16(0));
     put(doubleBits(CurrentRelease));
@@ -370,11 +417,22 @@ QByteArray CFileIO::SaveToBytes()
     entries.FileIO = this;
     entries.SaveListsAndViews();
     entries.FileIO = previous;
+    m_out.resize(m_used);
+    m_used = 0;
+    return std::exchange(m_out, QByteArray());
+}
+
+QByteArray CFileIO::saveBytes(const QByteArray& head, const std::vector<CEntry*>& list)
+{
+    const qsizetype n = qsizetype(list.size());
+    m_out = QByteArray();
+    // Room for every recording: the second thread's half is joined in here.
+    m_out.resize(head.size() + roomFor(n));
+    m_used = 0;
+    std::memcpy(grow(head.size()), head.constData(), std::size_t(head.size()));
 
     // The second half of a large collection is written on another thread meanwhile, into
     // a buffer of its own (saving only reads the recordings).
-    const EntryList& list = entries.Entries();
-    const qsizetype n = list.size();
     qsizetype half = n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
     std::optional<CFileIO> second;
     std::thread other;
@@ -384,14 +442,14 @@ QByteArray CFileIO::SaveToBytes()
         try {
             other = std::thread([&io, &list, half, n] {
                 for (qsizetype i = half; i < n; ++i)
-                    io.saveRecording(*list.at(i));
+                    io.saveRecording(*list[std::size_t(i)]);
             });
         } catch (const std::system_error&) {
             half = n; // no thread to be had: all here
         }
     }
     for (qsizetype i = 0; i < half; ++i)
-        saveRecording(*list.at(i));
+        saveRecording(*list[std::size_t(i)]);
     if (other.joinable()) {
         other.join();
         std::memcpy(grow(second->m_used), second->m_out.constData(), std::size_t(second->m_used));

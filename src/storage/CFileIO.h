@@ -10,6 +10,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
+#include <vector>
 
 namespace vinaxo {
 
@@ -19,6 +21,13 @@ class FileAccess;
 class IBusyPointer;
 class IProgress;
 class Workspace;
+
+// A copy of what a save writes, taken on the window's thread and written on another:
+// the header, lists and views as bytes, and copies of the recordings.
+struct CollectionSnapshot {
+    QByteArray head;
+    std::vector<std::unique_ptr<CEntry>> recordings;
+};
 
 class CFileIO final : public IElementIO {
 public:
@@ -64,6 +73,10 @@ public:
     bool SaveFiles();
     // The whole file the collection makes.
     QByteArray SaveToBytes();
+    // The same in two steps: a copy taken quickly, then its bytes made on any thread
+    // (the workspace only lends its file settings; the collection is not read).
+    CollectionSnapshot TakeSnapshot();
+    static QByteArray SnapshotBytes(Workspace& ws, const CollectionSnapshot& snapshot);
 
     const FileError& LastError() const { return m_error; }
     // The last load met a recording or view it could not read whole (and said so).
@@ -106,6 +119,9 @@ private:
     }
     void enlarge(qsizetype n);
     void saveRecording(CEntry& entry);
+    // The header with the lists and views.
+    QByteArray saveHead();
+    QByteArray saveBytes(const QByteArray& head, const std::vector<CEntry*>& recordings);
     template <class T>
     void put(T value);
 

@@ -42,32 +42,26 @@ void RecoveryKeeper::tick(Clock::time_point now)
     if (now - *m_dirtySince < m_interval)
         return;
     m_dirtySince = now;
-    CFileIO io(m_ws);
-    post(io.SaveToBytes());
+    post();
 }
 
 bool RecoveryKeeper::copyNow(bool wait)
 {
     if (!m_ws.entries.DBChanged)
         return false;
-    {
-        CFileIO io(m_ws);
-        post(io.SaveToBytes());
-    }
+    post();
     if (wait)
         waitIdle();
     return true;
 }
 
-void RecoveryKeeper::post(QByteArray bytes)
+void RecoveryKeeper::post()
 {
-    if (bytes == m_lastPosted)
-        return;
-    m_lastPosted = bytes;
+    auto snapshot = std::make_unique<CollectionSnapshot>(CFileIO(m_ws).TakeSnapshot());
     {
         std::lock_guard lock(m_mutex);
         m_job = Job::Write;
-        m_bytes = std::move(bytes);
+        m_snapshot = std::move(snapshot); // a snapshot not yet written is superseded
         m_original = m_ws.currentFileName;
         m_stamp = originalStamp;
         if (!m_worker.joinable())
@@ -79,14 +73,13 @@ void RecoveryKeeper::post(QByteArray bytes)
 void RecoveryKeeper::discard()
 {
     m_dirtySince.reset();
-    m_lastPosted.clear();
     std::lock_guard lock(m_mutex);
     if (!m_worker.joinable()) {
         m_store.remove(); // nothing was written by this run, except an adopted copy
         return;
     }
     m_job = Job::Remove;
-    m_bytes.clear();
+    m_snapshot.reset();
     m_wake.notify_one();
 }
 
@@ -110,26 +103,31 @@ void RecoveryKeeper::run()
         if (m_job == Job::None && m_stop)
             return;
         const Job job = std::exchange(m_job, Job::None);
-        QByteArray bytes = std::move(m_bytes);
-        m_bytes = QByteArray();
+        const std::unique_ptr<CollectionSnapshot> snapshot = std::move(m_snapshot);
         RecoveryRecord record;
         record.original = m_original;
         record.originalStamp = m_stamp;
         m_busy = true;
         lock.unlock();
-        FileError error;
+        bool wrote = false;
         if (job == Job::Write) {
-            record.copied = QDateTime::currentDateTimeUtc();
-            error = m_store.write(bytes, record);
-            if (written)
-                written(error);
+            QByteArray bytes = CFileIO::SnapshotBytes(m_ws, *snapshot);
+            // A copy that would change nothing is not written again.
+            if (bytes != m_lastWritten) {
+                record.copied = QDateTime::currentDateTimeUtc();
+                const FileError error = m_store.write(bytes, record);
+                m_lastWritten = error ? QByteArray() : std::move(bytes);
+                wrote = true;
+                if (written)
+                    written(error);
+            }
         } else {
             m_store.remove();
+            m_lastWritten.clear();
         }
-        bytes = QByteArray();
         lock.lock();
         m_busy = false;
-        if (job == Job::Write)
+        if (wrote)
             ++m_writes;
         if (m_job == Job::None)
             m_idle.notify_all();

@@ -1,8 +1,8 @@
 #pragma once
 // Keeps the recovery copy of one workspace's collection: while it has unsaved changes, a
-// snapshot of the collection file's bytes is taken on the caller's (the window's) thread
-// every interval and written by a worker thread of its own, so typing never waits for
-// the disk. Removal is queued behind any write, so a removed copy never comes back.
+// snapshot (copies of the recordings, cheap for tracks as loaded) is taken on the caller's
+// (the window's) thread every interval; a worker thread of its own turns it into the
+// collection file's bytes and writes them, so typing never waits for either. Removal is queued behind any write, so a removed copy never comes back.
 #include "storage/FileStamp.h"
 #include "storage/HandleFileError.h"
 
@@ -11,6 +11,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -18,6 +19,7 @@
 namespace vinaxo {
 
 class RecoveryStore;
+struct CollectionSnapshot;
 class Workspace;
 
 class RecoveryKeeper {
@@ -55,21 +57,21 @@ public:
     int writes() const;
 
 private:
-    // The snapshot: the collection file's bytes as Save would write them.
-    void post(QByteArray bytes);
+    // Takes the snapshot and hands it to the worker.
+    void post();
     void run();
 
     Workspace& m_ws;
     RecoveryStore& m_store;
     std::chrono::milliseconds m_interval = DefaultInterval;
     std::optional<Clock::time_point> m_dirtySince;
-    QByteArray m_lastPosted; // skips a write that would change nothing
 
     enum class Job { None, Write, Remove };
     mutable std::mutex m_mutex;
     std::condition_variable m_wake, m_idle;
     Job m_job = Job::None;
-    QByteArray m_bytes;
+    std::unique_ptr<CollectionSnapshot> m_snapshot;
+    QByteArray m_lastWritten; // the worker's: skips a write that would change nothing
     QString m_original;
     FileStamp m_stamp;
     bool m_busy = false, m_stop = false;

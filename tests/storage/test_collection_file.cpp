@@ -85,6 +85,8 @@ TEST(CollectionFile, WritesTheFormatByteForByteAndReadsEveryFieldBack)
     test::TestWorld sample;
     buildSample(sample.entries());
     EXPECT_EQ(saveBytes(sample).toHex(' '), sampleBytes().toHex(' '));
+    // A snapshot for writing elsewhere copies every field.
+    EXPECT_EQ(CFileIO::SnapshotBytes(*sample.ws, CFileIO(*sample.ws).TakeSnapshot()), sampleBytes());
 
     test::TestWorld w;
     ASSERT_EQ(loadBytes(w, sampleBytes()), CFileIO::Loaded);

@@ -124,6 +124,21 @@ TEST(PackedTracks, ReadInPlaceTheyAreWhatTheFileSaysAndStayPacked)
     EXPECT_EQ(save(*load(saved)), saved);
 }
 
+TEST(PackedTracks, ASnapshotSavesWhatASaveWouldAndIgnoresLaterEdits)
+{
+    const auto w = load(fileWithTracks());
+    (void)recording(*w, 2).TrackEntries().begin(); // one list unpacked, one still packed
+    const QByteArray saved = save(*w);
+    CollectionSnapshot snapshot = CFileIO(*w->ws).TakeSnapshot();
+    EXPECT_TRUE(snapshot.recordings.at(0)->TrackEntries().isPacked());
+    EXPECT_EQ(describe(*snapshot.recordings.at(2)), describe(recording(*w, 2)));
+
+    recording(*w, 0).CDTitle = QStringLiteral("Changed");
+    recording(*w, 2).TrackEntries().at(0)->CDTrackTitle = QStringLiteral("changed");
+    w->entries().DeleteEntry(recording(*w, 1).CDKey);
+    EXPECT_EQ(CFileIO::SnapshotBytes(*w->ws, snapshot), saved);
+}
+
 TEST(PackedTracks, ChangingAPackedListKeepsKeysOrderAndTheCurrentTrack)
 {
     const auto w = load(fileWithTracks());
