@@ -2,6 +2,7 @@
 
 #include "cli/CliCommand.h"
 #include "model/Workspace.h"
+#include "ui/about/AppFiles.h"
 
 #include <QJsonDocument>
 
@@ -49,6 +50,14 @@ bool ApplyServerOptions(Context& ctx, QStringList& args, CCDInfo& info)
         }
     }
     return true;
+}
+
+CCDInfo::SiteListFiles SiteListFiles()
+{
+    CCDInfo::SiteListFiles files = CCDInfo::defaultSiteListFiles();
+    if (const QString shipped = AppFiles::siteListPath(); !shipped.isEmpty())
+        files.shipped = shipped;
+    return files;
 }
 
 bool PrepareLookup(Context& ctx, QStringList& args, CCDInfo& info)

@@ -34,6 +34,10 @@ private:
 // stderr, for a bad value.
 bool ApplyServerOptions(Context& ctx, QStringList& args, CCDInfo& info);
 
+// The site lists: the user's, and the one shipped with the program, found where an
+// installed or a built program keeps it.
+CCDInfo::SiteListFiles SiteListFiles();
+
 // Status texts go to stderr as "status: TEXT", then the object is initialised from the
 // stored settings and the server flags applied. False for a bad flag.
 bool PrepareLookup(Context& ctx, QStringList& args, CCDInfo& info);

@@ -38,7 +38,7 @@ int run(Context& ctx)
         return 2;
     }
     const QString choose = takeOption(args, QStringLiteral("--choose"));
-    CCDInfo info(ctx.workspace().config, ctx.messages);
+    CCDInfo info(ctx.workspace().config, ctx.messages, SiteListFiles());
     if (!PrepareLookup(ctx, args, info))
         return 2;
     FixedDiscDevice device(DiscArgument(ctx, args));

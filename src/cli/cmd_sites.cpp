@@ -14,7 +14,7 @@ int run(Context& ctx)
 {
     QStringList args = ctx.args;
     const bool listOnly = takeFlag(args, QStringLiteral("--list"));
-    CCDInfo info(ctx.workspace().config, ctx.messages);
+    CCDInfo info(ctx.workspace().config, ctx.messages, SiteListFiles());
     if (!PrepareLookup(ctx, args, info))
         return 2;
     bool fetched = false;
