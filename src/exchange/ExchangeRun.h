@@ -1,8 +1,8 @@
 #pragma once
 // What a run of the import or export shares with whoever drives it (the import/export
 // window, the command line, tests): the delimiters, the log and count it reports, the
-// progress hook through which pending events run and cancelling is asked, and the
-// answer to file-system errors.
+// progress hook through which a caller can ask it to stop, and the answer to
+// file-system errors.
 #include <QByteArray>
 #include <QString>
 #include <functional>

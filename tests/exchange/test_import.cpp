@@ -292,6 +292,38 @@ TEST(StartImport, LogsAndFlags)
     }
 }
 
+// Run a slice at a time, the import reads a record per zero-length slice (the last one
+// without a line end too); cancelled, or dropped by a closing window, it keeps what it
+// read, marks the collection changed and logs the stop.
+TEST(ImportJob, SlicesCancelAndDrop)
+{
+    enum class End { Run, Cancel, Drop };
+    for (const End end : {End::Run, End::Cancel, End::Drop}) {
+        test::TestWorld w;
+        test::RecordingLog log;
+        const ExchangeRequest r = requestFor(w, "a,1\r\nb,2\r\nc,3\r\nd,4");
+        auto job = BeginImport(r, *w.ws, ExchangeHooks{&log});
+        ASSERT_TRUE(job);
+        int slices = 0;
+        while (job->step(std::chrono::milliseconds(0))) {
+            EXPECT_EQ(w.entries().Count(), ++slices);
+            EXPECT_TRUE(w.entries().DBChanged);
+            if (end != End::Run && slices == 2)
+                break;
+        }
+        if (end == End::Cancel)
+            job->cancel();
+        job.reset();
+        const int read = end == End::Run ? 4 : 2;
+        EXPECT_EQ(w.entries().Count(), read);
+        EXPECT_EQ(w.entries().Entries().at(read - 1)->CDArtist, QString::number(read));
+        const QStringList middle = end == End::Run ? QStringList{} : QStringList{"IMPORT CANCELLED BY OPERATOR"};
+        EXPECT_EQ(log.lines, QStringList{"---Now Starting Import of " + r.path + "---"} + middle
+                                 + QStringList{QString("---Import Complete - Total records read: %1---").arg(read)});
+        EXPECT_TRUE(w.ws->rebuildList);
+    }
+}
+
 TEST(StartImport, RefusedBeforeStarting)
 {
     using W = test::TestWorld;
