@@ -151,18 +151,13 @@ bool SequenceExport::resume(Clock::time_point until)
     const bool timed = until != Clock::time_point::max();
     const qint32 count = m_sequence.Count();
     while (m_next <= count) {
-        const qint32 i = m_next++;
-        if (m_entries.LocateEntryByKey(KeyText(m_sequence.KeyAt(i)))) {
+        if (m_entries.LocateEntryByKey(KeyText(m_sequence.KeyAt(m_next++)))) {
             m_writer.appendLine(*m_entries.CurrEntry(), m_out);
             if (m_hooks.log)
                 m_hooks.log->showCount(m_result.recordNumber);
             ++m_result.recordNumber;
             if (m_result.recordNumber == 65) // room for the rest, judged by the first lines
                 m_out.reserve(m_startSize + (m_out.size() - m_startSize) / 64 * (count + 1) * 11 / 10);
-        }
-        if (m_hooks.progress && !m_hooks.progress->step(i, count)) {
-            cancel();
-            return false;
         }
         if (timed && m_next <= count && Clock::now() >= until)
             return true;

@@ -44,8 +44,8 @@ struct ExportResult {
 
 // Writes the recordings of the sequence, in its order, into `out`, a part at a time. Each
 // written recording becomes the collection's current one; keys naming no recording are
-// skipped. After every key the progress hook runs; when it (or cancel()) stops the run,
-// the lines so far are kept. Everything handed in must outlive the export.
+// skipped. When cancel() stops the run, the lines so far are kept. Everything handed in
+// must outlive the export.
 class SequenceExport {
 public:
     using Clock = std::chrono::steady_clock;

@@ -467,10 +467,6 @@ bool DelimitedImport::scan(const Unit* p, Clock::time_point until, AppendRun app
     bool started = false; // something of the current record has been read
     qsizetype i = m_at;
     while (i < n) {
-        if (m_stopAsked) {
-            cancel();
-            return false;
-        }
         // Ordinary characters in one run.
         qsizetype j = i;
         if constexpr (sizeof(Unit) == 1)
@@ -493,8 +489,6 @@ bool DelimitedImport::scan(const Unit* p, Clock::time_point until, AppendRun app
             buf.clear();
             quoted = false;
             started = false;
-            if (m_hooks.progress && !m_hooks.progress->step(i, n))
-                m_stopAsked = true;
             if (timed && i < n && Clock::now() >= until) {
                 m_at = i;
                 return true;

@@ -82,7 +82,7 @@ private:
     int m_fd = -1, m_sd = -1; // the delimiters as units of the text (-1 never matches)
     std::array<bool, 256> m_special{};
     std::u16string m_buf;
-    bool m_began = false, m_ended = false, m_cancelled = false, m_stopAsked = false;
+    bool m_began = false, m_ended = false, m_cancelled = false;
 
     // Run state
     qint32 m_record = 1;

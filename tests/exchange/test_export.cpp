@@ -113,16 +113,6 @@ TEST(Export, SequenceOrderSkipsAndCancels)
     r = ExportRecords(w.entries(), w.sequence(), table, {}, out);
     EXPECT_EQ(out, "\"C\"\r\n\"d\"\r\n");
     EXPECT_EQ(r.recordsWritten(), 2);
-
-    // Cancelled after the second key: two lines stay.
-    sequenceInCollectionOrder(w);
-    out.clear();
-    test::StopAfter stop(2);
-    log = {};
-    r = ExportRecords(w.entries(), w.sequence(), table, {}, out, ExchangeHooks{&log, &stop});
-    EXPECT_TRUE(r.cancelled);
-    EXPECT_EQ(out, "\"b\"\r\n\"C\"\r\n");
-    EXPECT_EQ(log.lines, QStringList{"EXPORT CANCELLED BY OPERATOR"});
 }
 
 TEST(StartExport, WritesTheFileAndLogs)

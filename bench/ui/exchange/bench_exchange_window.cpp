@@ -134,7 +134,7 @@ void BM_ImportEngine(benchmark::State& state)
         state.PauseTiming();
         auto s = std::make_unique<Scene>();
         auto log = std::make_unique<ListLog>();
-        const ExchangeHooks hooks{log.get(), nullptr, &s->busy, {}};
+        const ExchangeHooks hooks{log.get(), &s->busy, {}};
         state.ResumeTiming();
         StartImport(s->request(path), s->world.ws, hooks);
         state.PauseTiming();
@@ -176,7 +176,7 @@ void BM_ExportEngine(benchmark::State& state)
         QFile::remove(path);
         state.ResumeTiming();
         ListLog log;
-        StartExport(s.request(path), s.world.ws, ExchangeHooks{&log, nullptr, &s.busy, {}});
+        StartExport(s.request(path), s.world.ws, ExchangeHooks{&log, &s.busy, {}});
     }
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
 }

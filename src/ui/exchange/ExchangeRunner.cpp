@@ -26,7 +26,7 @@ exchange::ExchangeHooks ExchangeRunner::newRun(IBusyPointer* busy)
 {
     m_count = 0;
     m_shownCount = -1;
-    return {this, nullptr, busy, {}};
+    return {this, busy, {}};
 }
 
 void ExchangeRunner::start(std::unique_ptr<exchange::ExchangeJob> job)
