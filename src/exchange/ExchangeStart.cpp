@@ -66,29 +66,18 @@ public:
     }
     ~ImportJob() override { cancel(); }
 
-    void cancel() override
-    {
-        if (m_ended)
-            return;
-        m_reader.cancel();
-        finish();
-    }
-
 private:
-    bool resume(Clock::time_point until) override
+    bool advance(Clock::time_point until) override
     {
-        if (m_ended)
-            return false;
         const bool more = m_reader.resume(until);
         // Added recordings are unsaved work from the first one on: closing must ask about them.
         if (m_reader.result().recordsAdded > 0)
             m_ws.entries.DBChanged = true;
-        if (!more)
-            finish();
         return more;
     }
+    void stop() override { m_reader.cancel(); }
 
-    void finish()
+    void end() override
     {
         m_ended = true;
         m_imported = m_reader.result();
@@ -115,31 +104,16 @@ public:
     ~ExportJob() override
     {
         if (!m_ended) {
-            m_writer->cancel();
+            stop();
             m_ended = true;
         }
     }
 
-    void cancel() override
-    {
-        if (m_ended)
-            return;
-        m_writer->cancel();
-        finish();
-    }
-
 private:
-    bool resume(Clock::time_point until) override
-    {
-        if (m_ended)
-            return false;
-        const bool more = m_writer->resume(until);
-        if (!more)
-            finish();
-        return more;
-    }
+    bool advance(Clock::time_point until) override { return m_writer->resume(until); }
+    void stop() override { m_writer->cancel(); }
 
-    void finish()
+    void end() override
     {
         m_ended = true;
         if (!WriteWholeFile(m_path, m_out, m_ws.messages, m_hooks.onFileError,

@@ -41,7 +41,13 @@ public:
     void run() { resume(Clock::time_point::max()); }
     // Stops the run as the operator's "CANCEL" does: what was done is kept and logged
     // (an export writes the lines so far), then the last log line.
-    virtual void cancel() = 0;
+    void cancel()
+    {
+        if (m_ended)
+            return;
+        stop();
+        end();
+    }
     bool running() const { return !m_ended; }
 
     // Once ended: nothing when the data file could not be read or written.
@@ -49,7 +55,21 @@ public:
     const std::optional<ExportResult>& exported() const { return m_exported; }
 
 protected:
-    virtual bool resume(Clock::time_point until) = 0;
+    bool resume(Clock::time_point until)
+    {
+        if (m_ended)
+            return false;
+        const bool more = advance(until);
+        if (!more)
+            end();
+        return more;
+    }
+    // The reading or writing until `until`; true while more remains.
+    virtual bool advance(Clock::time_point until) = 0;
+    // Stops the reading or writing, logging it.
+    virtual void stop() = 0;
+    // Ends the run: m_ended, the result, the last log line.
+    virtual void end() = 0;
 
     bool m_ended = false;
     std::optional<ImportResult> m_imported;

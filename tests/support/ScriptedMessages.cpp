@@ -7,8 +7,6 @@ namespace vinaxo::test {
 MsgAnswer ScriptedMessages::show(const Message& message)
 {
     m_log.push_back(message);
-    if (whileShown)
-        whileShown();
     if (!m_answers.empty()) {
         const MsgAnswer a = m_answers.front();
         m_answers.pop_front();

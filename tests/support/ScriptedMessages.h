@@ -4,7 +4,6 @@
 #include "platform/IMessageService.h"
 
 #include <deque>
-#include <functional>
 #include <vector>
 
 namespace vinaxo::test {
@@ -28,9 +27,6 @@ public:
     const Message& last() const { return m_log.back(); }
     void clear() { m_log.clear(); m_answers.clear(); m_indexAnswers.clear(); m_custom.clear(); }
     QStringList texts() const;
-    // Runs while each message is "on screen" (a test can turn the event loop there, as a
-    // real message box does).
-    std::function<void()> whileShown;
 
 private:
     std::vector<Message> m_log;

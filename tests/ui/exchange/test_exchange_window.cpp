@@ -313,8 +313,8 @@ TEST(ExchangeWindow, CancelDuringARun)
     }
 }
 
-// A question asked inside a slice (a rejected track time) runs an event loop of its own,
-// as a message box does: the run waits for the answer, then goes on, each record read once.
+// A question asked inside a slice (a rejected track time) is answered and the run goes
+// on from where it was, each record read once.
 TEST(ExchangeWindow, QuestionDuringARun)
 {
     test::UiWorld w;
@@ -324,9 +324,7 @@ TEST(ExchangeWindow, QuestionDuringARun)
     x.chooseDataFile(in);
     x.addFields({"Title", "Artist", "Track Titles/Times"});
     w.messages.clear();
-    w.messages.whileShown = [] { QTest::qWait(30); };
     x.run();
-    w.messages.whileShown = {};
     EXPECT_EQ(w.messages.count(), 2u);
     EXPECT_EQ(w.messages.last().title, "Invalid Track Time");
     QStringList titles;
