@@ -148,9 +148,11 @@ int main(int argc, char** argv)
             return;
         }
         if (quitWhenIdle) {
-            QCoreApplication::processEvents();
-            window.repaint(); // the list's visible rows drawn, not only laid out
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // A step of its own, after what the start-up has posted (the list laid out).
+            QTimer::singleShot(0, &window, [&window] {
+                window.repaint(); // the list's visible rows drawn, not only laid out
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            });
         }
     });
     return app.exec();

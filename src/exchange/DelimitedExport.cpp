@@ -133,36 +133,62 @@ void DelimitedExport::appendLine(const CEntry& e, QByteArray& out) const
     out.append("\r\n", 2);
 }
 
+SequenceExport::SequenceExport(CEntries& entries, const CEntrySequence& sequence, const ColTable& table,
+                               Delimiters delimiters, QByteArray& out, ExchangeHooks hooks)
+    : m_entries(entries), m_sequence(sequence), m_writer(table, delimiters), m_out(out),
+      m_hooks(std::move(hooks)), m_startSize(out.size())
+{
+    if (m_hooks.busy)
+        m_hooks.busy->ShowBusyPointer();
+    if (m_hooks.log)
+        m_hooks.log->showCount(m_result.recordNumber);
+}
+
+bool SequenceExport::resume(Clock::time_point until)
+{
+    if (m_ended)
+        return false;
+    const bool timed = until != Clock::time_point::max();
+    const qint32 count = m_sequence.Count();
+    while (m_next <= count) {
+        if (m_entries.LocateEntryByKey(KeyText(m_sequence.KeyAt(m_next++)))) {
+            m_writer.appendLine(*m_entries.CurrEntry(), m_out);
+            if (m_hooks.log)
+                m_hooks.log->showCount(m_result.recordNumber);
+            ++m_result.recordNumber;
+            if (m_result.recordNumber == 65) // room for the rest, judged by the first lines
+                m_out.reserve(m_startSize + (m_out.size() - m_startSize) / 64 * (count + 1) * 11 / 10);
+        }
+        if (timed && m_next <= count && Clock::now() >= until)
+            return true;
+    }
+    end(false);
+    return false;
+}
+
+void SequenceExport::cancel()
+{
+    if (m_ended)
+        return;
+    if (m_hooks.log)
+        m_hooks.log->addLogLine(QStringLiteral("EXPORT CANCELLED BY OPERATOR"));
+    end(true);
+}
+
+void SequenceExport::end(bool cancelled)
+{
+    m_ended = true;
+    m_result.cancelled = cancelled;
+    if (m_hooks.busy)
+        m_hooks.busy->ShowNormalPointer();
+}
+
 ExportResult ExportRecords(CEntries& entries, const CEntrySequence& sequence, const ColTable& table,
                            Delimiters delimiters, QByteArray& out, const ExchangeHooks& hooks)
 {
-    if (hooks.busy)
-        hooks.busy->ShowBusyPointer();
-    const DelimitedExport writer(table, delimiters);
-    ExportResult result;
-    if (hooks.log)
-        hooks.log->showCount(result.recordNumber);
-    const qint32 count = sequence.Count();
-    const qsizetype startSize = out.size();
-    for (qint32 i = 1; i <= count; ++i) {
-        if (entries.LocateEntryByKey(KeyText(sequence.KeyAt(i)))) {
-            writer.appendLine(*entries.CurrEntry(), out);
-            if (hooks.log)
-                hooks.log->showCount(result.recordNumber);
-            ++result.recordNumber;
-            if (result.recordNumber == 65) // room for the rest, judged by the first lines
-                out.reserve(startSize + (out.size() - startSize) / 64 * (count + 1) * 11 / 10);
-        }
-        if (hooks.progress && !hooks.progress->step(i, count)) {
-            if (hooks.log)
-                hooks.log->addLogLine(QStringLiteral("EXPORT CANCELLED BY OPERATOR"));
-            result.cancelled = true;
-            break;
-        }
-    }
-    if (hooks.busy)
-        hooks.busy->ShowNormalPointer();
-    return result;
+    SequenceExport run(entries, sequence, table, delimiters, out, hooks);
+    run.resume();
+    return run.result();
 }
 
 } // namespace vinaxo::exchange

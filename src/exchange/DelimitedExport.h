@@ -5,6 +5,7 @@
 #include "exchange/ExchangeRun.h"
 
 #include <QByteArray>
+#include <chrono>
 #include <unordered_map>
 
 namespace vinaxo {
@@ -41,9 +42,36 @@ struct ExportResult {
     qint32 recordsWritten() const { return recordNumber - 1; }
 };
 
-// Writes the recordings of the sequence, in its order, into `out`. Each written recording
-// becomes the collection's current one; keys naming no recording are skipped. After every
-// key the progress hook runs; when it asks to stop, the lines so far are kept.
+// Writes the recordings of the sequence, in its order, into `out`, a part at a time. Each
+// written recording becomes the collection's current one; keys naming no recording are
+// skipped. When cancel() stops the run, the lines so far are kept. Everything handed in
+// must outlive the export.
+class SequenceExport {
+public:
+    using Clock = std::chrono::steady_clock;
+    SequenceExport(CEntries& entries, const CEntrySequence& sequence, const ColTable& table,
+                   Delimiters delimiters, QByteArray& out, ExchangeHooks hooks = {});
+    // Writes lines until the sequence ends or `until` has passed; true while more remains.
+    bool resume(Clock::time_point until = Clock::time_point::max());
+    void cancel();
+    bool ended() const { return m_ended; }
+    const ExportResult& result() const { return m_result; }
+
+private:
+    void end(bool cancelled);
+
+    CEntries& m_entries;
+    const CEntrySequence& m_sequence;
+    DelimitedExport m_writer;
+    QByteArray& m_out;
+    ExchangeHooks m_hooks;
+    ExportResult m_result;
+    qint32 m_next = 1; // the position in the sequence of the next key
+    qsizetype m_startSize;
+    bool m_ended = false;
+};
+
+// The whole export at once.
 ExportResult ExportRecords(CEntries& entries, const CEntrySequence& sequence, const ColTable& table,
                            Delimiters delimiters, QByteArray& out, const ExchangeHooks& hooks = {});
 

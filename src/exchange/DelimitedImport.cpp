@@ -378,62 +378,95 @@ int delimiterByte(QChar c)
 
 ImportResult DelimitedImport::readBytes(QByteArrayView bytes)
 {
-    if (DetectImportEncoding(bytes) != TextEncoding::Windows1252)
-        return read(DecodeImportText(bytes));
-    // Windows-1252 is read from the bytes themselves: no copy of the whole text.
-    return scan(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
-                delimiterByte(m_delims.field), delimiterByte(m_delims.string),
-                [](std::u16string& buf, const unsigned char* from, qsizetype len) {
-                    const std::size_t at = buf.size();
-                    buf.resize(at + std::size_t(len));
-                    cp1252::decodeInto(reinterpret_cast<const char*>(from), len, buf.data() + at);
-                });
+    begin(bytes);
+    resume();
+    return result();
 }
 
-ImportResult DelimitedImport::read(QStringView text)
+void DelimitedImport::begin(QByteArrayView bytes)
 {
-    return scan(text.utf16(), text.size(), m_delims.field.unicode(), m_delims.string.unicode(),
-                [](std::u16string& buf, const char16_t* from, qsizetype len) {
-                    buf.append(from, std::size_t(len));
-                });
-}
-
-template <class Unit, class AppendRun>
-ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, AppendRun appendRun)
-{
+    Q_ASSERT(!m_began);
+    m_began = true;
     if (m_hooks.busy)
         m_hooks.busy->ShowBusyPointer();
     if (m_hooks.log)
         m_hooks.log->showCount(m_record);
-
-    // Bytes are told apart by one table look-up each.
-    std::array<bool, 256> special{};
-    special[CR] = special[LF] = true;
-    for (int d : {fd, sd}) {
-        if (d >= 0 && d < 256)
-            special[std::size_t(d)] = true;
+    if (DetectImportEncoding(bytes) == TextEncoding::Windows1252) {
+        // No copy of the whole text.
+        m_bytes = reinterpret_cast<const unsigned char*>(bytes.data());
+        m_size = bytes.size();
+        m_fd = delimiterByte(m_delims.field);
+        m_sd = delimiterByte(m_delims.string);
+    } else {
+        m_decoded = DecodeImportText(bytes);
+        m_size = m_decoded.size();
+        m_fd = m_delims.field.unicode();
+        m_sd = m_delims.string.unicode();
     }
-    auto ordinary = [&](Unit c) {
+    // Units are told apart by one table look-up each.
+    m_special[CR] = m_special[LF] = true;
+    for (int d : {m_fd, m_sd}) {
+        if (d >= 0 && d < 256)
+            m_special[std::size_t(d)] = true;
+    }
+    m_buf.reserve(4096);
+}
+
+bool DelimitedImport::resume(Clock::time_point until)
+{
+    if (m_ended)
+        return false;
+    if (m_bytes) {
+        return scan(m_bytes, until, [](std::u16string& buf, const unsigned char* from, qsizetype len) {
+            const std::size_t at = buf.size();
+            buf.resize(at + std::size_t(len));
+            cp1252::decodeInto(reinterpret_cast<const char*>(from), len, buf.data() + at);
+        });
+    }
+    return scan(QStringView(m_decoded).utf16(), until, [](std::u16string& buf, const char16_t* from, qsizetype len) {
+        buf.append(from, std::size_t(len));
+    });
+}
+
+void DelimitedImport::cancel()
+{
+    if (m_ended)
+        return;
+    if (m_hooks.log)
+        m_hooks.log->addLogLine(QStringLiteral("IMPORT CANCELLED BY OPERATOR"));
+    end(true);
+}
+
+void DelimitedImport::end(bool cancelled)
+{
+    m_ended = true;
+    m_cancelled = cancelled;
+    m_buf = {};
+    m_decoded.clear();
+    m_bytes = nullptr;
+    if (m_hooks.busy)
+        m_hooks.busy->ShowNormalPointer();
+}
+
+template <class Unit, class AppendRun>
+bool DelimitedImport::scan(const Unit* p, Clock::time_point until, AppendRun appendRun)
+{
+    const qsizetype n = m_size;
+    const int fd = m_fd, sd = m_sd;
+    auto ordinary = [this, fd, sd](Unit c) {
         if constexpr (sizeof(Unit) == 1)
-            return !special[c];
+            return !m_special[c];
         else
-            return c >= 256 ? int(c) != fd && int(c) != sd : !special[c];
+            return c >= 256 ? int(c) != fd && int(c) != sd : !m_special[c];
     };
-    std::u16string buf;
-    buf.reserve(4096);
+    const bool timed = until != Clock::time_point::max();
+    std::u16string& buf = m_buf;
     auto text = [&buf] { return QStringView(buf.data(), qsizetype(buf.size())); };
+    // A slice ends between records: nothing of a record is carried over but its position.
     bool quoted = false;
     bool started = false; // something of the current record has been read
-    bool cancelled = false;
-    bool cancelAsked = false;
-    qsizetype i = 0;
+    qsizetype i = m_at;
     while (i < n) {
-        if (cancelAsked) {
-            if (m_hooks.log)
-                m_hooks.log->addLogLine(QStringLiteral("IMPORT CANCELLED BY OPERATOR"));
-            cancelled = true;
-            break;
-        }
         // Ordinary characters in one run.
         qsizetype j = i;
         if constexpr (sizeof(Unit) == 1)
@@ -456,8 +489,10 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
             buf.clear();
             quoted = false;
             started = false;
-            if (m_hooks.progress && !m_hooks.progress->step(i, n))
-                cancelAsked = true;
+            if (timed && i < n && Clock::now() >= until) {
+                m_at = i;
+                return true;
+            }
             continue;
         }
         started = true;
@@ -476,13 +511,12 @@ ImportResult DelimitedImport::scan(const Unit* p, qsizetype n, int fd, int sd, A
             quoted = !quoted;
         }
     }
+    m_at = n;
     // A last record without a line end is a record too.
-    if (!cancelled && started)
+    if (started)
         endRecord(text());
-
-    if (m_hooks.busy)
-        m_hooks.busy->ShowNormalPointer();
-    return ImportResult{m_record, m_added, cancelled};
+    end(false);
+    return false;
 }
 
 } // namespace vinaxo::exchange

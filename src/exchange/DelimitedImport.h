@@ -9,7 +9,10 @@
 
 #include <QDate>
 #include <QString>
+#include <array>
+#include <chrono>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 #include <QStringView>
@@ -33,11 +36,21 @@ public:
     DelimitedImport(CEntries& entries, const ColTable& table, Delimiters delimiters,
                     ExchangeHooks hooks = {});
 
-    // Reads decoded text. The recordings are added to the collection as they are read;
-    // a cancelled run keeps them.
-    ImportResult read(QStringView text);
-    // Decodes the bytes of a file first (UTF-8 or Windows-1252).
+    using Clock = std::chrono::steady_clock;
+
+    // Reads the bytes of a file (UTF-8 or Windows-1252) at once. The recordings are added
+    // to the collection as they are read; a cancelled run keeps them.
     ImportResult readBytes(QByteArrayView bytes);
+
+    // The same a part at a time: begin() takes the bytes (kept by the caller until the
+    // reading has ended), resume() reads whole records until the text ends or `until`
+    // has passed and says whether more remains.
+    void begin(QByteArrayView bytes);
+    bool resume(Clock::time_point until = Clock::time_point::max());
+    // Stops after the records read so far (kept), logging that the operator cancelled.
+    void cancel();
+    bool ended() const { return m_ended; }
+    ImportResult result() const { return ImportResult{m_record, m_added, m_cancelled}; }
 
 private:
     // Stores the text of one field; true when it was the track times of a
@@ -53,12 +66,23 @@ private:
     // The reader itself, on UTF-16 units or on Windows-1252 bytes; the delimiters are
     // given as units (-1 never matches), appendRun decodes a run of ordinary units.
     template <class Unit, class AppendRun>
-    ImportResult scan(const Unit* p, qsizetype n, int fd, int sd, AppendRun appendRun);
+    bool scan(const Unit* p, Clock::time_point until, AppendRun appendRun);
+    void end(bool cancelled);
 
     CEntries& m_entries;
     ColTable m_table; // a copy: callers may pass a temporary
     Delimiters m_delims;
     ExchangeHooks m_hooks;
+
+    // The text and where the reading is: between two calls of resume() always at the
+    // start of a record.
+    const unsigned char* m_bytes = nullptr; // Windows-1252 is read from the bytes themselves
+    QString m_decoded;                      // other text decoded first
+    qsizetype m_size = 0, m_at = 0;
+    int m_fd = -1, m_sd = -1; // the delimiters as units of the text (-1 never matches)
+    std::array<bool, 256> m_special{};
+    std::u16string m_buf;
+    bool m_began = false, m_ended = false, m_cancelled = false;
 
     // Run state
     qint32 m_record = 1;

@@ -1,8 +1,7 @@
 #pragma once
 // What a run of the import or export shares with whoever drives it (the import/export
-// window, the command line, tests): the delimiters, the log and count it reports, the
-// progress hook through which pending events run and cancelling is asked, and the
-// answer to file-system errors.
+// window, the command line, tests): the delimiters, the log and count it reports, and
+// the answer to file-system errors.
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -11,7 +10,6 @@
 namespace vinaxo {
 class IBusyPointer;
 class IMessageService;
-class IProgress;
 }
 
 namespace vinaxo::exchange {
@@ -42,7 +40,6 @@ using FileErrorHandler = std::function<int(int errorNumber)>;
 
 struct ExchangeHooks {
     IExchangeLog* log = nullptr;
-    IProgress* progress = nullptr; // called after every record; false asks the run to stop
     IBusyPointer* busy = nullptr;
     FileErrorHandler onFileError;  // none: HandleFileError
 };

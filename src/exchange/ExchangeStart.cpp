@@ -45,15 +45,103 @@ void starting(const ExchangeHooks& hooks)
 }
 }
 
-std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
+namespace {
+class ImportJob final : public ExchangeJob {
+public:
+    ImportJob(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
+        : m_ws(ws), m_hooks(hooks), m_reader(ws.entries, r.table, delimitersOf(r), hooks)
+    {
+        starting(hooks);
+        log(hooks, QStringLiteral("---Now Starting Import of ") + r.path + QStringLiteral("---"));
+        auto bytes = ReadWholeFile(r.path, ws.messages, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
+        if (!bytes) {
+            m_ended = true;
+            return;
+        }
+        m_bytes = std::move(*bytes);
+        m_reader.begin(m_bytes);
+        ws.refillArtists = true;
+        ws.refillLabels = true;
+        ws.rebuildList = true;
+    }
+    ~ImportJob() override { cancel(); }
+
+private:
+    bool advance(Clock::time_point until) override
+    {
+        const bool more = m_reader.resume(until);
+        // Added recordings are unsaved work from the first one on: closing must ask about them.
+        if (m_reader.result().recordsAdded > 0)
+            m_ws.entries.DBChanged = true;
+        return more;
+    }
+    void stop() override { m_reader.cancel(); }
+
+    void end() override
+    {
+        m_ended = true;
+        m_imported = m_reader.result();
+        m_bytes.clear();
+        log(m_hooks, QStringLiteral("---Import Complete - Total records read: ")
+                         + QString::number(m_imported->recordsRead()) + QStringLiteral("---"));
+    }
+
+    Workspace& m_ws;
+    ExchangeHooks m_hooks;
+    QByteArray m_bytes;
+    DelimitedImport m_reader;
+};
+
+class ExportJob final : public ExchangeJob {
+public:
+    ExportJob(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
+        : m_ws(ws), m_hooks(hooks), m_path(r.path)
+    {
+        starting(hooks);
+        log(hooks, QStringLiteral("---Now Starting Export to ") + r.path + QStringLiteral("---"));
+        m_writer.emplace(ws.entries, ws.sequence, r.table, delimitersOf(r), m_out, hooks);
+    }
+    ~ExportJob() override
+    {
+        if (!m_ended) {
+            stop();
+            m_ended = true;
+        }
+    }
+
+private:
+    bool advance(Clock::time_point until) override { return m_writer->resume(until); }
+    void stop() override { m_writer->cancel(); }
+
+    void end() override
+    {
+        m_ended = true;
+        if (!WriteWholeFile(m_path, m_out, m_ws.messages, m_hooks.onFileError,
+                            QStringLiteral("frmCDIMPDES.ExportFile")))
+            return;
+        m_out.clear();
+        m_exported = m_writer->result();
+        log(m_hooks, QStringLiteral("---Export Complete - Total records written: ")
+                         + QString::number(m_exported->recordsWritten()) + QStringLiteral("---"));
+    }
+
+    Workspace& m_ws;
+    ExchangeHooks m_hooks;
+    QString m_path;
+    QByteArray m_out;
+    std::optional<SequenceExport> m_writer; // made once the start line is logged
+};
+} // namespace
+
+std::unique_ptr<ExchangeJob> BeginImport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
 {
     IMessageService& m = ws.messages;
     if (!delimitersUsable(r, m))
-        return std::nullopt;
+        return nullptr;
     if (r.path.trimmed().isEmpty()) {
         critical(m, "No Import File has been selected. Select an import file before starting the import function.",
                  "No File Selected");
-        return std::nullopt;
+        return nullptr;
     }
     if (ws.entries.Count() > 0) {
         const MsgAnswer a = m.show(
@@ -61,71 +149,66 @@ std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws,
                            "existing file.  Is this what you want?"),
             QStringLiteral("File already loaded"), MsgIcon::Question, MsgButtons::YesNo, MsgDefault::Second);
         if (a != MsgAnswer::Yes)
-            return std::nullopt;
+            return nullptr;
     }
     if (r.table.isEmpty()) {
         critical(m, "No import fields have been selected. Select the fields to import in the proper order so "
                     "that they match the import file.",
                  "No Fields Selected");
-        return std::nullopt;
+        return nullptr;
     }
     if (!r.table.Contains(Cat::Title) || !r.table.Contains(Cat::Artist)) {
         critical(m, "One or more of the following required import fields were not selected:  Title, Artist.  "
                     "These fields are required and must be supplied within your import file.",
                  "Required Fields Missing");
-        return std::nullopt;
+        return nullptr;
     }
 
-    starting(hooks);
-    log(hooks, QStringLiteral("---Now Starting Import of ") + r.path + QStringLiteral("---"));
-    const auto bytes = ReadWholeFile(r.path, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
-    if (!bytes)
-        return std::nullopt;
-    DelimitedImport reader(ws.entries, r.table, delimitersOf(r), hooks);
-    const ImportResult result = reader.readBytes(*bytes);
-    log(hooks, QStringLiteral("---Import Complete - Total records read: ") + QString::number(result.recordsRead())
-                   + QStringLiteral("---"));
-    ws.refillArtists = true;
-    ws.refillLabels = true;
-    ws.rebuildList = true;
-    // Added recordings are unsaved work: closing must ask about them.
-    if (result.recordsAdded > 0)
-        ws.entries.DBChanged = true;
-    return result;
+    return std::make_unique<ImportJob>(r, ws, hooks);
 }
 
-std::optional<ExportResult> StartExport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
+std::unique_ptr<ExchangeJob> BeginExport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
 {
     IMessageService& m = ws.messages;
     if (!delimitersUsable(r, m))
-        return std::nullopt;
+        return nullptr;
     if (r.path.trimmed().isEmpty()) {
         critical(m, "No Export File has been selected. Select an export file before starting the export function.",
                  "No File Selected");
-        return std::nullopt;
+        return nullptr;
     }
     if (ws.entries.Count() == 0) {
         m.show(QStringLiteral("There are no records to export. You must have a file loaded, or records entered "
                               "before you can do an export."),
                QStringLiteral("No file to export"), MsgIcon::Question, MsgButtons::OK);
-        return std::nullopt;
+        return nullptr;
     }
     if (r.table.isEmpty()) {
         critical(m, "No export fields have been selected. Select the fields that you wish to export in the proper "
                     "order.",
                  "No Fields Selected");
-        return std::nullopt;
+        return nullptr;
     }
 
-    starting(hooks);
-    log(hooks, QStringLiteral("---Now Starting Export to ") + r.path + QStringLiteral("---"));
-    QByteArray out;
-    const ExportResult result = ExportRecords(ws.entries, ws.sequence, r.table, delimitersOf(r), out, hooks);
-    if (!WriteWholeFile(r.path, out, m, hooks.onFileError, QStringLiteral("frmCDIMPDES.ExportFile")))
+    return std::make_unique<ExportJob>(r, ws, hooks);
+}
+
+std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
+{
+    const auto job = BeginImport(r, ws, hooks);
+    if (!job)
         return std::nullopt;
-    log(hooks, QStringLiteral("---Export Complete - Total records written: ")
-                   + QString::number(result.recordsWritten()) + QStringLiteral("---"));
-    return result;
+    job->run();
+    return job->imported();
+}
+
+std::optional<ExportResult> StartExport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
+{
+    const auto job = BeginExport(r, ws, hooks);
+    if (!job)
+        return std::nullopt;
+    job->run();
+    return job->exported();
 }
 
 } // namespace vinaxo::exchange

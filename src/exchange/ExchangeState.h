@@ -1,7 +1,7 @@
 #pragma once
 // What the import/export window keeps for the whole program run, outside the window:
 // the direction, the chosen files, the selected-field table with the definition file's
-// header record, and the two flags.
+// header record, and whether the table changed since.
 #include "exchange/ColTable.h"
 #include "exchange/DefinitionFile.h"
 
@@ -17,7 +17,6 @@ struct ExchangeState {
     ColTable table;
     DefinitionHeader header; // reserved bytes of the definition read last, written back
     bool definitionChanged = false; // a field added or deleted since the last save or read
-    bool cancel = false;            // "CANCEL" was clicked during the run
 
     void setDataFile(const QString& path)
     {

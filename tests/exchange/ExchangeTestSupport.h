@@ -1,6 +1,5 @@
 #pragma once
-// Doubles for the import/export run: a log that keeps every line and count, a progress
-// hook that asks to stop after a number of steps; tables by names, a recording as text,
+// Doubles for the import/export run: a log that keeps every line and count; tables by names, a recording as text,
 // and the check that one message, and only it, was shown. Files are read and written
 // with the file tests' readFile and writeFile.
 #include "exchange/ColTable.h"
@@ -22,13 +21,6 @@ struct RecordingLog final : exchange::IExchangeLog {
     void addLogLine(const QString& line) override { lines << line; }
     void showCount(qint32 n) override { counts.push_back(n); }
     void runStarting() override { ++starts; }
-};
-
-struct StopAfter final : IProgress {
-    explicit StopAfter(int n) : allowed(n) {}
-    int allowed;
-    int steps = 0;
-    bool step(qint64, qint64) override { return ++steps < allowed; }
 };
 
 inline exchange::ColTable tableOf(const QStringList& names)

@@ -113,16 +113,6 @@ TEST(Export, SequenceOrderSkipsAndCancels)
     r = ExportRecords(w.entries(), w.sequence(), table, {}, out);
     EXPECT_EQ(out, "\"C\"\r\n\"d\"\r\n");
     EXPECT_EQ(r.recordsWritten(), 2);
-
-    // Cancelled after the second key: two lines stay.
-    sequenceInCollectionOrder(w);
-    out.clear();
-    test::StopAfter stop(2);
-    log = {};
-    r = ExportRecords(w.entries(), w.sequence(), table, {}, out, ExchangeHooks{&log, &stop});
-    EXPECT_TRUE(r.cancelled);
-    EXPECT_EQ(out, "\"b\"\r\n\"C\"\r\n");
-    EXPECT_EQ(log.lines, QStringList{"EXPORT CANCELLED BY OPERATOR"});
 }
 
 TEST(StartExport, WritesTheFileAndLogs)
@@ -141,6 +131,38 @@ TEST(StartExport, WritesTheFileAndLogs)
     EXPECT_EQ(log.lines, (QStringList{"---Now Starting Export to " + path + "---",
                                       "---Export Complete - Total records written: 3---"}));
     EXPECT_EQ(log.counts, (std::vector<qint32>{1, 1, 2, 3}));
+}
+
+// Run a slice at a time, the export writes a line per zero-length slice; cancelled, it
+// writes the lines so far; dropped by a closing window, it leaves the old file alone.
+TEST(ExportJob, SlicesCancelAndDrop)
+{
+    enum class End { Run, Cancel, Drop };
+    for (const End end : {End::Run, End::Cancel, End::Drop}) {
+        test::TestWorld w;
+        for (int i = 0; i < 4; ++i)
+            w.entries().AddNewEntry()->CDTitle = QString::number(i);
+        sequenceInCollectionOrder(w);
+        ExchangeRequest r{w.dir.filePath("out.txt")};
+        test::writeFile(r.path, "old\r\n");
+        r.table = test::tableOf({"Title"});
+        test::RecordingLog log;
+        auto job = BeginExport(r, *w.ws, ExchangeHooks{&log});
+        ASSERT_TRUE(job);
+        int slices = 0;
+        while (job->step(std::chrono::milliseconds(0))) {
+            EXPECT_EQ(w.entries().CurrEntry()->CDTitle, QString::number(slices++));
+            if (end != End::Run && slices == 2)
+                break;
+        }
+        if (end == End::Cancel)
+            job->cancel();
+        job.reset();
+        const QByteArray expected[] = {"\"0\"\r\n\"1\"\r\n\"2\"\r\n\"3\"\r\n", "\"0\"\r\n\"1\"\r\n", "old\r\n"};
+        EXPECT_EQ(test::readFile(r.path), expected[int(end)]);
+        EXPECT_EQ(log.lines.size(), end == End::Cancel ? 3 : 2); // the start line, then the stop or the end
+        EXPECT_EQ(log.lines.value(1) == "EXPORT CANCELLED BY OPERATOR", end != End::Run);
+    }
 }
 
 TEST(StartExport, RefusedBeforeStarting)

@@ -243,17 +243,14 @@ TEST(Import, UnknownCatalogueNumberTakesItsFieldAndStoresNothing)
     EXPECT_TRUE(im.log.lines.isEmpty());
 }
 
-TEST(Import, CountsAndCancel)
+TEST(Import, Counts)
 {
     test::TestWorld w;
     test::RecordingLog log;
-    test::StopAfter stop(2); // the second record end asks to stop
-    const ImportResult r = DelimitedImport(w.entries(), test::tableOf(TitleArtist), {}, ExchangeHooks{&log, &stop})
-                               .readBytes("a,1\r\nb,2\r\nc,3\r\nd,4\r\n");
-    EXPECT_TRUE(r.cancelled);
+    const ImportResult r = DelimitedImport(w.entries(), test::tableOf(TitleArtist), {}, ExchangeHooks{&log})
+                               .readBytes("a,1\r\nb,2\r\n");
+    EXPECT_FALSE(r.cancelled);
     EXPECT_EQ(r.recordsRead(), 2);
-    EXPECT_EQ(w.entries().Count(), 2);
-    EXPECT_EQ(log.lines, (QStringList{"IMPORT CANCELLED BY OPERATOR"}));
     EXPECT_EQ(log.counts, (std::vector<qint32>{1, 1, 2}));
 }
 
@@ -268,27 +265,55 @@ ExchangeRequest requestFor(test::TestWorld& w, const QByteArray& bytes, const QS
 }
 }
 
-// A whole run is logged between its start and end lines, also when it is cancelled.
+// A whole run is logged between its start and end lines.
 TEST(StartImport, LogsAndFlags)
 {
-    for (const int stopAfter : {0, 1}) {
+    test::TestWorld w;
+    test::RecordingLog log;
+    // Mend: paths are never cut to 60 characters.
+    ExchangeRequest r = requestFor(w, "\"T\",\"A\",\"Jazz\"\r\n\"U\",\"B\",\"Jazz\"\r\n",
+                                   "a-file-name-that-alone-is-longer-than-the-old-sixty-character-limit.txt");
+    ASSERT_GT(r.path.size(), 60);
+    r.table = test::tableOf({"Title", "Artist", "Category"});
+    ASSERT_TRUE(StartImport(r, *w.ws, ExchangeHooks{&log}));
+    EXPECT_EQ(log.lines, (QStringList{"---Now Starting Import of " + r.path + "---",
+                                      "---Import Complete - Total records read: 2---"}));
+    EXPECT_EQ(w.entries().Count(), 2);
+    EXPECT_EQ(log.starts, 1);
+    EXPECT_TRUE(w.ws->rebuildList && w.ws->refillArtists && w.ws->refillLabels);
+    EXPECT_TRUE(w.entries().DBChanged); // mend: imported recordings are unsaved changes
+    EXPECT_EQ(w.messages.count(), 0u);
+}
+
+// Run a slice at a time, the import reads a record per zero-length slice (the last one
+// without a line end too); cancelled, or dropped by a closing window, it keeps what it
+// read, marks the collection changed and logs the stop.
+TEST(ImportJob, SlicesCancelAndDrop)
+{
+    enum class End { Run, Cancel, Drop };
+    for (const End end : {End::Run, End::Cancel, End::Drop}) {
         test::TestWorld w;
         test::RecordingLog log;
-        test::StopAfter stop(stopAfter);
-        // Mend: paths are never cut to 60 characters.
-        ExchangeRequest r = requestFor(w, "\"T\",\"A\",\"Jazz\"\r\n\"U\",\"B\",\"Jazz\"\r\n",
-                                       "a-file-name-that-alone-is-longer-than-the-old-sixty-character-limit.txt");
-        ASSERT_GT(r.path.size(), 60);
-        r.table = test::tableOf({"Title", "Artist", "Category"});
-        ASSERT_TRUE(StartImport(r, *w.ws, ExchangeHooks{&log, stopAfter ? &stop : nullptr}));
-        const QStringList middle = stopAfter ? QStringList{"IMPORT CANCELLED BY OPERATOR"} : QStringList{};
-        EXPECT_EQ(log.lines, QStringList{"---Now Starting Import of " + r.path + "---"} + middle +
-                                 QStringList{"---Import Complete - Total records read: " + QString::number(2 - stopAfter) + "---"});
-        EXPECT_EQ(w.entries().Count(), 2 - stopAfter);
-        EXPECT_EQ(log.starts, 1);
-        EXPECT_TRUE(w.ws->rebuildList && w.ws->refillArtists && w.ws->refillLabels);
-        EXPECT_TRUE(w.entries().DBChanged); // mend: imported recordings are unsaved changes
-        EXPECT_EQ(w.messages.count(), 0u);
+        const ExchangeRequest r = requestFor(w, "a,1\r\nb,2\r\nc,3\r\nd,4");
+        auto job = BeginImport(r, *w.ws, ExchangeHooks{&log});
+        ASSERT_TRUE(job);
+        int slices = 0;
+        while (job->step(std::chrono::milliseconds(0))) {
+            EXPECT_EQ(w.entries().Count(), ++slices);
+            EXPECT_TRUE(w.entries().DBChanged);
+            if (end != End::Run && slices == 2)
+                break;
+        }
+        if (end == End::Cancel)
+            job->cancel();
+        job.reset();
+        const int read = end == End::Run ? 4 : 2;
+        EXPECT_EQ(w.entries().Count(), read);
+        EXPECT_EQ(w.entries().Entries().at(read - 1)->CDArtist, QString::number(read));
+        const QStringList middle = end == End::Run ? QStringList{} : QStringList{"IMPORT CANCELLED BY OPERATOR"};
+        EXPECT_EQ(log.lines, QStringList{"---Now Starting Import of " + r.path + "---"} + middle
+                                 + QStringList{QString("---Import Complete - Total records read: %1---").arg(read)});
+        EXPECT_TRUE(w.ws->rebuildList);
     }
 }
 

@@ -10,7 +10,6 @@
 #include "platform/IMessageService.h"
 #include "ui/common/IFileDialogs.h"
 #include "ui/common/IWindows.h"
-#include "ui/exchange/ExchangeRunMonitor.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -39,7 +38,9 @@ ColTable withoutWidths(const ColTable& table)
 }
 
 frmCDIMPDES::frmCDIMPDES(AppContext& ctx, QWidget* parent)
-    : QDialog(parent), m_ctx(ctx), m_state(ctx.exchange), m_ui(std::make_unique<Ui::frmCDIMPDES>())
+    : QDialog(parent), m_ctx(ctx), m_state(ctx.exchange), m_ui(std::make_unique<Ui::frmCDIMPDES>()),
+      m_runner(m_log, {[this] { setRunning(true); },
+                       [this](qint32 n) { m_ui->TX_Count->setText(QString::number(n)); }})
 {
     m_ui->setupUi(this);
     setModal(true);
@@ -90,6 +91,7 @@ frmCDIMPDES::frmCDIMPDES(AppContext& ctx, QWidget* parent)
     connect(m_ui->PB_SaveDef, &QPushButton::clicked, this, &frmCDIMPDES::PB_SaveDef_Click);
     connect(m_ui->PB_Import, &QPushButton::clicked, this, &frmCDIMPDES::PB_Import_Click);
     connect(m_ui->PB_Close, &QPushButton::clicked, this, &frmCDIMPDES::PB_Close_Click);
+    connect(&m_runner, &ExchangeRunner::finished, this, &frmCDIMPDES::runFinished);
 }
 
 frmCDIMPDES::~frmCDIMPDES() = default;
@@ -252,37 +254,38 @@ void frmCDIMPDES::PB_Import_Click()
     request.trackDelimiter = m_ui->TX_TrackDelimiter->text();
     m_state.table = withoutWidths(m_state.table);
     request.table = m_state.table;
-    m_state.cancel = false;
 
-    ExchangeRunMonitor monitor(m_log, m_state.cancel,
-                               {[this] { setRunning(true); },
-                                [this](qint32 n) { m_ui->TX_Count->setText(QString::number(n)); },
-                                {}});
-    const ExchangeHooks hooks{&monitor, &monitor, &m_ctx.busy, {}};
-    if (m_state.direction == u'E') {
-        StartExport(request, m_ctx.ws, hooks);
-    } else if (StartImport(request, m_ctx.ws, hooks)) {
+    // The checks and their questions come first; the run itself goes on in slices.
+    const ExchangeHooks hooks = m_runner.newRun(&m_ctx.busy);
+    auto job = m_state.direction == u'E' ? BeginExport(request, m_ctx.ws, hooks)
+                                         : BeginImport(request, m_ctx.ws, hooks);
+    if (job)
+        m_runner.start(std::move(job));
+}
+
+void frmCDIMPDES::runFinished()
+{
+    if (m_runner.job() && m_runner.job()->imported())
         m_imported = true;
-    }
     if (m_running)
         setRunning(false);
-    monitor.finish();
     m_ui->LB_Messages->scrollToBottom();
+    Q_EMIT runEnded();
 }
 
 void frmCDIMPDES::PB_Close_Click()
 {
     if (m_running)
-        m_state.cancel = true;
+        m_runner.cancel();
     else
         reject();
 }
 
 void frmCDIMPDES::done(int result)
 {
-    // Escape and the title bar's close ask a run to stop; the window stays until it has.
+    // Escape and the title bar's close stop a run; the window stays, showing its log.
     if (m_running) {
-        m_state.cancel = true;
+        m_runner.cancel();
         return;
     }
     m_ctx.ws.config.setExtraValue(kSettings, kGeometryKey, saveGeometry());

@@ -4,6 +4,7 @@
 // the file formats and the questions about files are the exchange library's.
 #include "ui/common/AppContext.h"
 #include "ui/exchange/ExchangeLogModel.h"
+#include "ui/exchange/ExchangeRunner.h"
 
 #include <QDialog>
 #include <memory>
@@ -34,8 +35,13 @@ public:
 
     bool isRunning() const { return m_running; }
 
+Q_SIGNALS:
+    // An import or export has ended (completed, failed or cancelled) and the controls are back.
+    void runEnded();
+
 public Q_SLOTS:
-    // During a run: asks it to stop. Otherwise closes the window, as "C&lose" does.
+    // During a run: stops it (the window stays, showing the log). Otherwise closes the
+    // window, as "C&lose" does.
     void done(int result) override;
 
 private:
@@ -55,11 +61,13 @@ private:
     void setDirection(QChar direction);
     void refillSelectedList();
     void setRunning(bool running);
+    void runFinished();
 
     AppContext& m_ctx;
     exchange::ExchangeState& m_state;
     std::unique_ptr<Ui::frmCDIMPDES> m_ui;
     ExchangeLogModel m_log;
+    ExchangeRunner m_runner; // after the log, which it writes to until it has gone
     bool m_running = false;
     bool m_imported = false; // an import ran: the main list's flags are set
 };

@@ -1,11 +1,15 @@
-// The pieces of the window without widgets: the log list's model and the pacing of the
-// count and the events during a run.
+// The pieces of the window without widgets: the log list's model and the run in slices.
+#include "exchange/ExchangeStart.h"
+#include "storage/FileBytes.h"
+#include "support/TestWorld.h"
 #include "ui/exchange/ExchangeLogModel.h"
-#include "ui/exchange/ExchangeRunMonitor.h"
+#include "ui/exchange/ExchangeRunner.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace vinaxo;
+using namespace vinaxo::exchange;
 
 TEST(ExchangeLogModel, LinesShownInBatchesAndCopiedInListOrder)
 {
@@ -26,39 +30,44 @@ TEST(ExchangeLogModel, LinesShownInBatchesAndCopiedInListOrder)
     EXPECT_EQ(log.data(log.index(1)).toString(), "two");
 }
 
-// A run of 1,000 records over 100 ms refreshes at its first record and then every 20 ms,
-// not once per record.
-TEST(ExchangeRunMonitor, RefreshesAtMostOncePerInterval)
+// With zero-length slices an import reads a record per turn of the event loop, showing
+// the count after each; cancelled, it stops there, says so and tells its end once.
+TEST(ExchangeRunner, RunsInSlicesAndCancels)
 {
-    ExchangeLogModel log;
-    bool cancel = false;
-    qint64 clock = 0;
-    int started = 0, events = 0;
-    std::vector<qint32> shown;
-    ExchangeRunMonitor monitor(log, cancel,
-                               {[&] { ++started; }, [&](qint32 n) { shown.push_back(n); }, [&] { ++events; }}, 20,
-                               [&] { return clock; });
-    monitor.runStarting();
-    EXPECT_EQ(started, 1);
-    EXPECT_EQ(events, 0);
-    for (qint32 record = 1; record <= 1000; ++record) {
-        monitor.showCount(record);
-        monitor.addLogLine(QString::number(record));
-        clock = record / 10; // 0.1 ms per record
-        EXPECT_TRUE(monitor.step(record, 1000));
-        if (record == 999) {
-            EXPECT_EQ(log.rowCount(), 800); // the lines up to the last refresh
-            EXPECT_EQ(shown.back(), 800);
-        }
-    }
-    EXPECT_EQ(started, 1);
-    EXPECT_EQ(events, 1 + 5);
-    EXPECT_EQ(monitor.refreshes(), 6);
-    monitor.finish();
-    EXPECT_EQ(events, 6); // the end runs no events
-    EXPECT_EQ(shown.back(), 1000);
-    EXPECT_EQ(log.rowCount(), 1000);
+    test::TestWorld w;
+    QByteArray text;
+    for (int i = 1; i <= 20; ++i)
+        text += "T" + QByteArray::number(i) + ",A\r\n";
+    ExchangeRequest r{w.dir.filePath("in.txt")};
+    test::writeFile(r.path, text);
+    r.table.AddToColTable("Title", "0");
+    r.table.AddToColTable("Artist", "0");
 
-    cancel = true;
-    EXPECT_FALSE(monitor.step(1, 1));
+    ExchangeLogModel log;
+    int starts = 0, finishes = 0;
+    std::vector<qint32> shown;
+    ExchangeRunner runner(log, {[&] { ++starts; }, [&](qint32 n) { shown.push_back(n); }}, nullptr,
+                          std::chrono::milliseconds(0));
+    QObject::connect(&runner, &ExchangeRunner::finished, [&] { ++finishes; });
+
+    runner.start(BeginImport(r, *w.ws, runner.newRun(nullptr)));
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(log.rowCount(), 1); // the start line at once, no record read yet
+    EXPECT_EQ(w.entries().Count(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.entries().Count() >= 3; }));
+    EXPECT_TRUE(runner.running());
+    EXPECT_EQ(shown.back(), w.entries().Count());
+    runner.cancel();
+    const int read = w.entries().Count();
+    EXPECT_LT(read, 20);
+    EXPECT_EQ(finishes, 1);
+    EXPECT_FALSE(runner.running());
+    EXPECT_EQ(log.lines().mid(1), (QStringList{"IMPORT CANCELLED BY OPERATOR",
+                                               QString("---Import Complete - Total records read: %1---").arg(read)}));
+    QTest::qWait(20);
+    EXPECT_EQ(w.entries().Count(), read);
+    runner.cancel(); // after the end: nothing more
+    EXPECT_EQ(finishes, 1);
+    ASSERT_TRUE(runner.job() && runner.job()->imported());
+    EXPECT_TRUE(runner.job()->imported()->cancelled);
 }

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace vinaxo;
 using test::child;
@@ -59,6 +58,12 @@ struct Window {
         for (int r = 0; r < model->rowCount(); ++r)
             out << model->index(r, 0).data().toString();
         return out;
+    }
+    // Start clicked, then the run waited for (it goes on in slices).
+    void run()
+    {
+        click("PB_Import");
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window.isRunning(); }, 20000));
     }
     void chooseDataFile(const QString& path)
     {
@@ -219,7 +224,7 @@ TEST(ExchangeWindow, ImportOfASmallFile)
 
     x.addFields({"Title", "Artist", "Sound"});
     w.messages.clear();
-    x.click("PB_Import");
+    x.run();
     EXPECT_EQ(x.log(), (QStringList{"---Now Starting Import of " + in + "---",
                                     "Record 2, Sound Rating must be between 0 and 10:  11",
                                     "---Import Complete - Total records read: 2---"}));
@@ -255,7 +260,7 @@ TEST(ExchangeWindow, Export)
     EXPECT_EQ(w.dialogs.calls().back().request.filters.value(0), "Export Files (*.TXT)");
     EXPECT_TRUE(w.dialogs.calls().back().save);
     x.addFields({"Title", "Artist", "Nbr Discs"});
-    x.click("PB_Import");
+    x.run();
     EXPECT_EQ(readFile(out), "\"Night Songs\",\"Harbour Quartet\",1\r\n\"Day Songs\",\"Able, Baker\",1\r\n");
     EXPECT_EQ(x.log(), (QStringList{"---Now Starting Export to " + out + "---",
                                     "---Export Complete - Total records written: 2---"}));
@@ -268,42 +273,65 @@ TEST(ExchangeWindow, Export)
 TEST(ExchangeWindow, CancelDuringARun)
 {
     enum class How { Button, Escape, CloseBox };
+    QByteArray text;
+    for (int i = 0; i < 60000; ++i)
+        text += "T" + QByteArray::number(i) + ",A\r\n";
     for (How how : {How::Button, How::Escape, How::CloseBox}) {
         test::UiWorld w;
-        Window x(w);
-        QByteArray text;
-        for (int i = 0; i < 5000; ++i)
-            text += "\"Title " + QByteArray::number(i) + "\",\"Artist\"\r\n";
         const QString in = w.dir.filePath("many.txt");
         writeFile(in, text);
+        Window x(w);
         x.chooseDataFile(in);
         x.addFields({"Title", "Artist"});
-        bool duringRun = false;
-        QTimer::singleShot(0, &x.window, [&] {
-            duringRun = x.window.isRunning() && x.get<QPushButton>("PB_Close")->text() == "CANCEL"
-                        && !x.get<QPushButton>("PB_Import")->isEnabled()
-                        && !x.get<QListWidget>("LB_RptColList")->isEnabled()
-                        && !x.get<QRadioButton>("RB_Export")->isEnabled();
-            if (how == How::Button) {
-                x.shot("exchange-running");
-                x.click("PB_Close");
-            } else if (how == How::Escape) {
-                QTest::keyClick(&x.window, Qt::Key_Escape);
-            } else {
-                x.window.close();
-            }
-        });
         x.click("PB_Import");
-        EXPECT_TRUE(duringRun);
-        const QStringList log = x.log();
-        ASSERT_EQ(log.size(), 3);
-        EXPECT_EQ(log[1], "IMPORT CANCELLED BY OPERATOR");
-        EXPECT_LT(w.entries().Count(), 5000);
-        EXPECT_EQ(log[2], QString("---Import Complete - Total records read: %1---").arg(w.entries().Count()));
+        EXPECT_TRUE(x.window.isRunning());
+        EXPECT_EQ(x.get<QPushButton>("PB_Close")->text(), "CANCEL");
+        for (const char* name : {"PB_Import", "PB_SelectFile", "PB_OpenDef"})
+            EXPECT_FALSE(x.get<QPushButton>(name)->isEnabled()) << name;
+        EXPECT_FALSE(x.get<QListWidget>("LB_RptColList")->isEnabled());
+        EXPECT_FALSE(x.get<QRadioButton>("RB_Export")->isEnabled());
+        // Under way: records read, the count shown between slices.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !x.get<QLineEdit>("TX_Count")->text().isEmpty()
+                                                 && x.get<QLineEdit>("TX_Count")->text() != "1"; }));
+        if (how == How::Button) {
+            x.shot("exchange-running");
+            x.click("PB_Close");
+        } else if (how == How::Escape) {
+            QTest::keyClick(&x.window, Qt::Key_Escape);
+        } else {
+            x.window.close();
+        }
+        EXPECT_FALSE(x.window.isRunning());
+        const int read = w.entries().Count();
+        EXPECT_GT(read, 0);
+        EXPECT_LT(read, 60000);
+        EXPECT_EQ(x.log().mid(1), (QStringList{"IMPORT CANCELLED BY OPERATOR",
+                                               QString("---Import Complete - Total records read: %1---").arg(read)}));
         EXPECT_TRUE(x.window.isVisible());
         EXPECT_EQ(x.get<QPushButton>("PB_Close")->text(), "C&lose");
         EXPECT_TRUE(x.get<QPushButton>("PB_Import")->isEnabled());
     }
+}
+
+// A question asked inside a slice (a rejected track time) is answered and the run goes
+// on from where it was, each record read once.
+TEST(ExchangeWindow, QuestionDuringARun)
+{
+    test::UiWorld w;
+    Window x(w);
+    const QString in = w.dir.filePath("in.txt");
+    writeFile(in, "A,X,\"a;b\",\"3:00;9:99\"\r\nB,X,c,1:00\r\nC,X,d,8:88\r\nD,X,e,2:00\r\n");
+    x.chooseDataFile(in);
+    x.addFields({"Title", "Artist", "Track Titles/Times"});
+    w.messages.clear();
+    x.run();
+    EXPECT_EQ(w.messages.count(), 2u);
+    EXPECT_EQ(w.messages.last().title, "Invalid Track Time");
+    QStringList titles;
+    for (const auto& e : w.entries().Entries())
+        titles << e.value->CDTitle;
+    EXPECT_EQ(titles, (QStringList{"A", "B", "C", "D"}));
+    EXPECT_EQ(x.log().last(), "---Import Complete - Total records read: 4---");
 }
 
 TEST(ExchangeWindow, CloseAndReopenKeepsFieldsNotTheDataFile)
@@ -366,7 +394,7 @@ TEST(ExchangeWindow, LogCopiedAndSaved)
     writeFile(in, "\"a\",\"b\",x\r\n");
     x.chooseDataFile(in);
     x.addFields({"Title", "Artist", "Perform"});
-    x.click("PB_Import");
+    x.run();
     ASSERT_EQ(x.log().size(), 3);
     x.shot("exchange-after-import");
 
