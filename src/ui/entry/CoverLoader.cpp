@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <utility>
 
 namespace vinaxo {
 
@@ -11,6 +12,9 @@ CoverLoader::CoverLoader(QObject* parent) : QObject(parent)
 {
     // One at a time: only the newest request matters.
     m_pool.setMaxThreadCount(1);
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(SettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &CoverLoader::start);
 }
 
 CoverLoader::~CoverLoader()
@@ -22,13 +26,24 @@ CoverLoader::~CoverLoader()
 void CoverLoader::cancel()
 {
     m_answered = ++m_generation;
+    m_settle.stop();
     m_pool.clear();
 }
 
 void CoverLoader::load(const CoverSource& source, QSize box)
 {
-    const quint64 generation = ++m_generation;
+    ++m_generation;
     m_pool.clear(); // requests not yet started are stale already
+    m_next = source;
+    m_box = box;
+    m_settle.start();
+}
+
+void CoverLoader::start()
+{
+    const quint64 generation = m_generation;
+    const CoverSource source = std::exchange(m_next, {});
+    const QSize box = m_box;
     m_pool.start([this, generation, source, box] {
         if (generation != m_generation)
             return;

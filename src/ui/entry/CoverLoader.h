@@ -1,13 +1,15 @@
 #pragma once
 // Reads and scales recordings' pictures off the window's thread. Each request replaces
-// the one before: a result for a recording the window no longer shows is dropped, so
-// stepping through the collection never waits for a picture.
+// the one before: a result for a recording the window no longer shows is dropped, and a
+// request is read only once no newer one followed it for a moment, so that holding
+// "Next" down reads no picture of the recordings passed over.
 #include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
+#include <QTimer>
 #include <atomic>
 #include <optional>
 
@@ -42,12 +44,19 @@ public:
 
     // The work done off the thread.
     static Result read(const CoverSource& source, QSize box);
+    // How long a request waits for a newer one before it is read.
+    static constexpr int SettleMs = 50;
 
 Q_SIGNALS:
     void loaded(bool found, const QImage& image);
 
 private:
+    void start();
+
     QThreadPool m_pool;
+    QTimer m_settle;
+    CoverSource m_next;
+    QSize m_box;
     std::atomic<quint64> m_generation{0};
     quint64 m_answered = 0;
 };
