@@ -1,5 +1,7 @@
 #include "lookup/CoverStore.h"
 
+#include "model/PendingCovers.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,10 +74,18 @@ bool CoverStore::store(const QString& key, const QByteArray& image)
 
 bool CoverStore::storeFile(const QString& key, const QString& path)
 {
+    return store(key, ReadImageFile(path));
+}
+
+QByteArray CoverStore::ReadImageFile(const QString& path)
+{
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxImageBytes)
-        return false;
-    return store(key, in.readAll());
+        return {};
+    QByteArray bytes = in.read(kMaxImageBytes + 1);
+    if (bytes.size() > kMaxImageBytes || ImageSuffix(bytes.left(8)).isEmpty())
+        return {};
+    return bytes;
 }
 
 bool CoverStore::remove(const QString& key)
@@ -120,17 +130,26 @@ void CopyCovers(const QString& fromFile, const QString& toFile)
     CoverStore(fromFile).copyTo(toFile);
 }
 
-void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists)
+void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists,
+                PendingCovers* pending)
 {
     if (!fromFile.isEmpty() && fromFile != toFile)
         CopyCovers(fromFile, toFile);
-    const CoverStore store(toFile);
+    CoverStore store(toFile);
     if (!store.isValid() || !exists)
         return;
     const QDir dir(store.folder());
     for (const QFileInfo& f : dir.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.png")}, QDir::Files)) {
         if (!exists(f.completeBaseName()))
             QFile::remove(f.filePath());
+    }
+    if (!pending)
+        return;
+    const QHash<QString, QByteArray> changes = pending->changes();
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        const bool placed = !exists(it.key()) || (it->isEmpty() ? store.remove(it.key()) : store.store(it.key(), *it));
+        if (placed)
+            pending->drop(it.key());
     }
 }
 

@@ -9,6 +9,8 @@
 
 namespace vinaxo {
 
+class PendingCovers;
+
 class CoverStore {
 public:
     // The store of the collection at collectionFile; empty (nothing stored) for a
@@ -33,6 +35,9 @@ public:
     // copied.
     int copyTo(const QString& otherCollectionFile) const;
 
+    // The bytes of a picture file the user chose: empty when it cannot be read, is too
+    // large, or is neither JPEG nor PNG.
+    static QByteArray ReadImageFile(const QString& path);
     // "jpg", "png", or empty for anything else.
     static QString ImageSuffix(const QByteArray& head);
 
@@ -48,8 +53,10 @@ void RemoveCoverOf(const QString& collectionFile, const QString& key);
 void CopyCovers(const QString& fromFile, const QString& toFile);
 
 // After the collection was saved (from its old file name, to path): the pictures follow a
-// Save As, and those of recordings no longer in the collection go. Done at saving, not at
-// deleting, so that a deletion the user does not save keeps its picture.
-void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists);
+// Save As, those of recordings no longer in the collection go, and the pending changes
+// are placed (those that could not be written stay pending for the next save). Done at
+// saving, not at deleting, so that a deletion the user does not save keeps its picture.
+void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists,
+                PendingCovers* pending = nullptr);
 
 } // namespace vinaxo

@@ -5,6 +5,7 @@
 #include "model/CEntries.h"
 #include "model/CEntrySelection.h"
 #include "model/CEntrySequence.h"
+#include "model/PendingCovers.h"
 #include "storage/CDConfig.h"
 
 namespace vinaxo {
@@ -37,6 +38,8 @@ public:
     // The entry editor reloads these drop-down lists when set.
     bool refillArtists = false, refillLabels = false, refillCategories = false,
          refillMediums = false;
+    // Pictures set or removed since the last save, placed when the collection is saved.
+    PendingCovers pendingCovers;
 };
 
 } // namespace vinaxo

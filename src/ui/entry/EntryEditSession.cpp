@@ -1,5 +1,6 @@
 #include "ui/entry/EntryEditSession.h"
 
+#include "lookup/CoverStore.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
@@ -134,6 +135,13 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
     if (!r.ok)
         return r;
     c.ActionPost();
+    if (m_cover && c.CurrEntry() && m_cover->key == c.CurrEntry()->CDKey) {
+        if (m_cover->image.isEmpty())
+            m_ws.pendingCovers.remove(m_cover->key);
+        else
+            m_ws.pendingCovers.set(m_cover->key, m_cover->image);
+    }
+    m_cover.reset();
     // The navigation that follows leaves Changesmade clear; a save on its own does too,
     // so that the next save writes nothing until the user edits again.
     c.Changesmade = false;
@@ -146,6 +154,7 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
 
 bool EntryEditSession::move(Move m)
 {
+    m_cover.reset();
     CEntries& c = entries();
     switch (m) {
     case Move::First: return c.FirstRecord();
@@ -159,10 +168,15 @@ bool EntryEditSession::move(Move m)
 bool EntryEditSession::insert()
 {
     m_page = EntryPage::Detail;
+    m_cover.reset();
     return entries().ActionAdd();
 }
 
-bool EntryEditSession::cancel() { return entries().ActionCancel(); }
+bool EntryEditSession::cancel()
+{
+    m_cover.reset();
+    return entries().ActionCancel();
+}
 
 bool EntryEditSession::deleteCurrent()
 {
@@ -176,6 +190,7 @@ bool EntryEditSession::deleteCurrent()
                           MsgButtons::YesNo, MsgDefault::Second)
         != MsgAnswer::Yes)
         return false;
+    m_cover.reset();
     if (!c.ActionDelete())
         return false;
     notify();
@@ -222,6 +237,7 @@ EntryEditSession::Activation EntryEditSession::activate()
         return a;
     }
     m_tracks.edited = false;
+    m_cover.reset();
     return a;
 }
 
@@ -280,6 +296,42 @@ EntryEditSession::Outcome EntryEditSession::readDisc(ICDAudioDevice* device, IBu
         return Outcome::Declined;
     m_tracks.replaceWithDisc(*disc);
     return Outcome::Replaced;
+}
+
+CoverSource EntryEditSession::coverSource() const
+{
+    const CEntry* e = entries().CurrEntry();
+    if (!e)
+        return {};
+    CoverSource s{e->CDKey, std::nullopt, m_ws.currentFileName};
+    if (m_cover && m_cover->key == e->CDKey)
+        s.image = m_cover->image;
+    else
+        s.image = m_ws.pendingCovers.find(e->CDKey);
+    return s;
+}
+
+bool EntryEditSession::setCover(const QString& path)
+{
+    const CEntry* e = entries().CurrEntry();
+    if (!e)
+        return false;
+    QByteArray image = CoverStore::ReadImageFile(path);
+    if (image.isEmpty())
+        return false;
+    m_cover = StagedCover{e->CDKey, std::move(image)};
+    markChanged();
+    return true;
+}
+
+bool EntryEditSession::removeCover()
+{
+    const CEntry* e = entries().CurrEntry();
+    if (!e)
+        return false;
+    m_cover = StagedCover{e->CDKey, {}};
+    markChanged();
+    return true;
 }
 
 EntryEditSession::EscapeCommand EntryEditSession::escapeCommand(bool newEntryPending, bool changesPending)

@@ -3,10 +3,12 @@
 // written back into the current recording, the save protocol with its posting and the
 // main window's notice, the moves, insert, cancel and delete, and the name lists of the
 // drop-down boxes. The window reads its controls into the field records and routes.
+#include "ui/entry/CoverLoader.h"
 #include "ui/entry/TrackListEditor.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vinaxo {
 
@@ -126,6 +128,16 @@ public:
     // (Unreadable, no message).
     Outcome readDisc(ICDAudioDevice* device, IBusyPointer& busy, const TrackFields& boxes = {});
 
+    // --- picture -----------------------------------------------------------------------
+    // What the picture area shows for the current entry: the user's picture not yet saved
+    // in the editor, then one waiting for the collection to be saved, then the stored file.
+    CoverSource coverSource() const;
+    // The user's new picture for the current entry, from a file; false (nothing changes)
+    // when there is no entry or the file cannot be read or is neither JPEG nor PNG.
+    bool setCover(const QString& path);
+    // The current entry is to have no picture.
+    bool removeCover();
+
     // --- keyboard ----------------------------------------------------------------------
     // What Esc does: cancels a new entry; closes the window when nothing is being
     // edited; nothing while edits of an existing entry are pending (they are neither
@@ -143,6 +155,13 @@ private:
     TrackListEditor m_tracks;
     EntryPage m_page = EntryPage::Detail;
     const CEntry* m_shown = nullptr; // compared only, never followed
+    // A picture set or removed here, carried into the collection's pending pictures when
+    // the entry is posted; dropped with the entry's other unsaved edits.
+    struct StagedCover {
+        QString key;
+        QByteArray image; // empty: removed
+    };
+    std::optional<StagedCover> m_cover;
 };
 
 } // namespace vinaxo

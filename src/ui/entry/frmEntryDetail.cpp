@@ -1,6 +1,7 @@
 #include "ui/entry/frmEntryDetail.h"
 
 #include "ui/entry/CdTextOffer.h"
+#include "ui/entry/CoverPanel.h"
 #include "ui_frmEntryDetail.h"
 
 #include "lookup/CdioAudioDevice.h"
@@ -75,6 +76,9 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
     m_statusPanel = new ElidingLabel(this);
     m_statusPanel->setObjectName(QStringLiteral("sbStatusPanel1"));
     ui->sbStatusBar->addWidget(m_statusPanel, 1);
+    m_cover = new CoverPanel(m_session, ctx.dialogs, ui->imgCover, ui->cmdPicture, ui->cmdRemovePicture, this);
+    connect(m_cover, &CoverPanel::edited, this, &frmEntryDetail::markChanged);
+    connect(m_cover, &CoverPanel::notice, this, [this](const QString& text) { ui->sbStatusBar->showMessage(text, NoticeMs); });
 
     setUpKeyboard();
     capTextBoxes();
@@ -307,6 +311,7 @@ void frmEntryDetail::fillPage()
 
 void frmEntryDetail::fillDetail()
 {
+    m_cover->refresh();
     if (!m_session.entries().ValidEntry())
         return;
     const DetailFields f = m_session.detail();

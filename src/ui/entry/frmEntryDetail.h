@@ -14,6 +14,7 @@ namespace Ui { class frmEntryDetail; }
 namespace vinaxo {
 
 struct AppContext;
+class CoverPanel;
 class ElidingLabel;
 class ICDAudioDevice;
 
@@ -33,6 +34,8 @@ public:
     EntryEditSession& session() { return m_session; }
     // The CD audio device "&Read CD" uses (libcdio by default).
     void setAudioDevice(std::unique_ptr<ICDAudioDevice> device);
+    // The picture area of the first page.
+    CoverPanel& cover() { return *m_cover; }
 
 protected:
     bool event(QEvent* e) override;
@@ -92,6 +95,7 @@ private:
     EntryEditSession m_session;
     std::unique_ptr<ICDAudioDevice> m_device;
     ElidingLabel* m_statusPanel = nullptr;
+    CoverPanel* m_cover = nullptr;
     bool m_displaying = false;
     bool m_saving = false;
     bool m_selectingRow = false;

@@ -287,14 +287,15 @@ std::optional<int> frmCDDBAccess::chooseCandidate(const std::vector<MbCandidate>
 
 void frmCDDBAccess::storeCover()
 {
-    // The recording just added or updated is the current one; a collection without a
-    // file yet has nowhere to keep pictures.
-    if (!m_mbResult || m_mb->cover().isEmpty())
+    // The recording just added or updated is the current one. Like its other fields, its
+    // picture reaches the disk when the collection is saved.
+    if (!m_mbResult || CoverStore::ImageSuffix(m_mb->cover().left(8)).isEmpty())
         return;
     QString key = m_ctx.ws.entries.LastActionKey();
     if (key.isEmpty() && m_ctx.ws.entries.CurrEntry())
         key = m_ctx.ws.entries.CurrEntry()->CDKey;
-    CoverStore(m_ctx.ws.currentFileName).store(key, m_mb->cover());
+    if (!key.isEmpty())
+        m_ctx.ws.pendingCovers.set(key, m_mb->cover());
 }
 
 } // namespace vinaxo

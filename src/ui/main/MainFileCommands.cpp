@@ -117,6 +117,7 @@ void MainFileCommands::emptyCollection()
     m_controller.clearList();
     ws.entries.ClearDatabase();
     ws.entries.DBChanged = false;
+    ws.pendingCovers.clear();
     EnsureStandardView(ws.entries);
     m_controller.rebuildSequence();
     ws.currentFileName.clear();
@@ -180,6 +181,7 @@ void MainFileCommands::load(const QString& path)
     }
     if (report.loaded()) {
         m_controller.clearSearchFilter();
+        ws.pendingCovers.clear(); // they were the old collection's
         if (!report.damaged)
             m_recent.add(path);
         m_readOnly = readOnly;
@@ -275,7 +277,8 @@ bool MainFileCommands::saveTo(const QString& path)
     options.busy = &m_ctx.busy;
     const bool saved = SaveCollectionFile(ws, path, options);
     if (saved) {
-        SaveCovers(ws.currentFileName, path, [&ws](const QString& key) { return ws.entries.Entries().contains(key); });
+        SaveCovers(ws.currentFileName, path, [&ws](const QString& key) { return ws.entries.Entries().contains(key); },
+                   &ws.pendingCovers);
         // Named only once the file is there.
         ws.currentFileName = path;
         ws.config.setLastFileName(path);
@@ -454,6 +457,7 @@ bool MainFileCommands::recover(const RecoveryCopy& copy, std::unique_ptr<QLockFi
     // The copy stands for the original: named as it (unless only part could be read, so
     // that no Save replaces the original with it), changed, and compared at Save with
     // the original as it was when the lost run loaded it.
+    ws.pendingCovers.clear();
     ws.currentFileName = damaged ? QString() : original;
     if (!ws.currentFileName.isEmpty())
         ws.config.setLastFileName(ws.currentFileName);

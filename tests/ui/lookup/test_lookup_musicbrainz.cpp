@@ -116,6 +116,12 @@ TEST(LookupMusicBrainz, AMatchFillsTheWindowAndAddStoresTheRecordingWithItsPictu
     EXPECT_EQ((QStringList{e->CDTitle, e->CDArtist, e->CDLabel, e->CDCatnbr}),
               (QStringList{"Long Player", "The Band", "Label", "LBL 1"}));
     EXPECT_EQ(e->CDNbrTracks, 3);
+    // The picture waits, like the recording, for the collection to be saved.
+    EXPECT_TRUE(CoverStore(r.ws->currentFileName).find(e->CDKey).isEmpty());
+    EXPECT_EQ(r.ws->pendingCovers.find(e->CDKey), kPng);
+    SaveCovers(QString(), r.ws->currentFileName, [&r](const QString& k) { return r.entries().Entries().contains(k); },
+               &r.ws->pendingCovers);
+    EXPECT_TRUE(r.ws->pendingCovers.isEmpty());
     const QString picture = CoverStore(r.ws->currentFileName).find(e->CDKey);
     ASSERT_TRUE(picture.endsWith(e->CDKey + ".png")) << picture.toStdString();
     QFile f(picture);
@@ -197,7 +203,7 @@ TEST(LookupMusicBrainz, FailuresAreToldAndAMissingCoverIsQuiet)
         if (c.found) {
             click(w.get(), "cmdOK");
             ASSERT_EQ(r.entries().Count(), 1);
-            EXPECT_TRUE(CoverStore(r.ws->currentFileName).find(r.entries().CurrEntry()->CDKey).isEmpty());
+            EXPECT_TRUE(r.ws->pendingCovers.isEmpty());
         }
     }
 }
