@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,8 @@ struct ImportResult {
     qint32 recordNumber = 1; // the record number after the run: records read + 1
     qint32 recordsAdded = 0;
     bool cancelled = false;
+    qint32 duplicates = 0;    // recordings added that duplicate one held or read before
+    QStringList addedKeys;    // the recordings added, in order (filled by StartImport)
     qint32 recordsRead() const { return recordNumber - 1; }
 };
 

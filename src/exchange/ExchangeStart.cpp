@@ -45,6 +45,31 @@ void starting(const ExchangeHooks& hooks)
 }
 }
 
+namespace {
+// The recordings added are the last ones of the collection. Each that duplicates one held
+// before it (or read earlier from the same file) is named in the log, and counted.
+void noteDuplicates(Workspace& ws, ImportResult& result, const ExchangeHooks& hooks)
+{
+    const EntryList& all = ws.entries.Entries();
+    const qsizetype first = all.size() - result.recordsAdded;
+    result.addedKeys.reserve(result.recordsAdded);
+    for (qsizetype i = first; i < all.size(); ++i)
+        result.addedKeys << all.keyAt(i);
+    for (qsizetype i = first; i < all.size(); ++i) {
+        const CEntry& e = *all.at(i);
+        const QStringList same = ws.duplicates.duplicatesOf(e);
+        // In collection order: a duplicate is one that comes after another.
+        if (same.isEmpty() || ws.entries.IndexOfEntry(same.constFirst()) > i)
+            continue;
+        ++result.duplicates;
+        log(hooks, QStringLiteral("Record ") + QString::number(i - first + 1) + QStringLiteral(", Duplicate of a ")
+                       + QStringLiteral("recording held:  ") + e.CDArtist + QStringLiteral(" / ") + e.CDTitle);
+    }
+    if (result.duplicates > 0)
+        log(hooks, QStringLiteral("---Duplicates found: ") + QString::number(result.duplicates) + QStringLiteral("---"));
+}
+} // namespace
+
 std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
 {
     IMessageService& m = ws.messages;
@@ -82,7 +107,8 @@ std::optional<ImportResult> StartImport(const ExchangeRequest& r, Workspace& ws,
     if (!bytes)
         return std::nullopt;
     DelimitedImport reader(ws.entries, r.table, delimitersOf(r), hooks);
-    const ImportResult result = reader.readBytes(*bytes);
+    ImportResult result = reader.readBytes(*bytes);
+    noteDuplicates(ws, result, hooks);
     log(hooks, QStringLiteral("---Import Complete - Total records read: ") + QString::number(result.recordsRead())
                    + QStringLiteral("---"));
     ws.refillArtists = true;

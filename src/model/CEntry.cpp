@@ -158,6 +158,56 @@ void CEntry::ClearAllEntries()
     m_nextTrackKey = 0;
 }
 
+std::unique_ptr<CEntry> CEntry::Clone() const
+{
+    auto c = std::make_unique<CEntry>(Entries);
+    c->CDKey = CDKey;
+    c->CDTitle = CDTitle;
+    c->CDArtist = CDArtist;
+    c->CDDesc = CDDesc;
+    c->CDCategory = CDCategory;
+    c->CDLabel = CDLabel;
+    c->CDCatnbr = CDCatnbr;
+    c->CDNbrDisks = CDNbrDisks;
+    c->CDMedium = CDMedium;
+    c->CDRelYear = CDRelYear;
+    c->CDRateSound = CDRateSound;
+    c->CDRatePerform = CDRatePerform;
+    c->CDComposer = CDComposer;
+    c->CDConductor = CDConductor;
+    c->CDPurchDate = CDPurchDate;
+    c->CDPurchCost = CDPurchCost;
+    c->CDLocation = CDLocation;
+    c->CDCollNbr = CDCollNbr;
+    c->CDMiscKey1 = CDMiscKey1;
+    c->CDMiscKey2 = CDMiscKey2;
+    c->CDMiscKey3 = CDMiscKey3;
+    c->CDNbrTracks = CDNbrTracks;
+    c->CDTotalTime = CDTotalTime;
+    c->CDAwards = CDAwards;
+    c->CDComments = CDComments;
+    c->CDSongsLength = CDSongsLength;
+    c->CDSongsTimeLength = CDSongsTimeLength;
+    c->CDSongsDescLength = CDSongsDescLength;
+    c->Selected = Selected;
+    c->FileIO = FileIO;
+    c->m_nextTrackKey = m_nextTrackKey;
+    // A packed list is copied as read, without unpacking the original.
+    const QString currentKey = m_tracks.isPacked() || !m_tracks.current() ? QString() : m_tracks.current()->Key;
+    c->m_tracks.reserve(m_tracks.size());
+    m_tracks.forEachTrack([&](const CTrackEntry& t) {
+        CTrackEntry& copy = c->m_tracks.append(t.Key);
+        copy.CDTrackTitle = t.CDTrackTitle;
+        copy.CDTrackTime = t.CDTrackTime;
+        copy.CDTrackDesc = t.CDTrackDesc;
+        copy.CDTrackArtists = t.CDTrackArtists;
+        copy.Entry = c.get();
+    });
+    const TrackRef* current = currentKey.isEmpty() ? nullptr : c->m_tracks.find(currentKey);
+    c->m_tracks.setCurrent(current ? current->get() : nullptr);
+    return c;
+}
+
 CTrackEntry* CEntry::AddNewTrackEntry()
 {
     ++m_nextTrackKey;

@@ -86,6 +86,10 @@ public:
     bool setCDPurchDateStr(const QString& text);
     bool setCDPurchCostStr(const QString& text);
 
+    // A copy with the same key, fields and tracks (their keys and the current one kept),
+    // belonging to the same collection but held in none of its lists.
+    std::unique_ptr<CEntry> Clone() const;
+
     void ClearAllEntries();
     CTrackEntry* AddNewTrackEntry();
     bool LocateTrackByKey(const QString& key);

@@ -5,10 +5,12 @@
 #include "model/CEntries.h"
 #include "model/CEntrySelection.h"
 #include "model/CEntrySequence.h"
+#include "model/DuplicateIndex.h"
 #include "storage/CDConfig.h"
 
 namespace vinaxo {
 
+class CollectionHistory;
 class IFormats;
 class IMessageService;
 
@@ -20,7 +22,13 @@ public:
     {
         selection.setEntries(&entries);
         entries.EntrySelection = &selection;
+        duplicates.setFields(DuplicateIndex::FieldsFromText(
+            config.extraValue(DuplicateSection, DuplicateFieldsKey).toString()));
     }
+
+    // Where the duplicate check's choice of fields is kept.
+    static inline const QString DuplicateSection = QStringLiteral("Duplicates");
+    static inline const QString DuplicateFieldsKey = QStringLiteral("Fields");
 
     IMessageService& messages;
     const IFormats& formats;
@@ -28,6 +36,9 @@ public:
     CEntrySequence sequence;
     CEntries entries;
     CEntrySelection selection;
+    DuplicateIndex duplicates{entries};
+    // The changes that can be taken back; none where nothing offers undo (the command line).
+    CollectionHistory* history = nullptr;
 
     // Application-wide state
     QString currentFileName;

@@ -4,6 +4,7 @@
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
 #include "storage/CDConfig.h"
+#include "history/CollectionHistory.h"
 #include "ui/common/IWindows.h"
 
 namespace vinaxo {
@@ -13,7 +14,34 @@ EntryEditSession::EntryEditSession(Workspace& ws, IWindows* windows)
 {
 }
 
+EntryEditSession::~EntryEditSession() = default;
+
 CEntries& EntryEditSession::entries() const { return m_ws.entries; }
+
+const QString EntryEditSession::DuplicateText =
+    QStringLiteral("A recording with this artist and title is already in the collection. Add it anyway?");
+const QString EntryEditSession::DuplicateTitle = QStringLiteral("Duplicate Recording");
+
+EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, IWindows* windows,
+                                                                 const CEntry& entry, QString* existing)
+{
+    const QString key = ws.duplicates.findDuplicate(entry);
+    if (key.isEmpty())
+        return DuplicateChoice::Add;
+    if (existing)
+        *existing = key;
+    const int choice = ws.messages.showCustom(
+        DuplicateText, DuplicateTitle, MsgIcon::Question,
+        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Show Existing")}, 1);
+    if (choice == 0)
+        return DuplicateChoice::Add;
+    if (choice == 2) {
+        if (windows)
+            windows->selectRecording(key);
+        return DuplicateChoice::ShowExisting;
+    }
+    return DuplicateChoice::Keep;
+}
 
 DetailFields EntryEditSession::detail() const
 {
@@ -133,7 +161,30 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
     }
     if (!r.ok)
         return r;
+    const bool inserting = c.InsertStarted();
+    if (inserting && c.CurrEntry()) {
+        QString existing;
+        switch (askDuplicate(m_ws, m_windows, *c.CurrEntry(), &existing)) {
+        case DuplicateChoice::Add: break;
+        case DuplicateChoice::Keep: r.ok = false; return r; // still being entered
+        case DuplicateChoice::ShowExisting:
+            c.ActionCancel();
+            c.LocateEntryByKey(existing);
+            r.ok = false;
+            r.showedExisting = true;
+            return r;
+        }
+    }
     c.ActionPost();
+    if (CEntry* e = c.CurrEntry()) {
+        if (m_ws.history) {
+            if (inserting)
+                m_ws.history->added(e->CDKey, QStringLiteral("Add"));
+            else if (m_before && m_before->CDKey == e->CDKey)
+                m_ws.history->edited(std::move(m_before), QStringLiteral("Edit"));
+        }
+        m_before = e->Clone(); // what the next edit starts from
+    }
     // The navigation that follows leaves Changesmade clear; a save on its own does too,
     // so that the next save writes nothing until the user edits again.
     c.Changesmade = false;
@@ -176,8 +227,13 @@ bool EntryEditSession::deleteCurrent()
                           MsgButtons::YesNo, MsgDefault::Second)
         != MsgAnswer::Yes)
         return false;
+    // A copy for taking the deletion back, made only where that can be done.
+    std::unique_ptr<CEntry> copy = m_ws.history ? e->Clone() : nullptr;
+    const qsizetype position = c.IndexOfEntry(e->CDKey);
     if (!c.ActionDelete())
         return false;
+    if (m_ws.history)
+        m_ws.history->deleted(std::move(copy), position);
     notify();
     return true;
 }
@@ -210,7 +266,17 @@ EntryEditSession::Refills EntryEditSession::takeRefills()
     return r;
 }
 
-void EntryEditSession::shown() { m_shown = entries().CurrEntry(); }
+void EntryEditSession::shown()
+{
+    const CEntries& c = entries();
+    m_shown = c.CurrEntry();
+    // Pending edits may already be in the recording (tracks are edited in place): the
+    // copy is the one made before them.
+    const bool pending = c.Changesmade && m_before && m_shown && m_before->CDKey == m_shown->CDKey;
+    if (!m_ws.history || pending)
+        return;
+    m_before = m_shown && !c.InsertStarted() ? m_shown->Clone() : nullptr;
+}
 
 EntryEditSession::Activation EntryEditSession::activate()
 {

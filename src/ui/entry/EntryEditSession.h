@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace vinaxo {
 
@@ -45,6 +46,7 @@ struct PageEdits {
 class EntryEditSession {
 public:
     EntryEditSession(Workspace& ws, IWindows* windows);
+    ~EntryEditSession();
 
     Workspace& workspace() const { return m_ws; }
     CEntries& entries() const;
@@ -67,6 +69,9 @@ public:
 
     struct SaveResult {
         bool ok = true;       // false: a value was rejected, the caller stays where it is
+        // The new recording duplicated one held and the user chose to see that one: the
+        // new one is gone and the one held is current (ok is false).
+        bool showedExisting = false;
         bool posted = false;  // the entry was posted and the main window told
         bool addedArtist = false, addedLabel = false; // new names for the Detail page's lists
     };
@@ -133,6 +138,15 @@ public:
     enum class EscapeCommand { None, Cancel, Close };
     static EscapeCommand escapeCommand(bool newEntryPending, bool changesPending);
 
+    // The question asked before a new recording that duplicates one held is added.
+    static const QString DuplicateText;
+    static const QString DuplicateTitle;
+    enum class DuplicateChoice { Add, Keep, ShowExisting };
+    // Asks when `entry` duplicates a recording held: Add when it does not or the user says
+    // Yes; ShowExisting selects that one in the main list. `existing` gets its key.
+    static DuplicateChoice askDuplicate(Workspace& ws, IWindows* windows, const CEntry& entry,
+                                        QString* existing = nullptr);
+
 private:
     bool storeDetail(DetailFields& f);
     bool storeAdditional(AdditionalFields& f);
@@ -143,6 +157,8 @@ private:
     TrackListEditor m_tracks;
     EntryPage m_page = EntryPage::Detail;
     const CEntry* m_shown = nullptr; // compared only, never followed
+    // The shown recording as it was before the edits now pending, for taking them back.
+    std::unique_ptr<CEntry> m_before;
 };
 
 } // namespace vinaxo

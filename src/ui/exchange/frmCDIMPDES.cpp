@@ -3,6 +3,7 @@
 
 #include "exchange/DefinitionFile.h"
 #include "exchange/ExchangeStart.h"
+#include "history/CollectionHistory.h"
 #include "exchange/ExchangeState.h"
 #include "exchange/FileChoice.h"
 #include "model/Workspace.h"
@@ -261,8 +262,11 @@ void frmCDIMPDES::PB_Import_Click()
     const ExchangeHooks hooks{&monitor, &monitor, &m_ctx.busy, {}};
     if (m_state.direction == u'E') {
         StartExport(request, m_ctx.ws, hooks);
-    } else if (StartImport(request, m_ctx.ws, hooks)) {
+    } else if (const auto result = StartImport(request, m_ctx.ws, hooks)) {
         m_imported = true;
+        // One step takes back the whole run (a cancelled run keeps what it added).
+        if (m_ctx.ws.history)
+            m_ctx.ws.history->imported(result->addedKeys);
     }
     if (m_running)
         setRunning(false);
