@@ -667,3 +667,61 @@ TEST_F(MainFixture, PrintImportExportCalculatorAndLookupOpenTheirWindows)
     EXPECT_TRUE(lookup.contains("frmCDDBAccess")) << lookup.join(u' ').toStdString();
     EXPECT_FALSE(updateOffered); // from the main window a lookup only adds
 }
+
+// Undo and Redo name their step, bring a deleted recording back into the list as the
+// current one, stay off while the editor is open, and are cleared by New.
+TEST_F(MainFixture, UndoAndRedoFromTheEditMenu)
+{
+    open();
+    for (const char* t : {"Alba", "Noche", "Sol"})
+        w.addRecording(QString::fromLatin1(t));
+    trigger("Filter");
+    trigger("Filter");
+    EXPECT_FALSE(action("MU_Edit_Undo")->isEnabled());
+    EXPECT_EQ(action("MU_Edit_Undo")->shortcut(), QKeySequence(QKeySequence::Undo));
+
+    selectRow(1);
+    trigger("Edit");
+    auto* editor = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(editor, nullptr);
+    w.messages.answer(MsgAnswer::Yes);
+    child<QAction>(editor, "Delete")->trigger();
+    ASSERT_EQ(w.entries().Count(), 2);
+    EXPECT_FALSE(action("MU_Edit_Undo")->isEnabled()) << "not while the editor shows a recording";
+    editor->hide();
+    EXPECT_TRUE(action("MU_Edit_Undo")->isEnabled());
+    EXPECT_EQ(action("MU_Edit_Undo")->text(), "&Undo Delete 'Noche'");
+
+    trigger("MU_Edit_Undo");
+    EXPECT_EQ(shownColumn(1).size(), 3);
+    EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
+    EXPECT_EQ(action("MU_Edit_Redo")->text(), "&Redo Delete 'Noche'");
+    trigger("MU_Edit_Redo");
+    EXPECT_EQ(panel2(), " 2 records");
+
+    w.messages.answer(MsgAnswer::Yes); // lose the changes
+    trigger("MU_File_New");
+    EXPECT_FALSE(window->history().stack().canUndo());
+    EXPECT_EQ(action("MU_Edit_Undo")->text(), "&Undo");
+}
+
+// Show Existing selects the recording held, also when the quick filter hid it; the
+// choice of fields is kept in the settings.
+TEST_F(MainFixture, SelectingTheExistingRecordingAndTheDuplicateFields)
+{
+    open();
+    w.addRecording(QStringLiteral("Alba"));
+    const QString key = w.addRecording(QStringLiteral("Noche"))->CDKey;
+    trigger("Filter");
+    trigger("Filter");
+    auto* quick = child<QLineEdit>(window.get(), "edtQuickFilter");
+    quick->setText(QStringLiteral("alba"));
+    QTRY_COMPARE(shownColumn(1), QStringList({"Alba"}));
+    window->selectRecording(key);
+    EXPECT_TRUE(quick->text().isEmpty());
+    EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
+
+    trigger("MU_Options_DuplicateMedium");
+    EXPECT_EQ(w.ws->duplicates.fields(), DuplicateField::Medium);
+    EXPECT_EQ(w.config().extraValue("Duplicates", "Fields").toString(), "Artist,Title,Medium");
+}
