@@ -93,6 +93,10 @@ public:
     {
         Q_ASSERT(indexOf(key) < 0);
         i = qBound(qsizetype(0), i, size());
+        if (i == size()) { // at the end: no position moves
+            addNew(key, std::move(value));
+            return;
+        }
         m_items.insert(m_items.begin() + i, Item{key, std::move(value)});
         if (m_indexed) {
             m_hashes.insert(m_hashes.begin() + i, foldedHash(m_items[std::size_t(i)].key));
