@@ -22,8 +22,8 @@ const QString EntryEditSession::DuplicateText =
     QStringLiteral("A recording with this artist and title is already in the collection. Add it anyway?");
 const QString EntryEditSession::DuplicateTitle = QStringLiteral("Duplicate Recording");
 
-EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, IWindows* windows,
-                                                                 const CEntry& entry, QString* existing)
+EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, const CEntry& entry,
+                                                                 QString* existing)
 {
     const QString key = ws.duplicates.findDuplicate(entry);
     if (key.isEmpty())
@@ -35,12 +35,17 @@ EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, 
         {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Show Existing")}, 1);
     if (choice == 0)
         return DuplicateChoice::Add;
-    if (choice == 2) {
-        if (windows)
-            windows->selectRecording(key);
-        return DuplicateChoice::ShowExisting;
-    }
-    return DuplicateChoice::Keep;
+    return choice == 2 ? DuplicateChoice::ShowExisting : DuplicateChoice::Keep;
+}
+
+void EntryEditSession::showExisting(Workspace& ws, IWindows* windows, const QString& key)
+{
+    // The new recording goes first: while it is being added it is the current one, and
+    // cancelling removes whatever is current.
+    ws.entries.ActionCancel();
+    ws.entries.LocateEntryByKey(key);
+    if (windows)
+        windows->selectRecording(key);
 }
 
 DetailFields EntryEditSession::detail() const
@@ -164,12 +169,11 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
     const bool inserting = c.InsertStarted();
     if (inserting && c.CurrEntry()) {
         QString existing;
-        switch (askDuplicate(m_ws, m_windows, *c.CurrEntry(), &existing)) {
+        switch (askDuplicate(m_ws, *c.CurrEntry(), &existing)) {
         case DuplicateChoice::Add: break;
         case DuplicateChoice::Keep: r.ok = false; return r; // still being entered
         case DuplicateChoice::ShowExisting:
-            c.ActionCancel();
-            c.LocateEntryByKey(existing);
+            showExisting(m_ws, m_windows, existing);
             r.ok = false;
             r.showedExisting = true;
             return r;

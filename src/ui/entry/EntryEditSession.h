@@ -143,9 +143,10 @@ public:
     static const QString DuplicateTitle;
     enum class DuplicateChoice { Add, Keep, ShowExisting };
     // Asks when `entry` duplicates a recording held: Add when it does not or the user says
-    // Yes; ShowExisting selects that one in the main list. `existing` gets its key.
-    static DuplicateChoice askDuplicate(Workspace& ws, IWindows* windows, const CEntry& entry,
-                                        QString* existing = nullptr);
+    // Yes. `existing` gets the key of the one held.
+    static DuplicateChoice askDuplicate(Workspace& ws, const CEntry& entry, QString* existing = nullptr);
+    // ShowExisting: the new recording is dropped, the one held made current and selected.
+    static void showExisting(Workspace& ws, IWindows* windows, const QString& key);
 
 private:
     bool storeDetail(DetailFields& f);

@@ -134,13 +134,14 @@ bool LookupApply::Add(const LookupFields& fields)
     if (!c.ActionAdd() || !c.CurrEntry() || !FillEntry(m_ws, *c.CurrEntry(), fields, LookupFill::NewRecording))
         return false;
     QString existing;
-    const auto choice = EntryEditSession::askDuplicate(m_ws, m_windows, *c.CurrEntry(), &existing);
-    if (choice != EntryEditSession::DuplicateChoice::Add) {
+    const auto choice = EntryEditSession::askDuplicate(m_ws, *c.CurrEntry(), &existing);
+    if (choice == EntryEditSession::DuplicateChoice::ShowExisting) {
+        EntryEditSession::showExisting(m_ws, m_windows, existing);
+        showedExisting = true;
+        return false;
+    }
+    if (choice == EntryEditSession::DuplicateChoice::Keep) {
         c.ActionCancel();
-        if (choice == EntryEditSession::DuplicateChoice::ShowExisting) {
-            c.LocateEntryByKey(existing);
-            showedExisting = true;
-        }
         return false;
     }
     const bool done = c.ActionPost();

@@ -3,6 +3,7 @@
 #include "storage/FileCommands.h"
 #include "support/ModalDriver.h"
 #include "support/UiWorld.h"
+#include "ui/entry/EntryEditSession.h"
 #include "ui/main/QuickFilterRunner.h"
 #include "ui/main/frmCDMLIST.h"
 
@@ -720,6 +721,20 @@ TEST_F(MainFixture, SelectingTheExistingRecordingAndTheDuplicateFields)
     window->selectRecording(key);
     EXPECT_TRUE(quick->text().isEmpty());
     EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
+
+    // Regression: selecting the one held while the new one was still current made the
+    // cancel remove the one held.
+    w.entries().LocateEntryByKey(key);
+    EntryEditSession session(*w.ws, window.get());
+    session.insert();
+    PageEdits e;
+    e.detail.title = QStringLiteral("noche");
+    w.messages.answerIndex(2); // Show Existing
+    EXPECT_TRUE(session.saveChanges(e).showedExisting);
+    EXPECT_EQ(w.entries().Count(), 2);
+    ASSERT_TRUE(w.entries().Entries().contains(key));
+    EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
+    EXPECT_EQ(w.entries().CurrEntry()->CDKey, key);
 
     trigger("MU_Options_DuplicateMedium");
     EXPECT_EQ(w.ws->duplicates.fields(), DuplicateField::Medium);
