@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QUrl>
 #include <QTest>
@@ -735,6 +736,25 @@ TEST_F(MainFixture, SelectingTheExistingRecordingAndTheDuplicateFields)
     ASSERT_TRUE(w.entries().Entries().contains(key));
     EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
     EXPECT_EQ(w.entries().CurrEntry()->CDKey, key);
+
+    // The same through the editor's window.
+    selectRow(0);
+    trigger("Edit");
+    auto* editor = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(editor, nullptr);
+    child<QAction>(editor, "Insert")->trigger();
+    QTest::keyClicks(child<QPlainTextEdit>(editor, "edtCDTitle"), "NOCHE");
+    w.messages.answerIndex(2);
+    child<QAction>(editor, "Post")->trigger();
+    EXPECT_EQ(w.messages.last().text, EntryEditSession::DuplicateText);
+    EXPECT_EQ(w.entries().Count(), 2);
+    ASSERT_TRUE(w.entries().Entries().contains(key));
+    EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
+    EXPECT_EQ(child<QPlainTextEdit>(editor, "edtCDTitle")->toPlainText(), "Noche");
+    child<QAction>(editor, "Close")->trigger();
+    EXPECT_EQ(w.entries().Count(), 2);
+    EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
+    EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
 
     trigger("MU_Options_DuplicateMedium");
     EXPECT_EQ(w.ws->duplicates.fields(), DuplicateField::Medium);
