@@ -1,5 +1,5 @@
 # The core libraries must not include widget code: no Qt Widgets or Print Support header.
-set(core_dirs platform model storage exchange print calc lookup)
+set(core_dirs platform model storage history exchange print calc lookup)
 set(bad "")
 foreach(d IN LISTS core_dirs)
   file(GLOB_RECURSE files "${SRC}/${d}/*.h" "${SRC}/${d}/*.cpp")

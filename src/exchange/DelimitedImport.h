@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <chrono>
+#include <QStringList>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -28,6 +29,8 @@ struct ImportResult {
     qint32 recordNumber = 1; // the record number after the run: records read + 1
     qint32 recordsAdded = 0;
     bool cancelled = false;
+    qint32 duplicates = 0;    // recordings added that duplicate one held or read before
+    QStringList addedKeys;    // the recordings added, in order (filled by StartImport)
     qint32 recordsRead() const { return recordNumber - 1; }
 };
 

@@ -46,6 +46,29 @@ void starting(const ExchangeHooks& hooks)
 }
 
 namespace {
+// The recordings added are the last ones of the collection. Each that duplicates one held
+// before it (or read earlier from the same file) is named in the log, and counted.
+void noteDuplicates(Workspace& ws, ImportResult& result, const ExchangeHooks& hooks)
+{
+    const EntryList& all = ws.entries.Entries();
+    const qsizetype first = all.size() - result.recordsAdded;
+    result.addedKeys.reserve(result.recordsAdded);
+    for (qsizetype i = first; i < all.size(); ++i)
+        result.addedKeys << all.keyAt(i);
+    for (qsizetype i = first; i < all.size(); ++i) {
+        const CEntry& e = *all.at(i);
+        const QStringList same = ws.duplicates.duplicatesOf(e);
+        // In collection order: a duplicate is one that comes after another.
+        if (same.isEmpty() || ws.entries.IndexOfEntry(same.constFirst()) > i)
+            continue;
+        ++result.duplicates;
+        log(hooks, QStringLiteral("Record ") + QString::number(i - first + 1) + QStringLiteral(", Duplicate of a ")
+                       + QStringLiteral("recording held:  ") + e.CDArtist + QStringLiteral(" / ") + e.CDTitle);
+    }
+    if (result.duplicates > 0)
+        log(hooks, QStringLiteral("---Duplicates found: ") + QString::number(result.duplicates) + QStringLiteral("---"));
+}
+
 class ImportJob final : public ExchangeJob {
 public:
     ImportJob(const ExchangeRequest& r, Workspace& ws, const ExchangeHooks& hooks)
@@ -82,6 +105,7 @@ private:
         m_ended = true;
         m_imported = m_reader.result();
         m_bytes.clear();
+        noteDuplicates(m_ws, *m_imported, m_hooks);
         log(m_hooks, QStringLiteral("---Import Complete - Total records read: ")
                          + QString::number(m_imported->recordsRead()) + QStringLiteral("---"));
     }

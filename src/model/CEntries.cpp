@@ -3,6 +3,8 @@
 #include "model/TimeText.h"
 #include "storage/CDConfig.h"
 
+#include <utility>
+
 namespace vinaxo {
 
 QStringList ListedNames(const NameList& names)
@@ -124,7 +126,101 @@ CEntry* CEntries::AddNewEntry()
     CEntry* raw = entry.get();
     m_entries.addNew(raw->CDKey, std::move(entry)); // keys come from a counter
     m_curr = raw;
+    touch(raw->CDKey);
     return raw;
+}
+
+void CEntries::touch(const QString& key)
+{
+    // A bounded list: past a few thousand keys a full rebuild is cheaper anyway.
+    if (m_touched.all)
+        return;
+    if (m_touched.keys.size() >= 4096)
+        touchAll();
+    else
+        m_touched.keys.push_back(key);
+}
+
+void CEntries::touchAll()
+{
+    m_touched.keys.clear();
+    m_touched.all = true;
+}
+
+CEntries::Touched CEntries::TakeTouched() { return std::exchange(m_touched, Touched{}); }
+
+void CEntries::forget(const CEntry* gone)
+{
+    if (m_previous == gone)
+        m_previous = nullptr;
+    if (m_curr == gone)
+        m_curr = nullptr;
+}
+
+std::unique_ptr<CEntry> CEntries::TakeEntry(const QString& key)
+{
+    const qsizetype i = m_entries.indexOf(key);
+    if (i < 0)
+        return nullptr;
+    std::unique_ptr<CEntry> entry = std::move(m_entries.at(i));
+    m_entries.removeAt(i);
+    forget(entry.get());
+    touch(entry->CDKey);
+    return entry;
+}
+
+bool CEntries::PutEntry(std::unique_ptr<CEntry> entry, qsizetype position)
+{
+    if (!entry || m_entries.contains(entry->CDKey))
+        return false;
+    entry->Entries = this;
+    // New keys keep coming from above every key held.
+    bool number = false;
+    const qint32 n = entry->CDKey.toInt(&number);
+    if (number && n > m_nextEntryKey)
+        m_nextEntryKey = n;
+    touch(entry->CDKey);
+    const QString key = entry->CDKey;
+    m_entries.insertAt(position, key, std::move(entry));
+    return true;
+}
+
+std::unique_ptr<CEntry> CEntries::SwapEntry(std::unique_ptr<CEntry> entry)
+{
+    if (!entry)
+        return nullptr;
+    auto* slot = m_entries.find(entry->CDKey);
+    if (!slot)
+        return nullptr;
+    entry->Entries = this;
+    std::swap(*slot, entry);
+    if (m_curr == entry.get())
+        m_curr = slot->get();
+    if (m_previous == entry.get())
+        m_previous = slot->get();
+    touch((*slot)->CDKey);
+    return entry;
+}
+
+std::vector<std::unique_ptr<CEntry>> CEntries::TakeEntries(const QSet<QString>& keys)
+{
+    std::vector<std::unique_ptr<CEntry>> taken;
+    if (keys.isEmpty())
+        return taken;
+    taken.reserve(std::size_t(keys.size()));
+    m_entries.removeIf([&](EntryList::Item& item) {
+        if (!keys.contains(item.key))
+            return false;
+        forget(item.value.get());
+        taken.push_back(std::move(item.value));
+        return true;
+    });
+    if (taken.size() > 4096)
+        touchAll();
+    else
+        for (const auto& e : taken)
+            touch(e->CDKey);
+    return taken;
 }
 
 bool CEntries::LocateEntryByKey(const QString& key)
@@ -155,6 +251,7 @@ bool CEntries::DeleteEntry(const QString& keyText)
             if (m_previous == m_curr)
                 m_previous = nullptr;
             m_entries.remove(key);
+            touch(key);
             m_curr = successor;
         }
     }
@@ -165,6 +262,7 @@ void CEntries::ClearAllEntries()
 {
     m_curr = nullptr;
     m_previous = nullptr;
+    touchAll();
     retire(std::move(m_entries));
 }
 
@@ -290,6 +388,7 @@ bool CEntries::ActionPost()
         m_addedArtist = AddNewArtist(m_curr->CDArtist);
         m_addedLabel = AddNewLabel(m_curr->CDLabel);
         m_lastActionKey = m_curr->CDKey;
+        touch(m_curr->CDKey);
         if (m_lastAction == ActionInserted)
             m_sequence.Add(m_curr->CDKey);
     }

@@ -5,10 +5,12 @@
 #include "model/CView.h"
 #include "platform/KeyedList.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace vinaxo {
 
@@ -112,6 +114,28 @@ public:
     bool NextRecord();
     bool PrevRecord();
 
+    // Recordings taken out and put back with their keys, for taking changes back. The
+    // current recording is never left naming one taken out. The position is the index
+    // in the collection's order.
+    qsizetype IndexOfEntry(const QString& key) const { return m_entries.indexOf(key); }
+    std::unique_ptr<CEntry> TakeEntry(const QString& key);
+    // False (the entry is dropped) when its key is already held.
+    bool PutEntry(std::unique_ptr<CEntry> entry, qsizetype position);
+    // The held recording of the same key replaced by `entry`; the one it replaced (null,
+    // with `entry` dropped, when the key is not held).
+    std::unique_ptr<CEntry> SwapEntry(std::unique_ptr<CEntry> entry);
+    // Every recording whose key is in `keys`, in collection order, in one pass.
+    std::vector<std::unique_ptr<CEntry>> TakeEntries(const QSet<QString>& keys);
+
+    // The keys of recordings added, posted, removed or put back since the last call, for
+    // indexes that follow the collection; `all` is set (and no keys given) when there
+    // were too many to list or the whole collection went.
+    struct Touched {
+        std::vector<QString> keys;
+        bool all = false;
+    };
+    Touched TakeTouched();
+
     // Views
     bool AddNewView(QString& name);
     bool AddNewView(const QString& name) { QString n = name; return AddNewView(n); }
@@ -145,6 +169,10 @@ private:
     template <class Step>
     bool navigate(Step step);
     void rememberView();
+    void touch(const QString& key);
+    void touchAll();
+    // m_curr and m_previous no longer name `gone`.
+    void forget(const CEntry* gone);
 
     IMessageService& m_messages;
     const IFormats& m_formats;
@@ -167,6 +195,7 @@ private:
     NameList m_artists, m_labels, m_categories, m_mediums;
     ViewList m_views;
     ColumnList m_columnNames;
+    Touched m_touched;
     std::thread m_reclaimer; // the last retire's, joined before the next and at the end
 };
 

@@ -55,43 +55,6 @@ CEntry::CEntry(CEntries* owner) : Entries(owner) {}
 
 CEntry::~CEntry() = default;
 
-std::unique_ptr<CEntry> CEntry::CopyForSaving() const
-{
-    auto c = std::make_unique<CEntry>();
-    c->CDKey = CDKey;
-    c->CDTitle = CDTitle;
-    c->CDArtist = CDArtist;
-    c->CDDesc = CDDesc;
-    c->CDCategory = CDCategory;
-    c->CDLabel = CDLabel;
-    c->CDCatnbr = CDCatnbr;
-    c->CDNbrDisks = CDNbrDisks;
-    c->CDMedium = CDMedium;
-    c->CDRelYear = CDRelYear;
-    c->CDRateSound = CDRateSound;
-    c->CDRatePerform = CDRatePerform;
-    c->CDComposer = CDComposer;
-    c->CDConductor = CDConductor;
-    c->CDPurchDate = CDPurchDate;
-    c->CDPurchCost = CDPurchCost;
-    c->CDLocation = CDLocation;
-    c->CDCollNbr = CDCollNbr;
-    c->CDMiscKey1 = CDMiscKey1;
-    c->CDMiscKey2 = CDMiscKey2;
-    c->CDMiscKey3 = CDMiscKey3;
-    c->CDNbrTracks = CDNbrTracks;
-    c->CDTotalTime = CDTotalTime;
-    c->CDAwards = CDAwards;
-    c->CDComments = CDComments;
-    c->CDSongsLength = CDSongsLength;
-    c->CDSongsTimeLength = CDSongsTimeLength;
-    c->CDSongsDescLength = CDSongsDescLength;
-    c->Selected = Selected;
-    c->m_nextTrackKey = m_nextTrackKey;
-    c->m_tracks.copyFrom(m_tracks, c.get());
-    return c;
-}
-
 IMessageService* CEntry::messages() const { return Entries ? &Entries->messages() : nullptr; }
 const IFormats* CEntry::formats() const { return Entries ? &Entries->formats() : nullptr; }
 
@@ -193,6 +156,45 @@ void CEntry::ClearAllEntries()
 {
     m_tracks.clear();
     m_nextTrackKey = 0;
+}
+
+std::unique_ptr<CEntry> CEntry::Clone() const
+{
+    auto c = std::make_unique<CEntry>(Entries);
+    c->CDKey = CDKey;
+    c->CDTitle = CDTitle;
+    c->CDArtist = CDArtist;
+    c->CDDesc = CDDesc;
+    c->CDCategory = CDCategory;
+    c->CDLabel = CDLabel;
+    c->CDCatnbr = CDCatnbr;
+    c->CDNbrDisks = CDNbrDisks;
+    c->CDMedium = CDMedium;
+    c->CDRelYear = CDRelYear;
+    c->CDRateSound = CDRateSound;
+    c->CDRatePerform = CDRatePerform;
+    c->CDComposer = CDComposer;
+    c->CDConductor = CDConductor;
+    c->CDPurchDate = CDPurchDate;
+    c->CDPurchCost = CDPurchCost;
+    c->CDLocation = CDLocation;
+    c->CDCollNbr = CDCollNbr;
+    c->CDMiscKey1 = CDMiscKey1;
+    c->CDMiscKey2 = CDMiscKey2;
+    c->CDMiscKey3 = CDMiscKey3;
+    c->CDNbrTracks = CDNbrTracks;
+    c->CDTotalTime = CDTotalTime;
+    c->CDAwards = CDAwards;
+    c->CDComments = CDComments;
+    c->CDSongsLength = CDSongsLength;
+    c->CDSongsTimeLength = CDSongsTimeLength;
+    c->CDSongsDescLength = CDSongsDescLength;
+    c->Selected = Selected;
+    c->FileIO = FileIO;
+    c->m_nextTrackKey = m_nextTrackKey;
+    // A packed list stays packed: copied as one block, the original left as it is.
+    c->m_tracks.copyFrom(m_tracks, c.get());
+    return c;
 }
 
 CTrackEntry* CEntry::AddNewTrackEntry()

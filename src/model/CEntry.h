@@ -86,6 +86,11 @@ public:
     bool setCDPurchDateStr(const QString& text);
     bool setCDPurchCostStr(const QString& text);
 
+    // A copy with the same key, fields and tracks (their keys and the current one kept),
+    // belonging to the same collection but held in none of its lists. Only reads the
+    // original, so a save can copy on two threads while the window's thread waits.
+    std::unique_ptr<CEntry> Clone() const;
+
     void ClearAllEntries();
     CTrackEntry* AddNewTrackEntry();
     bool LocateTrackByKey(const QString& key);
@@ -97,9 +102,6 @@ public:
     // including the end code; false when an unlisted code (or the end of the stream)
     // ended the block early, after reporting it.
     void SaveEntry();
-    // A copy of the stored fields and tracks, owned by no collection: what a save made
-    // off the window's thread writes while the original goes on being edited.
-    std::unique_ptr<CEntry> CopyForSaving() const;
     bool LoadEntry();
 
     // The display text of one field by its number; a key that names no field is reported.

@@ -5,11 +5,13 @@
 #include "model/CEntries.h"
 #include "model/CEntrySelection.h"
 #include "model/CEntrySequence.h"
+#include "model/DuplicateIndex.h"
 #include "model/PendingCovers.h"
 #include "storage/CDConfig.h"
 
 namespace vinaxo {
 
+class CollectionHistory;
 class IFormats;
 class IMessageService;
 
@@ -21,7 +23,13 @@ public:
     {
         selection.setEntries(&entries);
         entries.EntrySelection = &selection;
+        duplicates.setFields(DuplicateIndex::FieldsFromText(
+            config.extraValue(DuplicateSection, DuplicateFieldsKey).toString()));
     }
+
+    // Where the duplicate check's choice of fields is kept.
+    static inline const QString DuplicateSection = QStringLiteral("Duplicates");
+    static inline const QString DuplicateFieldsKey = QStringLiteral("Fields");
 
     IMessageService& messages;
     const IFormats& formats;
@@ -29,6 +37,9 @@ public:
     CEntrySequence sequence;
     CEntries entries;
     CEntrySelection selection;
+    DuplicateIndex duplicates{entries};
+    // The changes that can be taken back; none where nothing offers undo (the command line).
+    CollectionHistory* history = nullptr;
 
     // Application-wide state
     QString currentFileName;

@@ -88,6 +88,49 @@ public:
         return true;
     }
 
+    // At position i (clamped to the list), for putting back an item that was removed.
+    void insertAt(qsizetype i, const QString& key, T value)
+    {
+        Q_ASSERT(indexOf(key) < 0);
+        i = qBound(qsizetype(0), i, size());
+        if (i == size()) { // at the end: no position moves
+            addNew(key, std::move(value));
+            return;
+        }
+        m_items.insert(m_items.begin() + i, Item{key, std::move(value)});
+        if (m_indexed) {
+            m_hashes.insert(m_hashes.begin() + i, foldedHash(m_items[std::size_t(i)].key));
+            rebuildSlots();
+        } else if (size() > kLinearLimit) {
+            rebuildIndex();
+        }
+    }
+
+    // Removes every item for which pred(Item&) is true, in one pass (pred may move the
+    // value out first); the number removed.
+    template <class Pred>
+    qsizetype removeIf(Pred pred)
+    {
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < m_items.size(); ++i) {
+            if (pred(m_items[i]))
+                continue;
+            if (kept != i) {
+                m_items[kept] = std::move(m_items[i]);
+                if (m_indexed)
+                    m_hashes[kept] = m_hashes[i];
+            }
+            ++kept;
+        }
+        const qsizetype removed = qsizetype(m_items.size() - kept);
+        m_items.erase(m_items.begin() + qsizetype(kept), m_items.end());
+        if (m_indexed && removed > 0) {
+            m_hashes.resize(kept);
+            rebuildSlots();
+        }
+        return removed;
+    }
+
     void removeAt(qsizetype i)
     {
         m_items.erase(m_items.begin() + i);

@@ -375,7 +375,7 @@ CollectionSnapshot CFileIO::TakeSnapshot()
     s.recordings.resize(std::size_t(n));
     auto copy = [&list, &s](qsizetype from, qsizetype to) {
         for (qsizetype i = from; i < to; ++i)
-            s.recordings[std::size_t(i)] = list.at(i)->CopyForSaving();
+            s.recordings[std::size_t(i)] = list.at(i)->Clone();
     };
     // As when saving, a large collection's second half is copied on another thread:
     // copying only reads the recordings, and the window's thread waits half as long.

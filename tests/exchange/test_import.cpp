@@ -379,6 +379,28 @@ TEST(StartImport, LoadedCollectionAnsweredYesAdds)
     EXPECT_EQ(w.entries().Entries().at(1)->CDTitle, "b");
 }
 
+// Duplicates are not asked about line by line: they are counted and named in the log,
+// whether of a recording held before or of an earlier line.
+TEST(StartImport, DuplicatesAreCountedAndNamedInTheLog)
+{
+    test::TestWorld w;
+    CEntry* held = w.entries().AddNewEntry();
+    held->CDArtist = "Ana";
+    held->CDTitle = "Sol";
+    w.messages.answer(MsgAnswer::Yes);
+    test::RecordingLog log;
+    ExchangeRequest r = requestFor(w, "\"ANA \",\"sól\"\r\nBo,Luna\r\nbo,luna\r\nCy,Mar\r\n");
+    r.table = test::tableOf({"Artist", "Title"});
+    const auto result = StartImport(r, *w.ws, ExchangeHooks{&log});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->duplicates, 2);
+    EXPECT_EQ(result->addedKeys, QStringList({"2", "3", "4", "5"}));
+    EXPECT_EQ(log.lines.mid(1, 3), QStringList({"Record 1, Duplicate of a recording held:  ANA  / sól",
+                                                "Record 3, Duplicate of a recording held:  bo / luna",
+                                                "---Duplicates found: 2---"}));
+    EXPECT_EQ(w.entries().Count(), 5); // all of them added
+}
+
 TEST(StartImport, MissingFileGoesToTheErrorHandler)
 {
     test::TestWorld w;

@@ -37,6 +37,7 @@ struct CountingWindows final : IWindows {
     void showMediumList(QWidget*) override {}
     void showLookup(QWidget*, bool) override {}
     void showStatus(const QString&) override {}
+    void selectRecording(const QString&) override {}
     void requestActivationCheck() override {}
     int changes = 0;
 };

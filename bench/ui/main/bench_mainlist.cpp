@@ -4,6 +4,7 @@
 #include "BenchCollection.h"
 #include "model/Utility.h"
 #include "platform/IBusyPointer.h"
+#include "history/CollectionHistory.h"
 #include "ui/main/MainController.h"
 #include "ui/main/MainListModel.h"
 #include "model/QuickFilter.h"
@@ -130,3 +131,84 @@ static void BM_QuickFilterIndex(benchmark::State& state)
         benchmark::DoNotOptimize(QuickFilterIndex(snapshot));
 }
 BENCHMARK(BM_QuickFilterIndex)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// ---- Undo and the duplicate check ---------------------------------------------------
+
+namespace {
+struct HistoryWorld : ListWorld {
+    CollectionHistory history{world.ws};
+    explicit HistoryWorld(int n) : ListWorld(n)
+    {
+        world.ws.history = &history;
+        history.applied = [this](const QString& key) { controller.showKey(key); };
+        controller.rebuildList();
+    }
+};
+} // namespace
+
+// Undo of a delete, from the command to the list rebuilt with the recording current.
+static void BM_UndoDelete(benchmark::State& state)
+{
+    HistoryWorld w(int(state.range(0)));
+    CEntries& c = w.world.ws.entries;
+    const QString key = c.Entries().keyAt(c.Count() / 2);
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.LocateEntryByKey(key);
+        auto copy = c.CurrEntry()->Clone();
+        const qsizetype at = c.IndexOfEntry(key);
+        c.ActionDelete();
+        w.history.deleted(std::move(copy), at);
+        w.controller.rebuildList();
+        state.ResumeTiming();
+        w.history.stack().undo();
+    }
+    state.counters["rows"] = w.model.rowCount();
+}
+BENCHMARK(BM_UndoDelete)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// Undo of an import of n recordings into a collection of as many, list rebuild included;
+// the redo is outside the timing.
+static void BM_UndoImport(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    HistoryWorld w(n);
+    CEntries& c = w.world.ws.entries;
+    bench::buildCollection(c, n, bench::texts(), false);
+    QStringList keys;
+    for (qsizetype i = n; i < c.Count(); ++i)
+        keys << c.Entries().keyAt(i);
+    w.history.imported(keys);
+    for (auto _ : state) {
+        w.history.stack().undo();
+        state.PauseTiming();
+        w.history.stack().redo();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = w.model.rowCount();
+}
+BENCHMARK(BM_UndoImport)->Arg(32767)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+// The duplicate check when a recording is added: the index follows the one new key.
+static void BM_DuplicateCheckOnAdd(benchmark::State& state)
+{
+    ListWorld w(int(state.range(0)));
+    CEntries& c = w.world.ws.entries;
+    DuplicateIndex& d = w.world.ws.duplicates;
+    const CEntry& held = *c.Entries().at(c.Count() / 3);
+    d.findDuplicate(held); // built once, as after loading
+    QString found;
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.ActionAdd();
+        c.CurrEntry()->CDArtist = held.CDArtist.toLower();
+        c.CurrEntry()->CDTitle = held.CDTitle + u' ';
+        state.ResumeTiming();
+        found = d.findDuplicate(*c.CurrEntry());
+        state.PauseTiming();
+        c.ActionCancel();
+        state.ResumeTiming();
+    }
+    state.counters["found"] = found.isEmpty() ? 0 : 1;
+}
+BENCHMARK(BM_DuplicateCheckOnAdd)->Arg(32767)->Iterations(300)->Unit(benchmark::kMicrosecond);

@@ -19,6 +19,9 @@ public:
     virtual void showMediumList(QWidget* parent) = 0;
     // The lookup window; databaseAction true offers updating the edited recording.
     virtual void showLookup(QWidget* parent, bool databaseAction) = 0;
+    // Makes the recording current and selected in the main list, showing every recording
+    // when a filter hides it.
+    virtual void selectRecording(const QString& key) = 0;
     // A short note in the main window's status bar (panel 1).
     virtual void showStatus(const QString& text) = 0;
     // The application-wide list flags (filter, rebuild) were set: the main window runs

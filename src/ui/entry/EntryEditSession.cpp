@@ -5,6 +5,7 @@
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
 #include "storage/CDConfig.h"
+#include "history/CollectionHistory.h"
 #include "ui/common/IWindows.h"
 
 namespace vinaxo {
@@ -14,7 +15,39 @@ EntryEditSession::EntryEditSession(Workspace& ws, IWindows* windows)
 {
 }
 
+EntryEditSession::~EntryEditSession() = default;
+
 CEntries& EntryEditSession::entries() const { return m_ws.entries; }
+
+const QString EntryEditSession::DuplicateText =
+    QStringLiteral("A recording with this artist and title is already in the collection. Add it anyway?");
+const QString EntryEditSession::DuplicateTitle = QStringLiteral("Duplicate Recording");
+
+EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, const CEntry& entry,
+                                                                 QString* existing)
+{
+    const QString key = ws.duplicates.findDuplicate(entry);
+    if (key.isEmpty())
+        return DuplicateChoice::Add;
+    if (existing)
+        *existing = key;
+    const int choice = ws.messages.showCustom(
+        DuplicateText, DuplicateTitle, MsgIcon::Question,
+        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Show Existing")}, 1);
+    if (choice == 0)
+        return DuplicateChoice::Add;
+    return choice == 2 ? DuplicateChoice::ShowExisting : DuplicateChoice::Keep;
+}
+
+void EntryEditSession::showExisting(Workspace& ws, IWindows* windows, const QString& key)
+{
+    // The new recording goes first: while it is being added it is the current one, and
+    // cancelling removes whatever is current.
+    ws.entries.ActionCancel();
+    ws.entries.LocateEntryByKey(key);
+    if (windows)
+        windows->selectRecording(key);
+}
 
 DetailFields EntryEditSession::detail() const
 {
@@ -134,6 +167,19 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
     }
     if (!r.ok)
         return r;
+    const bool inserting = c.InsertStarted();
+    if (inserting && c.CurrEntry()) {
+        QString existing;
+        switch (askDuplicate(m_ws, *c.CurrEntry(), &existing)) {
+        case DuplicateChoice::Add: break;
+        case DuplicateChoice::Keep: r.ok = false; return r; // still being entered
+        case DuplicateChoice::ShowExisting:
+            showExisting(m_ws, m_windows, existing);
+            r.ok = false;
+            r.showedExisting = true;
+            return r;
+        }
+    }
     c.ActionPost();
     if (m_cover && c.CurrEntry() && m_cover->key == c.CurrEntry()->CDKey) {
         if (m_cover->image.isEmpty())
@@ -142,6 +188,15 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
             m_ws.pendingCovers.set(m_cover->key, m_cover->image);
     }
     m_cover.reset();
+    if (CEntry* e = c.CurrEntry()) {
+        if (m_ws.history) {
+            if (inserting)
+                m_ws.history->added(e->CDKey, QStringLiteral("Add"));
+            else if (m_before && m_before->CDKey == e->CDKey)
+                m_ws.history->edited(std::move(m_before), QStringLiteral("Edit"));
+        }
+        m_before = e->Clone(); // what the next edit starts from
+    }
     // The navigation that follows leaves Changesmade clear; a save on its own does too,
     // so that the next save writes nothing until the user edits again.
     c.Changesmade = false;
@@ -191,8 +246,13 @@ bool EntryEditSession::deleteCurrent()
         != MsgAnswer::Yes)
         return false;
     m_cover.reset();
+    // A copy for taking the deletion back, made only where that can be done.
+    std::unique_ptr<CEntry> copy = m_ws.history ? e->Clone() : nullptr;
+    const qsizetype position = c.IndexOfEntry(e->CDKey);
     if (!c.ActionDelete())
         return false;
+    if (m_ws.history)
+        m_ws.history->deleted(std::move(copy), position);
     notify();
     return true;
 }
@@ -225,7 +285,17 @@ EntryEditSession::Refills EntryEditSession::takeRefills()
     return r;
 }
 
-void EntryEditSession::shown() { m_shown = entries().CurrEntry(); }
+void EntryEditSession::shown()
+{
+    const CEntries& c = entries();
+    m_shown = c.CurrEntry();
+    // Pending edits may already be in the recording (tracks are edited in place): the
+    // copy is the one made before them.
+    const bool pending = c.Changesmade && m_before && m_shown && m_before->CDKey == m_shown->CDKey;
+    if (!m_ws.history || pending)
+        return;
+    m_before = m_shown && !c.InsertStarted() ? m_shown->Clone() : nullptr;
+}
 
 EntryEditSession::Activation EntryEditSession::activate()
 {

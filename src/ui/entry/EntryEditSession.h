@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 namespace vinaxo {
@@ -47,6 +48,7 @@ struct PageEdits {
 class EntryEditSession {
 public:
     EntryEditSession(Workspace& ws, IWindows* windows);
+    ~EntryEditSession();
 
     Workspace& workspace() const { return m_ws; }
     CEntries& entries() const;
@@ -69,6 +71,9 @@ public:
 
     struct SaveResult {
         bool ok = true;       // false: a value was rejected, the caller stays where it is
+        // The new recording duplicated one held and the user chose to see that one: the
+        // new one is gone and the one held is current (ok is false).
+        bool showedExisting = false;
         bool posted = false;  // the entry was posted and the main window told
         bool addedArtist = false, addedLabel = false; // new names for the Detail page's lists
     };
@@ -145,6 +150,16 @@ public:
     enum class EscapeCommand { None, Cancel, Close };
     static EscapeCommand escapeCommand(bool newEntryPending, bool changesPending);
 
+    // The question asked before a new recording that duplicates one held is added.
+    static const QString DuplicateText;
+    static const QString DuplicateTitle;
+    enum class DuplicateChoice { Add, Keep, ShowExisting };
+    // Asks when `entry` duplicates a recording held: Add when it does not or the user says
+    // Yes. `existing` gets the key of the one held.
+    static DuplicateChoice askDuplicate(Workspace& ws, const CEntry& entry, QString* existing = nullptr);
+    // ShowExisting: the new recording is dropped, the one held made current and selected.
+    static void showExisting(Workspace& ws, IWindows* windows, const QString& key);
+
 private:
     bool storeDetail(DetailFields& f);
     bool storeAdditional(AdditionalFields& f);
@@ -162,6 +177,8 @@ private:
         QByteArray image; // empty: removed
     };
     std::optional<StagedCover> m_cover;
+    // The shown recording as it was before the edits now pending, for taking them back.
+    std::unique_ptr<CEntry> m_before;
 };
 
 } // namespace vinaxo

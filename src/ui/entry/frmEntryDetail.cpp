@@ -484,6 +484,12 @@ bool frmEntryDetail::SaveChanges()
     QScopedValueRollback<bool> guard(m_saving, true);
     PageEdits edits = readPage();
     const auto r = m_session.saveChanges(edits);
+    if (r.showedExisting) {
+        // The new recording was dropped for the one held, which the editor now shows.
+        RefreshDisplay();
+        setPostCancel(false, false);
+        return false;
+    }
     showSavedBack(edits);
     if (!r.posted)
         return r.ok;

@@ -3,6 +3,7 @@
 
 #include "exchange/DefinitionFile.h"
 #include "exchange/ExchangeStart.h"
+#include "history/CollectionHistory.h"
 #include "exchange/ExchangeState.h"
 #include "exchange/FileChoice.h"
 #include "model/Workspace.h"
@@ -265,8 +266,12 @@ void frmCDIMPDES::PB_Import_Click()
 
 void frmCDIMPDES::runFinished()
 {
-    if (m_runner.job() && m_runner.job()->imported())
+    if (m_runner.job() && m_runner.job()->imported()) {
         m_imported = true;
+        // One step takes back the whole run (a cancelled run keeps what it added).
+        if (m_ctx.ws.history)
+            m_ctx.ws.history->imported(m_runner.job()->imported()->addedKeys);
+    }
     if (m_running)
         setRunning(false);
     m_ui->LB_Messages->scrollToBottom();

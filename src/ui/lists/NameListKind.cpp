@@ -1,5 +1,6 @@
 #include "ui/lists/NameListKind.h"
 
+#include "history/CollectionHistory.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 
@@ -62,6 +63,8 @@ bool NameListEditor::add(const QString& name)
         return false;
     }
     m_ws.*m_kind.refill = true;
+    if (m_ws.history)
+        m_ws.history->listsChanged(CollectionHistory::StepText(QString::fromLatin1(m_kind.addCaption), trimmed));
     return true;
 }
 
@@ -75,6 +78,8 @@ bool NameListEditor::remove(const QString& typed)
         return false;
     }
     m_ws.*m_kind.refill = true;
+    if (m_ws.history)
+        m_ws.history->listsChanged(CollectionHistory::StepText(QString::fromLatin1(m_kind.deleteCaption), name));
     return true;
 }
 

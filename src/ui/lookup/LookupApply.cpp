@@ -2,7 +2,9 @@
 
 #include "lookup/ICDAudioDevice.h"
 #include "model/TimeText.h"
+#include "history/CollectionHistory.h"
 #include "model/Workspace.h"
+#include "ui/entry/EntryEditSession.h"
 #include "platform/IMessageService.h"
 #include "ui/common/IWindows.h"
 
@@ -127,7 +129,25 @@ void LookupApply::reportChange()
 
 bool LookupApply::Add(const LookupFields& fields)
 {
-    const bool done = m_ws.entries.ActionAdd() && fillAndPost(fields, LookupFill::NewRecording);
+    showedExisting = false;
+    CEntries& c = m_ws.entries;
+    if (!c.ActionAdd() || !c.CurrEntry() || !FillEntry(m_ws, *c.CurrEntry(), fields, LookupFill::NewRecording))
+        return false;
+    QString existing;
+    const auto choice = EntryEditSession::askDuplicate(m_ws, *c.CurrEntry(), &existing);
+    if (choice == EntryEditSession::DuplicateChoice::ShowExisting) {
+        EntryEditSession::showExisting(m_ws, m_windows, existing);
+        showedExisting = true;
+        return false;
+    }
+    if (choice == EntryEditSession::DuplicateChoice::Keep) {
+        c.ActionCancel();
+        return false;
+    }
+    const bool done = c.ActionPost();
+    c.DBChanged = true;
+    if (done && m_ws.history && c.CurrEntry())
+        m_ws.history->added(c.CurrEntry()->CDKey, QStringLiteral("Lookup Add"));
     reportChange();
     return done;
 }
@@ -140,7 +160,10 @@ bool LookupApply::Update(const LookupFields& fields)
             || m_ws.messages.show(MismatchText, MismatchTitle, MsgIcon::Question, MsgButtons::YesNo,
                                   MsgDefault::Second)
                 == MsgAnswer::Yes;
+        std::unique_ptr<CEntry> before = go && m_ws.history ? e->Clone() : nullptr;
         done = go && fillAndPost(fields, LookupFill::Update);
+        if (done && before)
+            m_ws.history->edited(std::move(before), QStringLiteral("Lookup Update"));
     }
     reportChange();
     return done;

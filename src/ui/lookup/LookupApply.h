@@ -53,8 +53,11 @@ public:
     // windows may be null (no main window): EntryChanged is then not reported.
     LookupApply(Workspace& ws, IWindows* windows) : m_ws(ws), m_windows(windows) {}
 
-    // A new recording from the result. True when it was posted.
+    // A new recording from the result. True when it was posted. A recording held with
+    // the same key fields is asked about first; nothing is added unless the user says Yes.
     bool Add(const LookupFields& fields);
+    // The last Add was declined for the recording held, now current and selected.
+    bool showedExisting = false;
     // The current recording overwritten by the result, after asking when title or artist
     // differ. True when it was posted; false when refused or when there is none.
     bool Update(const LookupFields& fields);

@@ -180,7 +180,9 @@ bool LookupSession::Apply(bool addNew, const LookupFields& fields)
     if (m_running)
         return false;
     LookupApply apply(m_ws, m_windows);
-    return addNew ? apply.Add(fields) : apply.Update(fields);
+    const bool done = addNew ? apply.Add(fields) : apply.Update(fields);
+    m_showedExisting = apply.showedExisting;
+    return done;
 }
 
 } // namespace vinaxo

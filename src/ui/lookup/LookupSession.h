@@ -74,6 +74,8 @@ public:
 
     // "Apply Updates": a new recording, or the current one updated. True when posted.
     bool Apply(bool addNew, const LookupFields& fields);
+    // The last Apply added nothing because the user chose to see the recording held.
+    bool showedExisting() const { return m_showedExisting; }
 
 private:
     class WatchedDevice;
@@ -98,6 +100,7 @@ private:
     bool m_configured = false;
     bool m_running = false;
     bool m_cancelled = false;
+    bool m_showedExisting = false;
 };
 
 } // namespace vinaxo

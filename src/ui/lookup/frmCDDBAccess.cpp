@@ -208,6 +208,8 @@ void frmCDDBAccess::applyUpdates()
     if (m_session.Apply(ui->rbNewEntry->isChecked(), fields())) {
         storeCover();
         accept();
+    } else if (m_session.showedExisting()) {
+        QDialog::reject(); // the recording held is selected in the main list
     }
 }
 

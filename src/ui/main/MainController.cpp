@@ -1,4 +1,5 @@
 #include "ui/main/MainController.h"
+#include "history/CollectionHistory.h"
 #include "model/CEntries.h"
 #include "model/ListOrder.h"
 #include "model/Workspace.h"
@@ -159,6 +160,14 @@ void MainController::EntryChanged(qint32 action, const QString& key)
     m_refreshPending = true;
 }
 
+void MainController::showKey(const QString& key)
+{
+    if (dataChanged)
+        dataChanged();
+    m_addedKey = key;
+    filterRoutine();
+}
+
 void MainController::clickColumn(int section)
 {
     m_model.clickColumn(section);
@@ -178,6 +187,9 @@ void MainController::rebuildSequence()
 
 void MainController::clearList()
 {
+    // What could be taken back belongs to the collection that goes.
+    if (m_ws.history)
+        m_ws.history->clear();
     m_addedKey.clear();
     m_model.clear();
     if (dataChanged)

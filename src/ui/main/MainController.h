@@ -58,7 +58,11 @@ public:
     void chooseView(const QString& name);
     // The key sequence: the rows' keys in the order shown.
     void rebuildSequence();
-    // Forget the list before the collection is emptied or replaced.
+    // The collection changed in ways the list cannot follow row by row (a change taken
+    // back or made again): the list is rebuilt, with `key` current when it is listed
+    // (empty: the current recording keeps its place).
+    void showKey(const QString& key);
+    // Forget the list (and the history) before the collection is emptied or replaced.
     void clearList();
 
     // The caption for the collection's name (fileCommandDone: any file command has run).

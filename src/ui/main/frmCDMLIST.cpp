@@ -2,6 +2,7 @@
 #include "ui_frmCDMLIST.h"
 
 #include "exchange/ExchangeState.h"
+#include "model/DuplicateIndex.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 #include "ui/common/AppContext.h"
@@ -64,15 +65,18 @@ void statistics(QWidget* owner, AppContext& ctx)
 frmCDMLIST::frmCDMLIST(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), m_ctx(ctx), ui(std::make_unique<Ui::frmCDMLIST>()),
       m_controller(ctx.ws, m_model, ctx.busy), m_recent(ctx.ws.config),
-      m_files(ctx, m_controller, m_recent), m_quick(ctx.ws.entries)
+      m_files(ctx, m_controller, m_recent), m_history(ctx.ws), m_quick(ctx.ws.entries)
 {
     ui->setupUi(this);
     m_ctx.windows = this;
+    m_ctx.ws.history = &m_history;
     setUpStatusBar();
     setUpList();
     connectCommands();
     setUpFileCommands();
     setUpQuickFilter();
+    setUpHistory();
+    setUpDuplicateOptions();
 
     m_files.initialise();
     const CDConfig& config = m_ctx.ws.config;
@@ -247,6 +251,70 @@ void frmCDMLIST::restartQuickFilter()
     m_quick.start(ui->edtQuickFilter->text());
 }
 
+void frmCDMLIST::setUpHistory()
+{
+    ui->MU_Edit_Undo->setShortcuts(QKeySequence::Undo);
+    ui->MU_Edit_Redo->setShortcuts(QKeySequence::Redo);
+    QUndoStack& stack = m_history.stack();
+    connect(ui->MU_Edit_Undo, &QAction::triggered, this, [this] {
+        updateHistoryActions();
+        if (ui->MU_Edit_Undo->isEnabled())
+            m_history.stack().undo();
+    });
+    connect(ui->MU_Edit_Redo, &QAction::triggered, this, [this] {
+        updateHistoryActions();
+        if (ui->MU_Edit_Redo->isEnabled())
+            m_history.stack().redo();
+    });
+    connect(&stack, &QUndoStack::indexChanged, this, &frmCDMLIST::updateHistoryActions);
+    connect(&stack, &QUndoStack::cleanChanged, this, &frmCDMLIST::updateHistoryActions);
+    connect(ui->MU_Edit, &QMenu::aboutToShow, this, &frmCDMLIST::updateHistoryActions);
+    // The list is rebuilt and keeps its place, or shows the recording brought back.
+    m_history.applied = [this](const QString& key) {
+        m_controller.showKey(key);
+        updateCaption();
+    };
+    updateHistoryActions();
+}
+
+void frmCDMLIST::updateHistoryActions()
+{
+    // An open editor shows a recording that a step could change under it.
+    const bool editing = m_editor && m_editor->isVisible();
+    const QUndoStack& stack = m_history.stack();
+    auto caption = [](const QString& verb, const QString& step) {
+        QString text = step;
+        return step.isEmpty() ? verb : verb + u' ' + text.replace(u'&', QStringLiteral("&&"));
+    };
+    ui->MU_Edit_Undo->setEnabled(stack.canUndo() && !editing);
+    ui->MU_Edit_Undo->setText(caption(QStringLiteral("&Undo"), stack.canUndo() ? stack.undoText() : QString()));
+    ui->MU_Edit_Redo->setEnabled(stack.canRedo() && !editing);
+    ui->MU_Edit_Redo->setText(caption(QStringLiteral("&Redo"), stack.canRedo() ? stack.redoText() : QString()));
+}
+
+void frmCDMLIST::watchEditor()
+{
+    if (m_editor)
+        m_editor->installEventFilter(this);
+    updateHistoryActions();
+}
+
+void frmCDMLIST::setUpDuplicateOptions()
+{
+    const int fields = m_ctx.ws.duplicates.fields();
+    ui->MU_Options_DuplicateMedium->setChecked(fields & DuplicateField::Medium);
+    ui->MU_Options_DuplicateCatNbr->setChecked(fields & DuplicateField::CatalogNumber);
+    auto choose = [this] {
+        const int chosen = (ui->MU_Options_DuplicateMedium->isChecked() ? DuplicateField::Medium : 0)
+                           | (ui->MU_Options_DuplicateCatNbr->isChecked() ? DuplicateField::CatalogNumber : 0);
+        m_ctx.ws.duplicates.setFields(chosen);
+        m_ctx.ws.config.setExtraValue(Workspace::DuplicateSection, Workspace::DuplicateFieldsKey,
+                                      DuplicateIndex::FieldsText(chosen));
+    };
+    connect(ui->MU_Options_DuplicateMedium, &QAction::toggled, this, choose);
+    connect(ui->MU_Options_DuplicateCatNbr, &QAction::toggled, this, choose);
+}
+
 void frmCDMLIST::restoreWindowGeometry()
 {
     const QByteArray geometry =
@@ -262,6 +330,8 @@ frmCDMLIST::~frmCDMLIST()
     m_editor.reset();
     if (m_ctx.windows == this)
         m_ctx.windows = nullptr;
+    if (m_ctx.ws.history == &m_history)
+        m_ctx.ws.history = nullptr;
 }
 
 void frmCDMLIST::startUp(const QString& fileArgument, bool splash)
@@ -308,8 +378,10 @@ void frmCDMLIST::editSelection()
     const QString key = selectedKey();
     if (!key.isEmpty() && !m_ctx.ws.entries.LocateEntryByKey(key))
         return;
-    if (!m_editor)
+    if (!m_editor) {
         m_editor = std::make_unique<frmEntryDetail>(m_ctx, this);
+        watchEditor();
+    }
     m_editor->showEditor();
 }
 
@@ -393,6 +465,7 @@ void frmCDMLIST::resetEditor()
     // The editor starts afresh (hidden) on the emptied collection.
     m_editor.reset();
     m_editor = std::make_unique<frmEntryDetail>(m_ctx, this);
+    watchEditor();
 }
 
 // ---- IWindows -----------------------------------------------------------------------
@@ -426,6 +499,23 @@ void frmCDMLIST::showLookup(QWidget* parent, bool databaseAction)
 }
 
 void frmCDMLIST::showStatus(const QString& text) { m_controller.setHint(text); }
+
+void frmCDMLIST::selectRecording(const QString& key)
+{
+    if (!m_ctx.ws.entries.LocateEntryByKey(key))
+        return;
+    if (m_model.rowOfKey(key) < 0) {
+        // Hidden by a filter: every recording is listed again.
+        {
+            const QSignalBlocker quiet(ui->edtQuickFilter);
+            ui->edtQuickFilter->clear();
+        }
+        m_quickTexts.insert(m_ctx.ws.currentFileName, QString());
+        restartQuickFilter();
+        m_controller.clearSearchFilter();
+    }
+    m_controller.showKey(key);
+}
 
 void frmCDMLIST::requestActivationCheck()
 {
@@ -520,6 +610,8 @@ bool frmCDMLIST::event(QEvent* e)
 
 bool frmCDMLIST::eventFilter(QObject* watched, QEvent* e)
 {
+    if (m_editor && watched == m_editor.get() && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
+        updateHistoryActions();
     if (watched == ui->edtQuickFilter && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Escape) {

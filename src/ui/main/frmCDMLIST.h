@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the collection's list under the current view, the file commands,
 // start-up and shut-down, and the door to every other window.
+#include "history/CollectionHistory.h"
 #include "ui/common/IWindows.h"
 #include "ui/main/MainController.h"
 #include "ui/main/MainFileCommands.h"
@@ -54,12 +55,14 @@ public:
     void showCategoryList(QWidget* parent) override;
     void showMediumList(QWidget* parent) override;
     void showLookup(QWidget* parent, bool databaseAction) override;
+    void selectRecording(const QString& key) override;
     void showStatus(const QString& text) override;
     void requestActivationCheck() override;
 
     MainController& controller() { return m_controller; }
     MainFileCommands& fileCommands() { return m_files; }
     MainListModel& listModel() { return m_model; }
+    CollectionHistory& history() { return m_history; }
 
 protected:
     bool event(QEvent* event) override;
@@ -76,6 +79,11 @@ private:
     void restoreWindowGeometry();
     void setUpQuickFilter();
     void restartQuickFilter();
+    void setUpHistory();
+    void setUpDuplicateOptions();
+    // Undo and Redo with the step's name; off while an editor shows a recording.
+    void updateHistoryActions();
+    void watchEditor();
 
     // Other commands
     void editSelection();
@@ -111,6 +119,7 @@ private:
     MainController m_controller;
     RecentFiles m_recent;
     MainFileCommands m_files;
+    CollectionHistory m_history;
     bool m_applyingWidths = false;
     QHash<QString, int> m_pendingWidths; // by heading, until the drag ends
     QuickFilterRunner m_quick;

@@ -5,6 +5,7 @@
 #include "model/FieldLimits.h"
 #include "storage/CFileIO.h"
 #include "ui/entry/CDDrives.h"
+#include "history/CollectionHistory.h"
 #include "ui/entry/EntryEditSession.h"
 #include "ui/entry/SearchRequest.h"
 
@@ -368,4 +369,61 @@ TEST(DriveItems, DefaultDrivesStoredChoiceAndImage)
     };
     for (const Case& c : cases)
         EXPECT_EQ(DriveItems(c.drives, c.stored), c.items) << c.stored.toStdString();
+}
+
+// Posts, inserts and deletes each become one step of the history; a pending edit of the
+// tracks is taken back with the rest of the post.
+TEST_F(SessionTest, EditorStepsAreTakenBack)
+{
+    CollectionHistory h(*w.ws);
+    w.ws->history = &h;
+    const QString key = a->CDKey;
+    const qint16 count = a->CDNbrTracks;
+    s.shown();
+    s.setPage(EntryPage::Tracks);
+    w.messages.answer(MsgAnswer::Yes);
+    ASSERT_TRUE(s.blankTracks(1) == EntryEditSession::Outcome::Replaced); // in place, before the post
+    s.markChanged();
+    PageEdits e = edits();
+    e.tracks.nbrTracks = 1;
+    ASSERT_TRUE(s.saveChanges(e).posted);
+    EXPECT_EQ(h.stack().undoText(), "Edit 'Alpha'");
+    w.messages.answer(MsgAnswer::Yes);
+    ASSERT_TRUE(s.deleteCurrent());
+    EXPECT_EQ(h.stack().undoText(), "Delete 'Alpha'");
+    h.stack().undo();
+    h.stack().undo();
+    const CEntry* back = w.entries().Entries().find(key)->get();
+    EXPECT_EQ(back->TrackEntries().size(), 3);
+    EXPECT_EQ(back->CDNbrTracks, count);
+    w.ws->history = nullptr;
+}
+
+TEST_F(SessionTest, ANewRecordingThatDuplicatesOneHeldIsAskedAbout)
+{
+    auto insertBeta = [&] {
+        s.insert();
+        PageEdits e = edits();
+        e.detail.title = " BETA ";
+        e.detail.artist = "bob";
+        return s.saveChanges(e);
+    };
+    w.messages.answerIndex(1); // No: still being entered
+    auto r = insertBeta();
+    EXPECT_FALSE(r.ok || r.posted);
+    EXPECT_EQ(w.messages.last().text, EntryEditSession::DuplicateText);
+    EXPECT_EQ(w.messages.customButtons().back(), QStringList({"&Yes", "&No", "&Show Existing"}));
+    EXPECT_TRUE(w.entries().InsertStarted());
+    s.cancel();
+
+    w.messages.answerIndex(2); // Show Existing: nothing added, the one held is current
+    r = insertBeta();
+    EXPECT_TRUE(r.showedExisting);
+    EXPECT_EQ(w.entries().Count(), 2);
+    EXPECT_EQ(w.entries().CurrEntry(), b);
+    EXPECT_EQ(w.windows.selected, QStringList({b->CDKey}));
+
+    w.messages.answerIndex(0); // Yes
+    EXPECT_TRUE(insertBeta().posted);
+    EXPECT_EQ(w.entries().Count(), 3);
 }

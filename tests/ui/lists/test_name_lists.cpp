@@ -1,5 +1,6 @@
 #include "support/ModalDriver.h"
 #include "support/UiWorld.h"
+#include "history/CollectionHistory.h"
 #include "model/Utility.h"
 #include "ui/lists/frmCategoryList.h"
 #include "ui/lists/frmCommonAdd.h"
@@ -184,6 +185,22 @@ TEST_P(NameListWindow, UnusedNameIsDeletedByButtonOrDeleteKey)
     select(before.at(2));
     QTest::keyClick(get<QTreeWidget>(k.list), Qt::Key_Delete);
     EXPECT_EQ(rows(), before.mid(0, 1) + before.mid(3));
+}
+
+// Each deletion is a step of the history, named after the list's button and the name.
+TEST_P(NameListWindow, ADeletionCanBeTakenBack)
+{
+    CollectionHistory h(*w.ws);
+    open();
+    h.clear(); // the defaults were there before
+    w.ws->history = &h;
+    const QStringList before = rows();
+    select(before.at(1));
+    click(k.del);
+    EXPECT_EQ(h.stack().undoText(), QString::fromLatin1(k.delCaption) + " '" + before.at(1) + "'");
+    h.stack().undo();
+    EXPECT_EQ(ListedNames(names()), before);
+    w.ws->history = nullptr;
 }
 
 TEST_P(NameListWindow, DeletingFromAnEmptyListShowsTheInUseMessage)

@@ -3,6 +3,7 @@
 #include "LookupRig.h"
 #include "lookup/CdioAudioDevice.h"
 #include "model/CEntries.h"
+#include "history/CollectionHistory.h"
 #include "ui/lookup/LookupApply.h"
 #include "ui/lookup/SiteRules.h"
 
@@ -152,6 +153,41 @@ TEST(LookupApply, UpdateKeepsTheUsersOwnFields)
     EXPECT_EQ(e->CDNbrDisks, 1);
     EXPECT_EQ(e->CDNbrTracks, 3);
     EXPECT_TRUE(w.entries().LabelEntries().contains("Own Label"));
+}
+
+// A lookup's Add asks about a recording held with the same artist and title; its Add and
+// Update are steps of the history, the category and medium they bring included.
+TEST(LookupApply, AddAsksAboutDuplicatesAndBothAreTakenBack)
+{
+    UiWorld w;
+    CollectionHistory h(*w.ws);
+    w.ws->history = &h;
+    CEntry* held = w.addRecording("the album ", "The Band");
+    LookupApply apply(*w.ws, &w.windows);
+    w.messages.answerIndex(2); // Show Existing
+    EXPECT_FALSE(apply.Add(threeTracks()));
+    EXPECT_TRUE(apply.showedExisting);
+    EXPECT_EQ(w.entries().Count(), 1);
+    EXPECT_EQ(w.entries().CurrEntry(), held);
+    EXPECT_EQ(w.windows.selected, QStringList({held->CDKey}));
+    w.messages.answerIndex(1); // No
+    EXPECT_FALSE(apply.Add(threeTracks()));
+    EXPECT_FALSE(apply.showedExisting);
+    EXPECT_EQ(w.entries().Count(), 1);
+    EXPECT_FALSE(h.stack().canUndo());
+
+    w.messages.answerIndex(0); // Yes
+    ASSERT_TRUE(apply.Add(threeTracks()));
+    EXPECT_EQ(h.stack().undoText(), "Lookup Add 'The Album'");
+    w.entries().LocateEntryByKey(held->CDKey);
+    w.messages.answer(MsgAnswer::Yes); // the title differs in case
+    ASSERT_TRUE(apply.Update(threeTracks()));
+    EXPECT_EQ(h.stack().undoText(), "Lookup Update 'The Album'");
+    h.stack().undo();
+    EXPECT_EQ(w.entries().Entries().find(held->CDKey)->get()->CDTitle, "the album ");
+    h.stack().undo();
+    EXPECT_EQ(w.entries().Count(), 1);
+    w.ws->history = nullptr;
 }
 
 TEST(LookupRules, CategoryItemIsTheLastEqualInAnyCase)

@@ -3,6 +3,7 @@
 #include "storage/FileCommands.h"
 #include "support/ModalDriver.h"
 #include "support/UiWorld.h"
+#include "ui/entry/EntryEditSession.h"
 #include "ui/main/QuickFilterRunner.h"
 #include "ui/main/frmCDMLIST.h"
 
@@ -17,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QUrl>
 #include <QTest>
@@ -666,4 +668,95 @@ TEST_F(MainFixture, PrintImportExportCalculatorAndLookupOpenTheirWindows)
     });
     EXPECT_TRUE(lookup.contains("frmCDDBAccess")) << lookup.join(u' ').toStdString();
     EXPECT_FALSE(updateOffered); // from the main window a lookup only adds
+}
+
+// Undo and Redo name their step, bring a deleted recording back into the list as the
+// current one, stay off while the editor is open, and are cleared by New.
+TEST_F(MainFixture, UndoAndRedoFromTheEditMenu)
+{
+    open();
+    for (const char* t : {"Alba", "Noche", "Sol"})
+        w.addRecording(QString::fromLatin1(t));
+    trigger("Filter");
+    trigger("Filter");
+    EXPECT_FALSE(action("MU_Edit_Undo")->isEnabled());
+    EXPECT_EQ(action("MU_Edit_Undo")->shortcut(), QKeySequence(QKeySequence::Undo));
+
+    selectRow(1);
+    trigger("Edit");
+    auto* editor = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(editor, nullptr);
+    w.messages.answer(MsgAnswer::Yes);
+    child<QAction>(editor, "Delete")->trigger();
+    ASSERT_EQ(w.entries().Count(), 2);
+    EXPECT_FALSE(action("MU_Edit_Undo")->isEnabled()) << "not while the editor shows a recording";
+    editor->hide();
+    EXPECT_TRUE(action("MU_Edit_Undo")->isEnabled());
+    EXPECT_EQ(action("MU_Edit_Undo")->text(), "&Undo Delete 'Noche'");
+
+    trigger("MU_Edit_Undo");
+    EXPECT_EQ(shownColumn(1).size(), 3);
+    EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
+    EXPECT_EQ(action("MU_Edit_Redo")->text(), "&Redo Delete 'Noche'");
+    trigger("MU_Edit_Redo");
+    EXPECT_EQ(panel2(), " 2 records");
+
+    w.messages.answer(MsgAnswer::Yes); // lose the changes
+    trigger("MU_File_New");
+    EXPECT_FALSE(window->history().stack().canUndo());
+    EXPECT_EQ(action("MU_Edit_Undo")->text(), "&Undo");
+}
+
+// Show Existing selects the recording held, also when the quick filter hid it; the
+// choice of fields is kept in the settings.
+TEST_F(MainFixture, SelectingTheExistingRecordingAndTheDuplicateFields)
+{
+    open();
+    w.addRecording(QStringLiteral("Alba"));
+    const QString key = w.addRecording(QStringLiteral("Noche"))->CDKey;
+    trigger("Filter");
+    trigger("Filter");
+    auto* quick = child<QLineEdit>(window.get(), "edtQuickFilter");
+    quick->setText(QStringLiteral("alba"));
+    QTRY_COMPARE(shownColumn(1), QStringList({"Alba"}));
+    window->selectRecording(key);
+    EXPECT_TRUE(quick->text().isEmpty());
+    EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
+
+    // Regression: selecting the one held while the new one was still current made the
+    // cancel remove the one held.
+    w.entries().LocateEntryByKey(key);
+    EntryEditSession session(*w.ws, window.get());
+    session.insert();
+    PageEdits e;
+    e.detail.title = QStringLiteral("noche");
+    w.messages.answerIndex(2); // Show Existing
+    EXPECT_TRUE(session.saveChanges(e).showedExisting);
+    EXPECT_EQ(w.entries().Count(), 2);
+    ASSERT_TRUE(w.entries().Entries().contains(key));
+    EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
+    EXPECT_EQ(w.entries().CurrEntry()->CDKey, key);
+
+    // The same through the editor's window.
+    selectRow(0);
+    trigger("Edit");
+    auto* editor = window->findChild<QMainWindow*>(QStringLiteral("frmEntryDetail"));
+    ASSERT_NE(editor, nullptr);
+    child<QAction>(editor, "Insert")->trigger();
+    QTest::keyClicks(child<QPlainTextEdit>(editor, "edtCDTitle"), "NOCHE");
+    w.messages.answerIndex(2);
+    child<QAction>(editor, "Post")->trigger();
+    EXPECT_EQ(w.messages.last().text, EntryEditSession::DuplicateText);
+    EXPECT_EQ(w.entries().Count(), 2);
+    ASSERT_TRUE(w.entries().Entries().contains(key));
+    EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
+    EXPECT_EQ(child<QPlainTextEdit>(editor, "edtCDTitle")->toPlainText(), "Noche");
+    child<QAction>(editor, "Close")->trigger();
+    EXPECT_EQ(w.entries().Count(), 2);
+    EXPECT_EQ(w.entries().Entries().find(key)->get()->CDTitle, "Noche");
+    EXPECT_EQ(list()->currentIndex().siblingAtColumn(1).data().toString(), "Noche");
+
+    trigger("MU_Options_DuplicateMedium");
+    EXPECT_EQ(w.ws->duplicates.fields(), DuplicateField::Medium);
+    EXPECT_EQ(w.config().extraValue("Duplicates", "Fields").toString(), "Artist,Title,Medium");
 }

@@ -21,12 +21,13 @@ public:
             onLookup(parent, databaseAction);
     }
     void showStatus(const QString& text) override { statuses << text; }
+    void selectRecording(const QString& key) override { selected << key; }
     void requestActivationCheck() override { ++activationChecks; }
 
     std::vector<std::pair<qint32, QString>> changes;
     int categoryLists = 0, mediumLists = 0, activationChecks = 0;
     std::vector<bool> lookups;
-    QStringList statuses;
+    QStringList statuses, selected;
     std::function<void(QWidget*)> onCategoryList, onMediumList;
     std::function<void(QWidget*, bool)> onLookup;
 };
