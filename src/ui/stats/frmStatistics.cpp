@@ -131,7 +131,8 @@ void frmStatistics::showChart()
     const bool pie = sheet.pieAllowed && ui->cmbStyle->currentIndex() == 1;
 
     QChart* old = ui->chartView->chart();
-    ui->chartView->setChart(BuildStatisticsChart(sheet, pie));
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    ui->chartView->setChart(BuildStatisticsChart(sheet, pie, dark));
     delete old; // the view does not delete a chart it is given
 
     QTreeWidget* list = ui->lvFigures;
