@@ -12,6 +12,8 @@
 #include "ui/main/frmCDMLIST.h"
 
 #include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QCommandLineParser>
 #include <QSessionManager>
 #include <QThread>
@@ -80,6 +82,38 @@ void addRecording(vinaxo::Workspace& ws, vinaxo::frmCDMLIST& window, const QStri
     entries.ActionPost();
     window.EntryChanged(entries.LastAction(), entries.LastActionKey());
 }
+
+// VINAXO_DARK=1: Fusion with a dark palette, to look at the windows as a dark desktop
+// shows them where the machine has no dark theme of its own.
+void useDarkLook()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), dim(127, 127, 127);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, dim);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(45, 45, 45));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Shadow, QColor(20, 20, 20));
+    p.setColor(QPalette::Link, QColor(110, 170, 240));
+    p.setColor(QPalette::Highlight, QColor(42, 110, 190));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, dim);
+    QApplication::setPalette(p);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,6 +122,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Vinaxo"));
     QApplication::setApplicationVersion(QStringLiteral("3.1"));
     QApplication::setDesktopFileName(QStringLiteral("vinaxo"));
+    if (qEnvironmentVariableIntValue("VINAXO_DARK") == 1)
+        useDarkLook();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Catalogues a personal collection of recordings."));

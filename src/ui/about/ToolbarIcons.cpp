@@ -1,6 +1,76 @@
 #include "ui/about/ToolbarIcons.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+#include <QSvgRenderer>
+
 namespace vinaxo {
+
+namespace {
+
+// The outline colour the bundled drawings are made with.
+constexpr char DrawingInk[] = "#2f3b48";
+
+bool isDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+// A bundled drawing whose outlines take the text colour of a dark palette, so that they
+// stay visible on a dark toolbar; drawn at whatever size and scale is asked for.
+class PaletteDrawing final : public QIconEngine {
+public:
+    explicit PaletteDrawing(const QString& resource) : m_resource(resource)
+    {
+        QFile file(resource);
+        if (file.open(QIODevice::ReadOnly))
+            m_svg = file.readAll();
+    }
+    QIconEngine* clone() const override { return new PaletteDrawing(*this); }
+    bool isNull() override { return m_svg.isEmpty(); }
+    QString key() const override { return QStringLiteral("vinaxo-palette-drawing"); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette palette = QGuiApplication::palette();
+        QByteArray svg = m_svg;
+        if (isDark(palette))
+            svg.replace(DrawingInk, palette.color(QPalette::WindowText).name().toLatin1());
+        QSvgRenderer renderer(svg);
+        painter->save();
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(0.4);
+        renderer.render(painter, QRectF(rect));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        QPixmap pm(size * scale);
+        pm.fill(Qt::transparent);
+        {
+            QPainter p(&pm);
+            paint(&p, QRect(QPoint(), pm.size()), mode, state);
+        }
+        pm.setDevicePixelRatio(scale);
+        return pm;
+    }
+
+private:
+    QString m_resource;
+    QByteArray m_svg;
+};
+
+} // namespace
 
 QIcon toolbarIcon(const QString& themeName, const QString& fallbackResource)
 {
@@ -10,6 +80,8 @@ QIcon toolbarIcon(const QString& themeName, const QString& fallbackResource)
         if (QIcon::hasThemeIcon(trimmed))
             return QIcon::fromTheme(trimmed);
     }
+    if (fallbackResource.endsWith(QLatin1String(".svg")))
+        return QIcon(new PaletteDrawing(fallbackResource));
     return QIcon(fallbackResource);
 }
 

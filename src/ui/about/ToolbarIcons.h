@@ -1,6 +1,6 @@
 #pragma once
 // Toolbar images: the desktop theme's icon when the theme has one, else the bundled
-// drawing (resources under :/vinaxo/icons/).
+// drawing (resources under :/vinaxo/icons/), whose outlines follow a dark palette.
 #include <QIcon>
 #include <QString>
 #include <QStringList>

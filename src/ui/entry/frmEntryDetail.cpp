@@ -10,6 +10,7 @@
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/ElidingLabel.h"
 #include "ui/common/IWindows.h"
@@ -72,6 +73,7 @@ frmEntryDetail::frmEntryDetail(AppContext& ctx, QWidget* owner)
 {
     Displaying d(this);
     ui->setupUi(this);
+    nameComboEditors(this);
     // Artist and title can be as long as the file holds: the panel never widens the window.
     m_statusPanel = new ElidingLabel(this);
     m_statusPanel->setObjectName(QStringLiteral("sbStatusPanel1"));

@@ -18,6 +18,7 @@ frmNameList::frmNameList(AppContext& ctx, const NameListKind& kind, QWidget* par
     setWindowTitle(QString::fromLatin1(kind.caption));
     ui->lvNames->setObjectName(QLatin1String(kind.listName));
     ui->lvNames->headerItem()->setText(0, QString::fromLatin1(kind.listHeading));
+    ui->lvNames->setAccessibleName(tr("%1 list").arg(QString::fromLatin1(kind.listHeading)));
     ui->txtName->setObjectName(QLatin1String(kind.textName));
     ui->lblName->setText(QString::fromLatin1(kind.textLabel));
     ui->cmdAddName->setObjectName(QLatin1String(kind.addName));

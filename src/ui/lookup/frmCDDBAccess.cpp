@@ -4,6 +4,7 @@
 #include "model/ListOrder.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
+#include "ui/common/AccessibleNames.h"
 #include "ui/common/AppContext.h"
 #include "ui/entry/DriveCombo.h"
 #include "ui/lookup/frmCDDBMultiSelect.h"
@@ -45,6 +46,7 @@ frmCDDBAccess::frmCDDBAccess(AppContext& ctx, QWidget* parent)
 {
     ui->setupUi(this);
     setupSource();
+    nameComboEditors(this);
     m_status = new QLabel(ui->StatusBar1);
     m_status->setObjectName(QStringLiteral("lblStatus"));
     ui->StatusBar1->addWidget(m_status, 1);

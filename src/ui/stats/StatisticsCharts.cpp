@@ -123,9 +123,12 @@ void addBars(QChart& chart, const StatisticsChartSheet& sheet)
 
 } // namespace
 
-QChart* BuildStatisticsChart(const StatisticsChartSheet& sheet, bool pie)
+QChart* BuildStatisticsChart(const StatisticsChartSheet& sheet, bool pie, bool dark)
 {
     auto* chart = new QChart;
+    // Before any series: a theme set later would undo their settings.
+    if (dark)
+        chart->setTheme(QChart::ChartThemeDark);
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setTitle(sheet.title);
     if (sheet.rows.isEmpty())

@@ -8,8 +8,9 @@ class QWidget;
 namespace vinaxo {
 
 // A new chart of the sheet's rows: bars (across for long names), a pie when asked and
-// allowed, and for purchases the cost as a line on its own axis beside the bars.
-QChart* BuildStatisticsChart(const StatisticsChartSheet& sheet, bool pie);
+// allowed, and for purchases the cost as a line on its own axis beside the bars. `dark`:
+// drawn for a dark palette, not as a white card on it.
+QChart* BuildStatisticsChart(const StatisticsChartSheet& sheet, bool pie, bool dark = false);
 
 // The widget as it is drawn, as a PNG picture or an SVG drawing; false when the file
 // could not be written.

@@ -34,6 +34,8 @@ frmStatistics::frmStatistics(AppContext& ctx, QWidget* parent)
     for (StatisticsChart chart : StatisticsSheet::Charts())
         ui->cmbChart->addItem(StatisticsSheet::ChartName(chart), int(chart));
     ui->chartView->setRenderHint(QPainter::Antialiasing);
+    // The chart only shows what the figures list holds: the keyboard passes it by.
+    ui->chartView->viewport()->setFocusPolicy(Qt::NoFocus);
     ui->lvFigures->header()->setStretchLastSection(false);
     ui->lvFigures->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     ui->lvFigures->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -129,7 +131,8 @@ void frmStatistics::showChart()
     const bool pie = sheet.pieAllowed && ui->cmbStyle->currentIndex() == 1;
 
     QChart* old = ui->chartView->chart();
-    ui->chartView->setChart(BuildStatisticsChart(sheet, pie));
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    ui->chartView->setChart(BuildStatisticsChart(sheet, pie, dark));
     delete old; // the view does not delete a chart it is given
 
     QTreeWidget* list = ui->lvFigures;

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -77,6 +79,31 @@ TEST(ToolbarIcons, BundledDrawingsRenderWhenTheThemeHasNone)
         strip.save(QDir(shots).filePath(QStringLiteral("toolbar-icons.png")));
         applicationIcon().pixmap(128, 128).save(QDir(shots).filePath(QStringLiteral("vinaxo-icon.png")));
     }
+}
+
+// On a dark palette the outlines of the bundled drawings turn light: more light pixels
+// than on the light palette, where they stay dark.
+TEST(ToolbarIcons, BundledOutlinesFollowADarkPalette)
+{
+    ThemeReset reset;
+    QIcon::setThemeName(QStringLiteral("no-such-theme"));
+    const QPalette saved = QGuiApplication::palette();
+    auto lightPixels = [](const QPalette& palette) {
+        QGuiApplication::setPalette(palette);
+        const QImage img = mainToolbarIcon(QStringLiteral("Open")).pixmap(24, 24).toImage();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += img.pixelColor(x, y).alpha() > 128 && img.pixelColor(x, y).lightness() > 200;
+        return n;
+    };
+    QPalette dark = saved;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    const int onLight = lightPixels(saved);
+    const int onDark = lightPixels(dark);
+    QGuiApplication::setPalette(saved);
+    EXPECT_GT(onDark, onLight + 20);
 }
 
 TEST(ToolbarIcons, ThemeIconWinsAndAlternativesAreTriedInOrder)

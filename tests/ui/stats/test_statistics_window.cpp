@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTreeWidget>
+#include <QtCharts/QChartView>
 #include <gtest/gtest.h>
 
 using namespace vinaxo;
@@ -144,6 +145,29 @@ TEST_F(StatsWindow, PieOfTheCategories)
     get<QComboBox>("cmbStyle")->setCurrentIndex(1);
     EXPECT_EQ(figures(), (QStringList{"Rock 2", "Jazz 1"}));
     shot(window.get(), QStringLiteral("statistics-pie.png"));
+}
+
+// On a dark palette the chart is no white card: its background is dark as well.
+TEST_F(StatsWindow, ChartFollowsADarkPalette)
+{
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark);
+        const QPalette saved = QApplication::palette();
+        QPalette p = saved;
+        if (dark)
+            p.setColor(QPalette::Window, QColor(40, 40, 40));
+        QApplication::setPalette(p);
+        window.reset();
+        open();
+        QApplication::setPalette(saved);
+        const QImage chart = get<QChartView>("chartView")->grab().toImage();
+        qint64 sum = 0;
+        for (int y = 0; y < chart.height(); ++y)
+            for (int x = 0; x < chart.width(); ++x)
+                sum += chart.pixelColor(x, y).lightness();
+        const qint64 mean = sum / qMax(1, chart.width() * chart.height());
+        EXPECT_EQ(mean < 128, dark) << "mean lightness " << mean;
+    }
 }
 
 TEST_F(StatsWindow, OnlyTheListedRecordings)
