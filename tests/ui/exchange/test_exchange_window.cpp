@@ -70,13 +70,7 @@ struct Window {
         w.dialogs.choose(path);
         click("PB_SelectFile");
     }
-    // Saves a picture of the window when VINAXO_SHOT_DIR names a folder.
-    void shot(const char* name)
-    {
-        const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-        if (!dir.isEmpty())
-            window.grab().save(QDir(dir).filePath(QLatin1String(name) + QStringLiteral(".png")));
-    }
+    void shot(const char* name) { test::shot(&window, QLatin1String(name) + QStringLiteral(".png")); }
 };
 
 // Exactly one message was shown, this one.

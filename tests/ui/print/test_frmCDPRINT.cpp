@@ -354,30 +354,4 @@ TEST_F(PrintWindow, CancellingAPrintShowsItsProgressAndLeavesNoFile)
     EXPECT_EQ(pdfs, QStringList{"report.pdf"});
 }
 
-TEST_F(PrintWindow, Screenshot)
-{
-    if (qEnvironmentVariableIsEmpty("VINAXO_SHOT_DIR"))
-        GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
-    collection(20000);
-    storeFonts();
-    open();
-    shot(dlg.get(), "frmCDPRINT_orientation.png");
-    dialogs.choosePdf(pdf);
-    click("PB_Print");
-    auto* progress = dlg->findChild<QProgressDialog*>("dlgPrintProgress");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isVisible() && progress->value() >= 3; }, 60000));
-    shot(progress, "dlgPrintProgress.png");
-    progress->findChild<QPushButton*>()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg->printing(); }, 60000));
-    preview([&](frmPrintPreview* p) {
-        shot(p, "frmPrintPreview.png");
-        p->close();
-    });
-    w.entries().CurrView()->AddNewColumn(Field::Comments)->ColumnWidth = 120;
-    preview([&](frmPrintPreview* p) {
-        shot(p, "frmPrintPreview_too_wide.png");
-        p->close();
-    });
-}
-
 } // namespace
