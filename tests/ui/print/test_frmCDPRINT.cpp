@@ -118,12 +118,6 @@ TEST_F(PrintWindow, NewUserGetsDefaultFontsStoredAndShownInTheirFonts)
     EXPECT_EQ(box("TX_DetailFont")->font().pointSize(), 10);
     EXPECT_EQ(w.config().HeadFontName(), family);
     EXPECT_EQ(w.config().DetailFontSize(), 10);
-
-    // Fonts once chosen are shown as stored, in their own font.
-    StoreHeadingFont(w.config(), ReportFont{"DejaVu Serif", 16, true, true, true, true});
-    open();
-    EXPECT_EQ(box("TX_HeadingFont")->text(), "DejaVu Serif-16 Bold Italic");
-    EXPECT_TRUE(box("TX_HeadingFont")->font().italic() && box("TX_HeadingFont")->font().underline());
 }
 
 TEST_F(PrintWindow, SetHeadingAndDetailWriteTheSettings)

@@ -2,7 +2,6 @@
 #include "support/UiWorld.h"
 #include "model/Utility.h"
 #include "ui/views/frmConfigureView.h"
-#include "ui/views/frmNewView.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -96,7 +95,7 @@ TEST(ConfigureViewWindow, ColumnsMoveByButtonsAndDoubleClicksAndOkStores)
     EXPECT_TRUE(w.entries().DBChanged);
 }
 
-TEST(ConfigureViewWindow, RowShowsItsWidthAndAdjustWidthTakesTheDefaultForText)
+TEST(ConfigureViewWindow, RowShowsItsWidthAndEnterAdjustsIt)
 {
     Window w;
     w.pick("lvSelectedCols", 2);
@@ -175,25 +174,6 @@ TEST(ConfigureViewWindow, NewViewPromptRefusesDuplicatesThenAddsTheView)
     EXPECT_TRUE(test::allModalsHandled());
     EXPECT_EQ(w.get<QComboBox>("cmbViewName")->currentText(), "Shelf");
     EXPECT_TRUE(w.rows("lvSelectedCols").isEmpty());
-}
-
-TEST(NewViewWindow, ResultAndTrimmedName)
-{
-    test::UiWorld w;
-    EnsureStandardView(w.entries());
-    frmNewView prompt(w.entries());
-    EXPECT_FALSE(prompt.Result());
-    test::whenModal([](QWidget* p) {
-        QTest::mouseClick(test::child<QPushButton>(p, "cmdOK"), Qt::LeftButton);
-        EXPECT_TRUE(p->isVisible());
-        test::child<QLineEdit>(p, "edtViewName")->setText("  By Year  ");
-        shot(p, "frmNewView.png");
-        QTest::mouseClick(test::child<QPushButton>(p, "cmdOK"), Qt::LeftButton);
-    });
-    prompt.exec();
-    EXPECT_EQ(w.messages.texts(), QStringList({"A view name must be entered."}));
-    EXPECT_TRUE(prompt.Result());
-    EXPECT_EQ(prompt.ViewName(), "By Year");
 }
 
 TEST(ConfigureViewWindow, DeleteViewAsksThenShowsTheOtherView)
