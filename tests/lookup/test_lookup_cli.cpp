@@ -1,24 +1,14 @@
 // vinaxo-cli discid, lookup and sites, run as a program against the local server.
 #include "CannedDiscs.h"
+#include "CliProcess.h"
 #include "support/TestWorld.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTimer>
 
 using namespace vinaxo::test;
 
 namespace {
-struct CliRun {
-    int code = -1;
-    QJsonObject json;
-    QString err;
-};
-
 struct Cli {
     QTemporaryDir home;
     CddbTestServer server;
@@ -28,27 +18,7 @@ struct Cli {
 
     Cli() { ServeCannedDiscs(server); }
 
-    // The server lives in this process: the program is awaited with the event loop running.
-    CliRun run(const QStringList& args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        env.insert("XDG_DATA_HOME", home.filePath("data"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        QEventLoop loop;
-        QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        p.start(QStringLiteral(VINAXO_CLI), args);
-        loop.exec();
-        CliRun r;
-        r.code = p.exitCode();
-        r.json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
+    CliRun run(const QStringList& args) { return RunCli(home, args); }
     QStringList serverArgs(bool http = false) const
     {
         QStringList a{"--server", "127.0.0.1", "--port", QString::number(server.port()), "--user", "cli@example.org",

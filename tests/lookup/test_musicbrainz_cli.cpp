@@ -1,5 +1,6 @@
 // vinaxo-cli discid and lookup --source musicbrainz, run as a program against the local
 // MusicBrainz-shaped server.
+#include "CliProcess.h"
 #include "DiscImages.h"
 #include "FakeClock.h"
 #include "MusicBrainzReplies.h"
@@ -7,24 +8,13 @@
 #include "lookup/MusicBrainzDiscId.h"
 #include "support/TestWorld.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTimer>
 
 using namespace vinaxo;
 using namespace vinaxo::test;
 
 namespace {
-struct CliResult {
-    int code = -1;
-    QJsonObject json;
-    QString err;
-};
-
 struct MbCli {
     QTemporaryDir home;
     FakeClock clock;
@@ -33,28 +23,12 @@ struct MbCli {
     const QString id = MusicBrainzDiscId(TocOf({15375, 18760, 9000}));
     const QString path = QStringLiteral("/ws/2/discid/") + id;
 
-    CliResult run(QStringList args, bool withServers = true)
+    CliRun run(QStringList args, bool withServers = true)
     {
         if (withServers)
             args << "--source" << "musicbrainz" << "--server" << server.base() << "--cover-server" << server.base()
                  << "--timeout" << "5";
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        env.insert("XDG_DATA_HOME", home.filePath("data"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        QEventLoop loop;
-        QObject::connect(&p, &QProcess::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&p, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-        p.start(QStringLiteral(VINAXO_CLI), args);
-        loop.exec();
-        CliResult r;
-        r.code = p.exitCode();
-        r.json = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return RunCli(home, args);
     }
 };
 
@@ -72,7 +46,7 @@ MbReleaseSpec second(const QString& id)
 TEST(MusicBrainzCli, DiscIdPrintsBothIds)
 {
     MbCli c;
-    const CliResult r = c.run({"discid", c.cue}, false);
+    const CliRun r = c.run({"discid", c.cue}, false);
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.json.value("discid").toString(), "1b023f03");
     EXPECT_EQ(r.json.value("musicbrainz_id").toString(), c.id);
@@ -81,7 +55,7 @@ TEST(MusicBrainzCli, DiscIdPrintsBothIds)
 
     // An enhanced disc: the audio session ends 11,400 frames before the data track.
     const QString enhanced = WriteCueImage(c.home.path(), "enhanced", {{15375}, {30000}, {20000, false}});
-    const CliResult e = c.run({"discid", enhanced}, false);
+    const CliRun e = c.run({"discid", enhanced}, false);
     ASSERT_EQ(e.code, 0) << e.err.toStdString();
     EXPECT_EQ(e.json.value("musicbrainz_toc").toString(), QStringLiteral("1+2+%1+150+15525").arg(150 + 45375 - 11400));
 }
@@ -90,7 +64,7 @@ TEST(MusicBrainzCli, SingleReleaseIsPrintedAsTheRecording)
 {
     MbCli c;
     c.server.serve(c.path, {MusicBrainzTestServer::json(200, DiscReplyJson(c.id, {ReleaseOf(3, c.id)}))});
-    const CliResult r = c.run({"lookup", c.cue});
+    const CliRun r = c.run({"lookup", c.cue});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_EQ(r.json.value("status").toInt(), 2);
     EXPECT_EQ(r.json.value("title").toString(), "Long Player");
@@ -110,7 +84,7 @@ TEST(MusicBrainzCli, SeveralReleasesAreListedAndOneIsChosenWithItsCover)
 {
     MbCli c;
     c.server.serve(c.path, {MusicBrainzTestServer::json(200, DiscReplyJson(c.id, {ReleaseOf(3, c.id), second(c.id)}))});
-    const CliResult list = c.run({"lookup", c.cue});
+    const CliRun list = c.run({"lookup", c.cue});
     ASSERT_EQ(list.code, 0) << list.err.toStdString();
     EXPECT_EQ(list.json.value("status").toInt(), 3);
     const QJsonArray matches = list.json.value("matches").toArray();
@@ -123,7 +97,7 @@ TEST(MusicBrainzCli, SeveralReleasesAreListedAndOneIsChosenWithItsCover)
                    {{307, "", "text/plain", {{"Location", (c.server.base() + "/img/2.png").toLatin1()}}}});
     c.server.serve("/img/2.png", {{200, png, "image/png"}});
     const QString out = c.home.filePath("cover.jpg");
-    const CliResult chosen = c.run({"lookup", c.cue, "--choose", "2", "--cover", out});
+    const CliRun chosen = c.run({"lookup", c.cue, "--choose", "2", "--cover", out});
     ASSERT_EQ(chosen.code, 0) << chosen.err.toStdString();
     EXPECT_EQ(chosen.json.value("title").toString(), "Reissue");
     QFile f(out);
@@ -132,7 +106,7 @@ TEST(MusicBrainzCli, SeveralReleasesAreListedAndOneIsChosenWithItsCover)
 
     // The first release has no cover: said on stderr, no file, no failure.
     const QString none = c.home.filePath("none.jpg");
-    const CliResult quiet = c.run({"lookup", c.cue, "--choose", "1", "--cover", none});
+    const CliRun quiet = c.run({"lookup", c.cue, "--choose", "1", "--cover", none});
     EXPECT_EQ(quiet.code, 0) << quiet.err.toStdString();
     EXPECT_TRUE(quiet.err.contains("No cover image for this release.")) << quiet.err.toStdString();
     EXPECT_FALSE(QFile::exists(none));
@@ -142,13 +116,13 @@ TEST(MusicBrainzCli, SeveralReleasesAreListedAndOneIsChosenWithItsCover)
 TEST(MusicBrainzCli, UnknownDiscAndFailures)
 {
     MbCli c;
-    const CliResult unknown = c.run({"lookup", c.cue});
+    const CliRun unknown = c.run({"lookup", c.cue});
     EXPECT_EQ(unknown.code, 1);
     EXPECT_EQ(unknown.json.value("status").toInt(), 1);
     EXPECT_TRUE(unknown.err.contains("MusicBrainz does not know this disc.")) << unknown.err.toStdString();
 
     c.server.serve(c.path, {MusicBrainzTestServer::json(200, "{\"releases\": [")});
-    const CliResult broken = c.run({"lookup", c.cue});
+    const CliRun broken = c.run({"lookup", c.cue});
     EXPECT_EQ(broken.code, 1);
     EXPECT_TRUE(broken.err.contains("could not be read")) << broken.err.toStdString();
 

@@ -16,7 +16,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QDropEvent>
-#include <QElapsedTimer>
+#include <QTest>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
@@ -41,15 +41,6 @@ QByteArray png(Qt::GlobalColor color, QSize size = {40, 30})
 }
 const QByteArray kRed = png(Qt::red), kBlue = png(Qt::blue);
 
-bool waitFor(const std::function<bool()>& done)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 struct PictureTest : ::testing::Test {
     test::EntryWorld w;
     CEntry* alpha = w.addRecording("Alpha", "Ann");
@@ -66,7 +57,7 @@ struct PictureTest : ::testing::Test {
         win->showEditor();
         settle();
     }
-    void settle() { ASSERT_TRUE(waitFor([this] { return !win->cover().loader().pending(); })); }
+    void settle() { ASSERT_TRUE(QTest::qWaitFor([this] { return !win->cover().loader().pending(); })); }
     template <class T>
     T* c(const char* name) { return child<T>(win.get(), name); }
     void act(const char* name)
@@ -211,7 +202,7 @@ TEST(CoverLoader, OnlyTheLatestRequestIsAnswered)
     for (int i = 0; i < 20; ++i)
         loader.load({QStringLiteral("k"), i % 2 ? kRed : QByteArray(), QString()}, {16, 16});
     loader.load({QStringLiteral("k"), kBlue, QString()}, {16, 16});
-    ASSERT_TRUE(waitFor([&] { return !loader.pending(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !loader.pending(); }));
     QCoreApplication::processEvents();
     ASSERT_EQ(spy.count(), 1);
     const auto image = spy.first().at(1).value<QImage>();

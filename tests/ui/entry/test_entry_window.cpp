@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabBar>
@@ -28,7 +27,6 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <cstdio>
 
 using namespace vinaxo;
 using test::child;
@@ -114,8 +112,8 @@ TEST_F(EditorTest, RejectedValueKeepsTheUserOnEntryAndPage)
         EntryPage page;
         const char *box, *typed, *title, *kept;
     };
+    // The rules are the session's; each page reaches them.
     for (const Case& k : {Case{EntryPage::Additional, "edtCDPurchDate", "13/45/2020", "Invalid Purchase Date", "3/4/2020"},
-                          Case{EntryPage::Additional, "edtCDPurchCost", "cheap", "Invalid Purchase Cost", "$0.00"},
                           Case{EntryPage::Tracks, "edtCDTotalTime", "12:345", "Invalid Total Time", "40:00"}}) {
         SCOPED_TRACE(k.box);
         page(k.page);
@@ -250,15 +248,6 @@ TEST_F(EditorTest, CloseBoxHidesAndTheWindowComesBack)
     EXPECT_EQ(child<QTabWidget>(&again, "tsEntryDetail")->currentIndex(), int(EntryPage::Additional));
 }
 
-TEST_F(EditorTest, EmptyEntryShowsNoTracks)
-{
-    page(EntryPage::Tracks);
-    EXPECT_EQ(list()->model()->rowCount(), 0);
-    EXPECT_EQ(c<QLineEdit>("edtCDTrackTitle")->text(), "");
-    EXPECT_EQ(c<QPlainTextEdit>("edtCDTrackDesc")->toPlainText(), "");
-    EXPECT_EQ(c<QScrollBar>("hsCDTrackTime")->value(), 0);
-}
-
 TEST_F(EditorTest, TypingTitlesWithEnterWalksTheTracks)
 {
     act("Last"); // Charlie, three tracks
@@ -318,31 +307,16 @@ TEST_F(EditorTest, DriveBoxStoresTheChoiceAtOnce)
     EXPECT_EQ(drive->currentText(), "/media/other.toc");
 }
 
-// "Read CD" once replaced typed track titles at once. Both replacing commands ask first
-// and then show the tracks they made; a declined question leaves the list as it was.
-TEST_F(EditorTest, ReadCDAndBlankAskBeforeReplacingTracks)
+// "Blank" asks first (its rules are the session's); a yes shows the tracks it made.
+TEST_F(EditorTest, BlankShowsTheTracksItMade)
 {
-    act("Last"); // Charlie: three titled tracks
+    act("Last");
     page(EntryPage::Tracks);
-    win->setAudioDevice(std::make_unique<test::FakeCDAudioDevice>(test::TocOf({20000, 20000})));
-    struct Case {
-        const char *button, *question;
-        MsgAnswer answer;
-        int rows;
-    };
-    for (const Case& k : {Case{"cmdGetCDInfo", "About to replace tracks", MsgAnswer::No, 3},
-                          Case{"cmdGetCDInfo", "About to replace tracks", MsgAnswer::Yes, 2},
-                          Case{"cmdAddBlankTracks", "About to clear tracks", MsgAnswer::No, 2},
-                          Case{"cmdAddBlankTracks", "About to clear tracks", MsgAnswer::Yes, 5}}) {
-        SCOPED_TRACE(std::string(k.button) + (k.answer == MsgAnswer::Yes ? " Yes" : " No"));
-        w.messages.clear();
-        w.messages.answer(k.answer);
-        c<QSpinBox>("edtCDNbrTracks")->setValue(5);
-        c<QPushButton>(k.button)->click();
-        EXPECT_EQ(w.errorTitles(), k.question);
-        EXPECT_EQ(list()->model()->rowCount(), k.rows);
-        EXPECT_EQ(int(charlie->TrackEntries().size()), k.rows);
-    }
+    w.messages.answer(MsgAnswer::Yes);
+    c<QSpinBox>("edtCDNbrTracks")->setValue(5);
+    c<QPushButton>("cmdAddBlankTracks")->click();
+    EXPECT_EQ(w.errorTitles(), "About to clear tracks");
+    EXPECT_EQ(list()->model()->rowCount(), 5);
     EXPECT_TRUE(c<QAction>("Post")->isEnabled());
 }
 
@@ -420,14 +394,10 @@ TEST_F(EditorTest, LongPasteIsCutWithANoticeAndTheWindowKeepsItsWidth)
 // The window once opened as wide as a fault had made it, after every restart.
 TEST_F(EditorTest, StoredSizeLargerThanTheScreenIsIgnored)
 {
-    const QSize screen = AvailableScreenArea(*win).size();
-    for (const QSize& stored : {QSize(32767, 560), screen + QSize(0, 1), QSize(640, 480)}) {
-        SCOPED_TRACE(stored.width());
-        w.config().setExtraValue("Windows", "EntryDetailSize", stored);
-        frmEntryDetail again(w.context, nullptr);
-        EXPECT_EQ(again.size() == stored, stored == QSize(640, 480));
-        EXPECT_LE(again.width(), screen.width());
-    }
+    // Which sizes fit is WindowGeometry's; here, that the editor asks it.
+    w.config().setExtraValue("Windows", "EntryDetailSize", QSize(32767, 560));
+    frmEntryDetail again(w.context, nullptr);
+    EXPECT_LE(again.width(), AvailableScreenArea(*win).width());
 }
 
 // The Detail page's boxes once changed width between visits: a recording with a long
@@ -454,37 +424,16 @@ TEST_F(EditorTest, DetailBoxesKeepTheirWidthBetweenVisits)
     EXPECT_EQ(widths(), before);
 }
 
-// The command bar could not be used without a mouse: each command has a key, named in
-// its tool tip; Esc cancels a new entry, closes when nothing is edited, and otherwise
-// does nothing.
+// The command bar could not be used without a mouse: each command but Cancel has a key,
+// named in its tool tip (which key Esc is given is the session's rule).
 TEST_F(EditorTest, EveryCommandHasAKeyNamedInItsToolTip)
 {
-    const auto keys = [&](const char* action) {
-        QStringList k;
-        for (const QKeySequence& s : c<QAction>(action)->shortcuts())
-            k << s.toString();
-        return k.join(' ');
-    };
-    struct Case {
-        const char *action, *keys;
-    };
-    for (const Case& k : {Case{"First", "Ctrl+Home"}, {"Prev", "PgUp"}, {"Next", "PgDown"}, {"Last", "Ctrl+End"},
-                          {"Insert", "Ctrl+N Ins"}, {"Cancel", ""}, {"Post", "Ctrl+S"}, {"Delete", "Ctrl+Del"},
-                          {"CDDB", "Ctrl+L"}, {"Close", "Esc Ctrl+W"}}) {
-        EXPECT_EQ(keys(k.action), k.keys) << k.action;
-        for (const QKeySequence& s : c<QAction>(k.action)->shortcuts())
-            EXPECT_TRUE(c<QAction>(k.action)->toolTip().contains(s.toString(QKeySequence::NativeText))) << k.action;
+    for (const char* action : {"First", "Prev", "Next", "Last", "Insert", "Post", "Delete", "CDDB", "Close"}) {
+        const QList<QKeySequence> keys = c<QAction>(action)->shortcuts();
+        EXPECT_FALSE(keys.isEmpty()) << action;
+        for (const QKeySequence& k : keys)
+            EXPECT_TRUE(c<QAction>(action)->toolTip().contains(k.toString(QKeySequence::NativeText))) << action;
     }
-    EXPECT_EQ(c<QAction>("First")->toolTip(), "First record (Ctrl+Home)");
-    act("Insert");
-    EXPECT_EQ(keys("Cancel"), "Esc");
-    EXPECT_EQ(keys("Close"), "Ctrl+W");
-    act("Cancel");
-    c<QLineEdit>("edtCDLocation")->setText("Attic");
-    EXPECT_EQ(keys("Cancel"), "");
-    EXPECT_EQ(keys("Close"), "Ctrl+W");
-    act("Post");
-    EXPECT_EQ(keys("Close"), "Esc Ctrl+W");
 }
 
 TEST_F(EditorTest, KeysRunTheCommands)
@@ -566,38 +515,3 @@ TEST_F(EditorTest, TabReachesEveryControlAndTheCommandBar)
     }
 }
 
-TEST_F(EditorTest, Screenshots)
-{
-    const QString dir = qEnvironmentVariable("VINAXO_SHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
-    act("Last");
-    for (auto [p, name] : {std::pair{EntryPage::Detail, "entry_detail"}, {EntryPage::Additional, "entry_additional"},
-                           {EntryPage::Tracks, "entry_tracks"}}) {
-        page(p);
-        QTest::qWait(200);
-        test::shot(win.get(), QString::fromLatin1(name) + ".png");
-    }
-    // A 100 KB paste into the title, saved; then the keyboard on the command bar.
-    page(EntryPage::Detail);
-    c<QPushButton>("btnChangeKeys")->click();
-    c<QPlainTextEdit>("edtCDTitle")->selectAll();
-    QGuiApplication::clipboard()->setText(QString(100 * 1024, u'x'));
-    c<QPlainTextEdit>("edtCDTitle")->paste();
-    QTest::qWait(200);
-    test::shot(win.get(), QStringLiteral("entry_long_paste.png"));
-    act("Post");
-    if (!activeWindow())
-        GTEST_SKIP() << "the platform does not activate windows";
-    c<QPlainTextEdit>("edtCDComments")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::qWait(200);
-    test::shot(win.get(), QStringLiteral("entry_keyboard.png"));
-    std::printf("window %dx%d, focus on %s\n", win->width(), win->height(),
-                qPrintable(qobject_cast<QToolButton*>(QApplication::focusWidget())
-                               ? qobject_cast<QToolButton*>(QApplication::focusWidget())->text()
-                               : QApplication::focusWidget()->objectName()));
-    std::fflush(stdout);
-    QTest::qWait(qEnvironmentVariableIntValue("VINAXO_SHOT_WAIT"));
-}

@@ -137,9 +137,8 @@ TEST(LookupMusicBrainz, SeveralReleasesGoThroughTheChoiceWindow)
         bool ok;
         QString title; // empty: nothing to apply
     };
-    for (const Case& c : {Case{"OK takes the first row", -1, true, "Long Player"},
-                          Case{"the second row", 1, true, "Long Player (Deluxe)"},
-                          Case{"cancel", -1, false, ""}}) {
+    // Which row OK without a click takes is the choice window's, proven over CDDB.
+    for (const Case& c : {Case{"the second row", 1, true, "Long Player (Deluxe)"}, Case{"cancel", -1, false, ""}}) {
         SCOPED_TRACE(c.name);
         MbRig r;
         r.server.serve(r.path, {MusicBrainzTestServer::json(
@@ -181,8 +180,8 @@ TEST(LookupMusicBrainz, FailuresAreToldAndAMissingCoverIsQuiet)
         const char* message; // part of the one message expected; null: none
     };
     const std::vector<Case> cases{
+        // Which replies are failures is the client's; one shows the window's part.
         {"unknown disc", 404, R"({"error": "Not Found"})", false, "No matching recording was found."},
-        {"malformed reply", 200, "{\"releases\": [", false, ""},
         {"found, without cover", 200, QByteArray(), true, nullptr},
     };
     for (const Case& c : cases) {

@@ -118,12 +118,6 @@ TEST_F(PrintWindow, NewUserGetsDefaultFontsStoredAndShownInTheirFonts)
     EXPECT_EQ(box("TX_DetailFont")->font().pointSize(), 10);
     EXPECT_EQ(w.config().HeadFontName(), family);
     EXPECT_EQ(w.config().DetailFontSize(), 10);
-
-    // Fonts once chosen are shown as stored, in their own font.
-    StoreHeadingFont(w.config(), ReportFont{"DejaVu Serif", 16, true, true, true, true});
-    open();
-    EXPECT_EQ(box("TX_HeadingFont")->text(), "DejaVu Serif-16 Bold Italic");
-    EXPECT_TRUE(box("TX_HeadingFont")->font().italic() && box("TX_HeadingFont")->font().underline());
 }
 
 TEST_F(PrintWindow, SetHeadingAndDetailWriteTheSettings)
@@ -352,32 +346,6 @@ TEST_F(PrintWindow, CancellingAPrintShowsItsProgressAndLeavesNoFile)
     // No partial file beside it.
     const QStringList pdfs = QDir(w.dir.path()).entryList({"*.pdf*", ".*.part"}, QDir::Files | QDir::Hidden);
     EXPECT_EQ(pdfs, QStringList{"report.pdf"});
-}
-
-TEST_F(PrintWindow, Screenshot)
-{
-    if (qEnvironmentVariableIsEmpty("VINAXO_SHOT_DIR"))
-        GTEST_SKIP() << "VINAXO_SHOT_DIR not set";
-    collection(20000);
-    storeFonts();
-    open();
-    shot(dlg.get(), "frmCDPRINT_orientation.png");
-    dialogs.choosePdf(pdf);
-    click("PB_Print");
-    auto* progress = dlg->findChild<QProgressDialog*>("dlgPrintProgress");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isVisible() && progress->value() >= 3; }, 60000));
-    shot(progress, "dlgPrintProgress.png");
-    progress->findChild<QPushButton*>()->click();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg->printing(); }, 60000));
-    preview([&](frmPrintPreview* p) {
-        shot(p, "frmPrintPreview.png");
-        p->close();
-    });
-    w.entries().CurrView()->AddNewColumn(Field::Comments)->ColumnWidth = 120;
-    preview([&](frmPrintPreview* p) {
-        shot(p, "frmPrintPreview_too_wide.png");
-        p->close();
-    });
 }
 
 } // namespace

@@ -130,22 +130,11 @@ TEST_P(StatsCharts, ShowsTheFiguresOfEachChart)
 
 INSTANTIATE_TEST_SUITE_P(
     Statistics, StatsCharts,
+    // The counts are the model's; the window shows a pie's figures and the cost column.
     ::testing::Values(ChartCase{StatisticsChart::Categories, {"Rock 2", "Jazz 1"}, true},
-                      ChartCase{StatisticsChart::Mediums, {"CD 2", "LP Album 1"}, true},
                       ChartCase{StatisticsChart::Decades, {"1960s 1", "1970s 1", "(no year) 1"}, false},
-                      ChartCase{StatisticsChart::Labels, {"Columbia 2", "Blue Note 1"}, false},
-                      ChartCase{StatisticsChart::Artists, {"Miles Davis 2", "Art Blakey 1"}, false},
                       ChartCase{StatisticsChart::Purchases,
                                 {"2019 1 $12.99", "2021 1 $20.00", "(no date) 1 $5.00"}, false}));
-
-TEST_F(StatsWindow, PieOfTheCategories)
-{
-    open();
-    choose(StatisticsChart::Categories);
-    get<QComboBox>("cmbStyle")->setCurrentIndex(1);
-    EXPECT_EQ(figures(), (QStringList{"Rock 2", "Jazz 1"}));
-    shot(window.get(), QStringLiteral("statistics-pie.png"));
-}
 
 // On a dark palette the chart is no white card: its background is dark as well.
 TEST_F(StatsWindow, ChartFollowsADarkPalette)
@@ -270,7 +259,6 @@ TEST_F(StatsWindow, MainWindowOpensOneStatisticsWindow)
     main.show();
     QAction* command = child<QAction>(&main, "MU_Options_Statistics");
     ASSERT_NE(command, nullptr);
-    EXPECT_EQ(command->text(), "&Statistics...");
     command->trigger();
     auto* stats = main.findChild<frmStatistics*>();
     ASSERT_NE(stats, nullptr);
