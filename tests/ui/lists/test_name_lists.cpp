@@ -172,7 +172,7 @@ TEST_P(NameListWindow, ADeletionCanBeTakenBack)
     const QStringList before = rows();
     select(before.at(1));
     click(k.del);
-    EXPECT_EQ(h.stack().undoText(), QString::fromLatin1(k.delCaption) + " '" + before.at(1) + "'");
+    EXPECT_EQ(h.stack().undoText(), get<QPushButton>(k.del)->text().remove(u'&') + " '" + before.at(1) + "'");
     h.stack().undo();
     EXPECT_EQ(ListedNames(names()), before);
     w.ws->history = nullptr;
