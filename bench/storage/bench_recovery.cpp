@@ -30,8 +30,10 @@ void fill(bench::World& w, int n, bool loaded)
     }
 }
 
-// The window's part: the snapshot (copies of the recordings) and handing it to the worker.
-void BM_RecoverySnapshotOnWindowThread(benchmark::State& state)
+// Copies of a collection of range(0) recordings (loaded from its file when range(1) is
+// set), each after a change so that it differs from the last. `onDisk`: timed until the
+// copy is written, else only the window's part (the snapshot handed to the worker).
+void copies(benchmark::State& state, bool onDisk)
 {
     bench::World w;
     fill(w, int(state.range(0)), state.range(1) != 0);
@@ -40,33 +42,20 @@ void BM_RecoverySnapshotOnWindowThread(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        // A change, so that the copy differs from the last one.
         w.ws.entries.Entries().at(0)->CDTitle = QStringLiteral("Edit %1").arg(++n);
         w.ws.entries.DBChanged = true;
         state.ResumeTiming();
-        keeper.copyNow(false);
-        state.PauseTiming();
-        keeper.waitIdle();
-        state.ResumeTiming();
+        keeper.copyNow(onDisk);
+        if (!onDisk) {
+            state.PauseTiming();
+            keeper.waitIdle();
+            state.ResumeTiming();
+        }
     }
 }
 
-// From the snapshot's start until the copy and its record are on disk.
-void BM_RecoveryCopyOnDisk(benchmark::State& state)
-{
-    bench::World w;
-    fill(w, int(state.range(0)), state.range(1) != 0);
-    RecoveryStore store(w.dir.filePath(QStringLiteral("recovery")));
-    RecoveryKeeper keeper(w.ws, store);
-    int n = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        w.ws.entries.Entries().at(0)->CDTitle = QStringLiteral("Edit %1").arg(++n);
-        w.ws.entries.DBChanged = true;
-        state.ResumeTiming();
-        keeper.copyNow(true);
-    }
-}
+void BM_RecoverySnapshotOnWindowThread(benchmark::State& state) { copies(state, false); }
+void BM_RecoveryCopyOnDisk(benchmark::State& state) { copies(state, true); }
 
 // One stat() whatever the file's size: made once, on a file of the size given.
 void BM_ChangedFileCheck(benchmark::State& state)
