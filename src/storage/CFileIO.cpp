@@ -354,6 +354,31 @@ qsizetype roomFor(qsizetype recordings)
 {
     return 65536 + recordings * 1024;
 }
+
+// Where a large collection is split so that its second half is worked on by another thread
+// (saving and copying only read the recordings); n when it is not split.
+qsizetype splitPoint(qsizetype n)
+{
+    return n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+}
+
+// work(from, to) over [0, half) here and [half, n) on another thread meanwhile; both here
+// when no thread can be had.
+template <class F>
+void inTwoHalves(qsizetype half, qsizetype n, const F& work)
+{
+    std::thread other;
+    if (half < n) {
+        try {
+            other = std::thread([&work, half, n] { work(half, n); });
+        } catch (const std::system_error&) {
+            work(half, n);
+        }
+    }
+    work(0, half);
+    if (other.joinable())
+        other.join();
+}
 }
 
 QByteArray CFileIO::SaveToBytes()
@@ -373,24 +398,10 @@ CollectionSnapshot CFileIO::TakeSnapshot()
     const EntryList& list = m_ws.entries.Entries();
     const qsizetype n = list.size();
     s.recordings.resize(std::size_t(n));
-    auto copy = [&list, &s](qsizetype from, qsizetype to) {
+    inTwoHalves(splitPoint(n), n, [&list, &s](qsizetype from, qsizetype to) {
         for (qsizetype i = from; i < to; ++i)
             s.recordings[std::size_t(i)] = list.at(i)->Clone();
-    };
-    // As when saving, a large collection's second half is copied on another thread:
-    // copying only reads the recordings, and the window's thread waits half as long.
-    qsizetype half = n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-    std::thread other;
-    if (half < n) {
-        try {
-            other = std::thread(copy, half, n);
-        } catch (const std::system_error&) {
-            half = n;
-        }
-    }
-    copy(0, half);
-    if (other.joinable())
-        other.join();
+    });
     return s;
 }
 
@@ -431,29 +442,20 @@ QByteArray CFileIO::saveBytes(const QByteArray& head, const std::vector<CEntry*>
     m_used = 0;
     std::memcpy(grow(head.size()), head.constData(), std::size_t(head.size()));
 
-    // The second half of a large collection is written on another thread meanwhile, into
-    // a buffer of its own (saving only reads the recordings).
-    qsizetype half = n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
+    // The second half of a large collection is written into a buffer of its own.
+    const qsizetype half = splitPoint(n);
     std::optional<CFileIO> second;
-    std::thread other;
     if (half < n) {
-        CFileIO& io = second.emplace(m_ws);
-        io.m_out.resize(roomFor(n - half));
-        try {
-            other = std::thread([&io, &list, half, n] {
-                for (qsizetype i = half; i < n; ++i)
-                    io.saveRecording(*list[std::size_t(i)]);
-            });
-        } catch (const std::system_error&) {
-            half = n; // no thread to be had: all here
-        }
+        second.emplace(m_ws);
+        second->m_out.resize(roomFor(n - half));
     }
-    for (qsizetype i = 0; i < half; ++i)
-        saveRecording(*list[std::size_t(i)]);
-    if (other.joinable()) {
-        other.join();
+    inTwoHalves(half, n, [this, &second, &list](qsizetype from, qsizetype to) {
+        CFileIO& io = from == 0 ? *this : *second;
+        for (qsizetype i = from; i < to; ++i)
+            io.saveRecording(*list[std::size_t(i)]);
+    });
+    if (second)
         std::memcpy(grow(second->m_used), second->m_out.constData(), std::size_t(second->m_used));
-    }
     m_out.resize(m_used);
     m_used = 0;
     return std::exchange(m_out, QByteArray());
