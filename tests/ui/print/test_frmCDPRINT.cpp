@@ -200,28 +200,6 @@ TEST_F(PrintWindow, OrientationIsStoredAndUsedByPreviewAndPrint)
     EXPECT_EQ(w.config().PrintOrientation(), PrinterSurface::Portrait);
 }
 
-TEST_F(PrintWindow, CalculatorReportHeadingAndPrint)
-{
-    collection(1);
-    storeFonts();
-    open();
-    SideTables sides;
-    sides.side1 = {SideRow{"So What", "9:22"}};
-    sides.side2 = {SideRow{"Blue in Green", "5:37"}};
-    sides.total1 = "9:22";
-    sides.total2 = "5:37";
-    dlg->PrintCalcReport(sides);
-    EXPECT_EQ(box("TX_ReportLoaded")->text(), "Tape Calculator Report");
-    EXPECT_EQ(box("TX_Heading")->text(), "Tape Calculator Report");
-    dialogs.choosePdf(pdf);
-    click("PB_Print"); // a page or two: printed at once
-    EXPECT_FALSE(dlg->isVisible());
-    ASSERT_TRUE(QFile::exists(pdf));
-    if (!havePdfToText())
-        GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(pdfText(pdf).contains("Blue in Green")); // the sides reached the report
-}
-
 // Regression: with no printer installed the preview had no paper and showed no page.
 TEST_F(PrintWindow, PreviewWithoutChoosingAPrinterShowsPagesAndGoesOnToPrint)
 {
@@ -318,10 +296,7 @@ TEST_F(PrintWindow, CancellingAPrintShowsItsProgressAndLeavesNoFile)
     collection(4000);
     storeFonts();
     open();
-    QFile old(pdf);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("earlier");
-    old.close();
+    writeFile(pdf, "earlier");
     dialogs.choosePdf(pdf);
     click("PB_Print");
     auto* progress = dlg->findChild<QProgressDialog*>("dlgPrintProgress");
@@ -340,9 +315,7 @@ TEST_F(PrintWindow, CancellingAPrintShowsItsProgressAndLeavesNoFile)
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_EQ(w.messages.count(), 0u);
     EXPECT_EQ(w.busy.busy, w.busy.normal);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "earlier");
-    old.close();
+    EXPECT_EQ(readFile(pdf), "earlier");
     // No partial file beside it.
     const QStringList pdfs = QDir(w.dir.path()).entryList({"*.pdf*", ".*.part"}, QDir::Files | QDir::Hidden);
     EXPECT_EQ(pdfs, QStringList{"report.pdf"});
