@@ -20,7 +20,7 @@ namespace {
 // The command line with a settings store of its own.
 class Cli {
 public:
-    test::CliRun run(const QStringList& args) const { return test::RunCli(m_home.path(), m_home.filePath("data"), args); }
+    CliRun run(const QStringList& args) const { return test::RunCli(m_home.path(), m_home.filePath("data"), args); }
     QString settingsPath() const { return m_home.filePath("Tremalik.Vinaxo.3.0.ini"); }
     QString file(const QString& name) const { return m_home.filePath(name); }
 

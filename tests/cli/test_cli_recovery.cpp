@@ -17,7 +17,7 @@ namespace {
 // The command line with a settings store and a data folder of its own.
 struct Cli {
     QTemporaryDir home;
-    test::CliRun run(const QStringList& args) const { return test::RunCli(home.path(), home.filePath("data"), args); }
+    CliRun run(const QStringList& args) const { return test::RunCli(home.path(), home.filePath("data"), args); }
     QString recoveryFolder() const { return home.filePath("data/Vinaxo/recovery"); }
     QString file(const char* name) const { return home.filePath(QString::fromLatin1(name)); }
 };
