@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace vinaxo;
 using test::child;
@@ -245,17 +246,24 @@ TEST(ExchangeWindow, CancelDuringARun)
             EXPECT_FALSE(x.get<QPushButton>(name)->isEnabled()) << name;
         EXPECT_FALSE(x.get<QListWidget>("LB_RptColList")->isEnabled());
         EXPECT_FALSE(x.get<QRadioButton>("RB_Export")->isEnabled());
-        // Under way: records read, the count shown between slices.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !x.get<QLineEdit>("TX_Count")->text().isEmpty()
-                                                 && x.get<QLineEdit>("TX_Count")->text() != "1"; }));
-        if (how == How::Button) {
-            x.shot("exchange-running");
-            x.click("PB_Close");
-        } else if (how == How::Escape) {
-            QTest::keyClick(&x.window, Qt::Key_Escape);
-        } else {
-            x.window.close();
-        }
+        // Stopped from the event loop between two slices, as a user would, once the count
+        // shows records read: a wait that only polled could see a fast run end first.
+        bool stopped = false;
+        QTimer between;
+        QObject::connect(&between, &QTimer::timeout, [&] {
+            const QString count = x.get<QLineEdit>("TX_Count")->text();
+            if (stopped || count.isEmpty() || count == "1")
+                return;
+            stopped = true;
+            if (how == How::Button)
+                x.click("PB_Close");
+            else if (how == How::Escape)
+                QTest::keyClick(&x.window, Qt::Key_Escape);
+            else
+                x.window.close();
+        });
+        between.start(0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return stopped; }));
         EXPECT_FALSE(x.window.isRunning());
         const int read = w.entries().Count();
         EXPECT_GT(read, 0);
