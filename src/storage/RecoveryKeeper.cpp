@@ -4,6 +4,7 @@
 #include "storage/RecoveryStore.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 namespace vinaxo {
 
@@ -41,7 +42,10 @@ void RecoveryKeeper::tick(Clock::time_point now)
         return;
     }
     if (now - *m_dirtySince < m_interval) {
-        m_copies.prefill(m_ws.entries.Entries(), CopiesPerTick);
+        // A sixteenth at least, so that even a large collection is copied before the
+        // shortest interval ends (ticks come every second).
+        const EntryList& list = m_ws.entries.Entries();
+        m_copies.prefill(list, std::max(CopiesPerTick, list.size() / 16));
         return;
     }
     m_dirtySince = now;

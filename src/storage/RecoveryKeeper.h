@@ -30,7 +30,7 @@ class RecoveryKeeper {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds DefaultInterval{60000};
-    // Recordings copied ahead per tick while changes are unsaved.
+    // Recordings copied ahead per tick while changes are unsaved (at least).
     static constexpr qsizetype CopiesPerTick = 2048;
 
     RecoveryKeeper(Workspace& ws, RecoveryStore& store);

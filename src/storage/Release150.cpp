@@ -9,6 +9,7 @@
 #include "storage/CFileIO.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace vinaxo {
 
@@ -187,18 +188,21 @@ void addTracks(CEntry& e, const Record& rec, ByteReader& r)
     const QStringList descPieces = TrackTextPieces(descs, count);
     const int pieces = int(std::max({titlePieces.size(), timePieces.size(), descPieces.size()}));
     const int build = std::min(count, std::max(pieces, kTracksWithoutPieces));
+    // Added at once, so that they are kept packed as tracks read from a current file are.
+    std::vector<CTrackEntry> tracks(std::size_t(std::max(build, 0)));
     for (int i = 0; i < build; ++i) {
-        CTrackEntry* t = e.AddNewTrackEntry();
+        CTrackEntry& t = tracks[std::size_t(i)];
         if (i < titlePieces.size())
-            t->CDTrackTitle = titleOfPiece(titlePieces[i]);
+            t.CDTrackTitle = titleOfPiece(titlePieces[i]);
         if (i < timePieces.size()) {
             const QString time = timePieces[i].trimmed();
             if (IsValidTime(time))
-                t->CDTrackTime = time;
+                t.CDTrackTime = time;
         }
         if (i < descPieces.size())
-            t->CDTrackDesc = descPieces[i].trimmed();
+            t.CDTrackDesc = descPieces[i].trimmed();
     }
+    e.AddTracks(tracks.data(), qsizetype(tracks.size()));
 }
 }
 
