@@ -1,7 +1,8 @@
 // Recovery copies at 32,767 recordings of 12 tracks: how long the window's thread is
-// busy with the snapshot, how long until the copy is on disk, and the changed-file check
-// made before every Save.
+// busy with the snapshot and with each tick's copies made ahead of the first, how long
+// until the copy is on disk, and the changed-file check made before every Save.
 #include "BenchCollection.h"
+#include "model/RecordingCopies.h"
 #include "storage/CFileIO.h"
 #include "storage/FileAccess.h"
 #include "storage/FileStamp.h"
@@ -39,6 +40,9 @@ void copies(benchmark::State& state, bool onDisk)
     fill(w, int(state.range(0)), state.range(1) != 0);
     RecoveryStore store(w.dir.filePath(QStringLiteral("recovery")));
     RecoveryKeeper keeper(w.ws, store);
+    // The copies made ahead while the interval runs (timed below, per tick).
+    w.ws.entries.DBChanged = true;
+    keeper.copyNow(true);
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -57,6 +61,20 @@ void copies(benchmark::State& state, bool onDisk)
 void BM_RecoverySnapshotOnWindowThread(benchmark::State& state) { copies(state, false); }
 void BM_RecoveryCopyOnDisk(benchmark::State& state) { copies(state, true); }
 
+// One tick's copies made ahead, from none.
+void BM_RecoveryCopiesAheadPerTick(benchmark::State& state)
+{
+    bench::World w;
+    fill(w, int(state.range(0)), state.range(1) != 0);
+    RecordingCopies copies;
+    for (auto _ : state) {
+        state.PauseTiming();
+        copies.clear();
+        state.ResumeTiming();
+        copies.prefill(w.ws.entries.Entries(), RecoveryKeeper::CopiesPerTick);
+    }
+}
+
 // One stat() whatever the file's size: made once, on a file of the size given.
 void BM_ChangedFileCheck(benchmark::State& state)
 {
@@ -72,6 +90,7 @@ void BM_ChangedFileCheck(benchmark::State& state)
 
 BENCHMARK(BM_RecoverySnapshotOnWindowThread)->ArgNames({"n", "loaded"})->Args({32767, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecoveryCopyOnDisk)->ArgNames({"n", "loaded"})->Args({32767, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecoveryCopiesAheadPerTick)->ArgNames({"n", "loaded"})->Args({32767, 1})->Args({32767, 0})->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ChangedFileCheck)->Arg(20 << 20)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv)

@@ -162,43 +162,36 @@ void CEntry::ClearAllEntries()
     m_nextTrackKey = 0;
 }
 
+namespace {
+// Every text field a copy carries: Clone copies them and SameAs compares them.
+constexpr QString CEntry::*kCopiedTexts[] = {
+    &CEntry::CDKey, &CEntry::CDTitle, &CEntry::CDArtist, &CEntry::CDDesc, &CEntry::CDCategory,
+    &CEntry::CDLabel, &CEntry::CDCatnbr, &CEntry::CDMedium, &CEntry::CDComposer,
+    &CEntry::CDConductor, &CEntry::CDLocation, &CEntry::CDCollNbr, &CEntry::CDMiscKey1,
+    &CEntry::CDMiscKey2, &CEntry::CDMiscKey3, &CEntry::CDTotalTime, &CEntry::CDAwards,
+    &CEntry::CDComments,
+};
+}
+
 std::unique_ptr<CEntry> CEntry::Clone() const
 {
     auto c = std::make_unique<CEntry>(Entries);
-    c->CDKey = CDKey;
-    c->CDTitle = CDTitle;
-    c->CDArtist = CDArtist;
-    c->CDDesc = CDDesc;
-    c->CDCategory = CDCategory;
-    c->CDLabel = CDLabel;
-    c->CDCatnbr = CDCatnbr;
-    c->CDNbrDisks = CDNbrDisks;
-    c->CDMedium = CDMedium;
-    c->CDRelYear = CDRelYear;
-    c->CDRateSound = CDRateSound;
-    c->CDRatePerform = CDRatePerform;
-    c->CDComposer = CDComposer;
-    c->CDConductor = CDConductor;
-    c->CDPurchDate = CDPurchDate;
-    c->CDPurchCost = CDPurchCost;
-    c->CDLocation = CDLocation;
-    c->CDCollNbr = CDCollNbr;
-    c->CDMiscKey1 = CDMiscKey1;
-    c->CDMiscKey2 = CDMiscKey2;
-    c->CDMiscKey3 = CDMiscKey3;
-    c->CDNbrTracks = CDNbrTracks;
-    c->CDTotalTime = CDTotalTime;
-    c->CDAwards = CDAwards;
-    c->CDComments = CDComments;
-    c->CDSongsLength = CDSongsLength;
-    c->CDSongsTimeLength = CDSongsTimeLength;
-    c->CDSongsDescLength = CDSongsDescLength;
-    c->Selected = Selected;
+    for (QString CEntry::*field : kCopiedTexts)
+        (*c).*field = this->*field;
+    scalars(*c) = scalars(*this);
     c->FileIO = FileIO;
-    c->m_nextTrackKey = m_nextTrackKey;
-    // A packed list stays packed: copied as one block, the original left as it is.
+    // A packed list stays packed: its block shared, the original left as it is.
     c->m_tracks.copyFrom(m_tracks, c.get());
     return c;
+}
+
+bool CEntry::SameAs(const CEntry& copy) const
+{
+    for (QString CEntry::*field : kCopiedTexts) {
+        if (!SharedText(this->*field, copy.*field))
+            return false;
+    }
+    return scalars(*this) == scalars(copy) && m_tracks.sameAs(copy.m_tracks);
 }
 
 CTrackEntry* CEntry::AddNewTrackEntry()

@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace vinaxo {
 
@@ -90,6 +91,10 @@ public:
     // belonging to the same collection but held in none of its lists. Only reads the
     // original, so a save can copy on two threads while the window's thread waits.
     std::unique_ptr<CEntry> Clone() const;
+    // True when `copy` (a Clone of this) is known to hold what this holds still: its texts
+    // still shared, nothing else changed. False says only "not known"; cheap, for reusing
+    // copies from one snapshot to the next.
+    bool SameAs(const CEntry& copy) const;
 
     void ClearAllEntries();
     CTrackEntry* AddNewTrackEntry();
@@ -111,6 +116,14 @@ public:
     static bool HasColumnData(int key);
 
 private:
+    // The fields a copy carries besides the texts and tracks, to copy and compare at once.
+    template <class E>
+    static auto scalars(E& e)
+    {
+        return std::tie(e.CDNbrDisks, e.CDRelYear, e.CDRateSound, e.CDRatePerform, e.CDPurchDate,
+                        e.CDPurchCost, e.CDNbrTracks, e.CDSongsLength, e.CDSongsTimeLength,
+                        e.CDSongsDescLength, e.Selected, e.m_nextTrackKey);
+    }
     IMessageService* messages() const;
     const IFormats* formats() const;
 

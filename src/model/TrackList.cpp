@@ -4,6 +4,7 @@
 #include "platform/CodePage1252.h"
 #include "platform/KeyedList.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -24,17 +25,23 @@ constexpr std::align_val_t kAlign{alignof(CTrackEntry) > alignof(std::max_align_
                                        : alignof(std::max_align_t)};
 }
 
-// The header of a packed list; its bytes follow it in the same allocation.
+// The header of a packed list; its bytes follow it in the same allocation. Never changed
+// once made, so copies of the list share it (a recovery snapshot copies every recording).
 struct TrackList::Packed {
-    CEntry* owner;
+    std::atomic<qsizetype> refs;
     qint64 firstKey;
     qsizetype count;
-    qsizetype current;
     qsizetype size;
     const char* bytes() const { return reinterpret_cast<const char*>(this + 1); }
 };
 
-void TrackList::PackedDeleter::operator()(Packed* p) const { std::free(p); }
+void TrackList::PackedDeleter::operator()(Packed* p) const
+{
+    if (p->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        p->~Packed();
+        std::free(p);
+    }
+}
 
 namespace {
 // The texts of a packed track in their order there.
@@ -96,19 +103,24 @@ void TrackList::adoptPacked(CEntry* owner, qint64 firstKey, qsizetype count, qsi
     void* raw = std::malloc(sizeof(Packed) + std::size_t(size));
     if (!raw)
         throw std::bad_alloc();
-    m_packed.reset(new (raw) Packed{owner, firstKey, count, current, size});
+    m_packed.reset(new (raw) Packed{{1}, firstKey, count, size});
     std::memcpy(static_cast<Packed*>(raw) + 1, bytes, std::size_t(size));
+    m_packedOwner = owner;
+    m_packedCurrent = current;
 }
 
 void TrackList::copyFrom(const TrackList& from, CEntry* owner)
 {
     if (&from == this)
         return;
-    if (const Packed* p = from.m_packed.get()) {
-        adoptPacked(owner, p->firstKey, p->count, p->current, p->bytes(), p->size);
+    clear();
+    if (Packed* p = from.m_packed.get()) {
+        p->refs.fetch_add(1, std::memory_order_relaxed);
+        m_packed.reset(p);
+        m_packedOwner = owner;
+        m_packedCurrent = from.m_packedCurrent;
         return;
     }
-    clear();
     if (from.m_items.empty())
         return;
     reserve(qsizetype(from.m_items.size()));
@@ -134,19 +146,20 @@ void TrackList::unpackNow()
     const char* b = p->bytes();
     for (qsizetype i = 0; i < p->count; ++i) {
         CTrackEntry& t = append(KeyText(p->firstKey + i));
-        t.Entry = p->owner;
+        t.Entry = m_packedOwner;
         for (QString CTrackEntry::*field : kPackedFields)
             b = decodePacked(b, t.*field);
     }
-    m_current = p->current >= 0 && p->current < p->count ? m_items[std::size_t(p->current)].value.get()
-                                                         : nullptr;
+    m_current = m_packedCurrent >= 0 && m_packedCurrent < p->count
+                    ? m_items[std::size_t(m_packedCurrent)].value.get()
+                    : nullptr;
 }
 
 bool TrackList::anyPacked(bool (*call)(const void*, const CTrackEntry&), const void* fn) const
 {
     const Packed& p = *m_packed;
     CTrackEntry t;
-    t.Entry = p.owner;
+    t.Entry = m_packedOwner;
     const char* b = p.bytes();
     for (qsizetype i = 0; i < p.count; ++i) {
         t.Key = KeyText(p.firstKey + i);
@@ -161,7 +174,7 @@ bool TrackList::anyPacked(bool (*call)(const void*, const CTrackEntry&), const v
 CTrackEntry* TrackList::current() const
 {
     if (m_packed) {
-        if (m_packed->current < 0)
+        if (m_packedCurrent < 0)
             return nullptr;
         unpack();
     }
@@ -171,7 +184,7 @@ CTrackEntry* TrackList::current() const
 void TrackList::setCurrent(CTrackEntry* track)
 {
     if (m_packed && !track) {
-        m_packed->current = -1;
+        m_packedCurrent = -1;
         return;
     }
     unpack();
@@ -222,9 +235,29 @@ void TrackList::removeAt(qsizetype i)
     m_free = track;
 }
 
+bool TrackList::sameAs(const TrackList& copy) const
+{
+    if (m_packed || copy.m_packed)
+        return m_packed == copy.m_packed && m_packedCurrent == copy.m_packedCurrent;
+    if (m_items.size() != copy.m_items.size())
+        return false;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        const CTrackEntry& a = *m_items[i].value;
+        const CTrackEntry& b = *copy.m_items[i].value;
+        if (!SharedText(a.Key, b.Key) || !SharedText(a.CDTrackTitle, b.CDTrackTitle)
+            || !SharedText(a.CDTrackTime, b.CDTrackTime) || !SharedText(a.CDTrackDesc, b.CDTrackDesc)
+            || !SharedText(a.CDTrackArtists, b.CDTrackArtists)
+            || (m_current == &a) != (copy.m_current == &b))
+            return false;
+    }
+    return true;
+}
+
 void TrackList::clear()
 {
     m_packed.reset();
+    m_packedOwner = nullptr;
+    m_packedCurrent = -1;
     for (const Item& item : m_items)
         item.value.get()->~CTrackEntry();
     m_items.clear();

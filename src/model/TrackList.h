@@ -21,6 +21,13 @@
 
 namespace vinaxo {
 
+// True when both hold one stored text: a copy neither side has changed since (a change
+// detaches the storage). False says only that they are not known to be equal.
+inline bool SharedText(const QString& a, const QString& b)
+{
+    return a.size() == b.size() && a.constData() == b.constData();
+}
+
 // A track as the list hands it out: used like the owning pointer the list once held
 // (->, *, get()), and converts to a plain CTrackEntry*.
 class TrackRef {
@@ -112,8 +119,12 @@ public:
                      const char* bytes, qsizetype size);
     bool isPacked() const { return m_packed != nullptr; }
     // Replaces what the list holds with a copy of `from`'s tracks for `owner`; packed
-    // tracks stay packed (one block copied), so a copy of a loaded collection is cheap.
+    // tracks stay packed (their block shared, never changed), so a copy of a loaded
+    // collection is cheap.
     void copyFrom(const TrackList& from, CEntry* owner);
+    // True when `copy` (made by copyFrom) is known to hold the same tracks still: the same
+    // packed block, or tracks whose texts are all shared with these.
+    bool sameAs(const TrackList& copy) const;
     // Appends a track's four texts in the packed form; false when one cannot be packed
     // (outside the code page, or longer than the file holds), and then `bytes` holds
     // part of them.
@@ -168,6 +179,8 @@ private:
     void* m_free = nullptr;    // slots of removed tracks, linked through their storage
     CTrackEntry* m_current = nullptr;
     std::unique_ptr<Packed, PackedDeleter> m_packed;
+    CEntry* m_packedOwner = nullptr; // while packed: the tracks' recording
+    qsizetype m_packedCurrent = -1;  // and the current track's index
 };
 
 } // namespace vinaxo

@@ -22,11 +22,14 @@ class IBusyPointer;
 class IProgress;
 class Workspace;
 
+class RecordingCopies;
+
 // A copy of what a save writes, taken on the window's thread and written on another:
-// the header, lists and views as bytes, and copies of the recordings.
+// the header, lists and views as bytes, and copies of the recordings (which the next
+// snapshot may share: the writer only points them at itself while writing them).
 struct CollectionSnapshot {
     QByteArray head;
-    std::vector<std::unique_ptr<CEntry>> recordings;
+    std::vector<std::shared_ptr<CEntry>> recordings;
 };
 
 class CFileIO final : public IElementIO {
@@ -74,8 +77,9 @@ public:
     // The whole file the collection makes.
     QByteArray SaveToBytes();
     // The same in two steps: a copy taken quickly, then its bytes made on any thread
-    // (the workspace only lends its file settings; the collection is not read).
-    CollectionSnapshot TakeSnapshot();
+    // (the workspace only lends its file settings; the collection is not read). With
+    // `copies`, recordings unchanged since their kept copies are not copied again.
+    CollectionSnapshot TakeSnapshot(RecordingCopies* copies = nullptr);
     static QByteArray SnapshotBytes(Workspace& ws, const CollectionSnapshot& snapshot);
 
     const FileError& LastError() const { return m_error; }

@@ -33,14 +33,17 @@ void RecoveryKeeper::tick(Clock::time_point now)
         return;
     if (!m_ws.entries.DBChanged) {
         m_dirtySince.reset();
+        m_copies.clear();
         return;
     }
     if (!m_dirtySince) {
         m_dirtySince = now;
         return;
     }
-    if (now - *m_dirtySince < m_interval)
+    if (now - *m_dirtySince < m_interval) {
+        m_copies.prefill(m_ws.entries.Entries(), CopiesPerTick);
         return;
+    }
     m_dirtySince = now;
     post();
 }
@@ -57,7 +60,7 @@ bool RecoveryKeeper::copyNow(bool wait)
 
 void RecoveryKeeper::post()
 {
-    auto snapshot = std::make_unique<CollectionSnapshot>(CFileIO(m_ws).TakeSnapshot());
+    auto snapshot = std::make_unique<CollectionSnapshot>(CFileIO(m_ws).TakeSnapshot(&m_copies));
     {
         std::lock_guard lock(m_mutex);
         m_job = Job::Write;
@@ -73,6 +76,7 @@ void RecoveryKeeper::post()
 void RecoveryKeeper::discard()
 {
     m_dirtySince.reset();
+    m_copies.clear();
     std::lock_guard lock(m_mutex);
     if (!m_worker.joinable()) {
         m_store.remove(); // nothing was written by this run, except an adopted copy

@@ -1,8 +1,12 @@
 #pragma once
 // Keeps the recovery copy of one workspace's collection: while it has unsaved changes, a
-// snapshot (copies of the recordings, cheap for tracks as loaded) is taken on the caller's
-// (the window's) thread every interval; a worker thread of its own turns it into the
-// collection file's bytes and writes them, so typing never waits for either. Removal is queued behind any write, so a removed copy never comes back.
+// snapshot is taken on the caller's (the window's) thread every interval; a worker thread
+// of its own turns it into the collection file's bytes and writes them, so typing never
+// waits for either. The snapshot's copies of the recordings are kept and reused while
+// their recordings stay the same, and the first ones are made a slice per tick
+// beforehand, so the window's thread is held only briefly each time. Removal is queued
+// behind any write, so a removed copy never comes back.
+#include "model/RecordingCopies.h"
 #include "storage/FileStamp.h"
 #include "storage/HandleFileError.h"
 
@@ -26,6 +30,8 @@ class RecoveryKeeper {
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds DefaultInterval{60000};
+    // Recordings copied ahead per tick while changes are unsaved.
+    static constexpr qsizetype CopiesPerTick = 2048;
 
     RecoveryKeeper(Workspace& ws, RecoveryStore& store);
     ~RecoveryKeeper(); // the write under way (or waiting) is finished first
@@ -65,6 +71,7 @@ private:
     RecoveryStore& m_store;
     std::chrono::milliseconds m_interval = DefaultInterval;
     std::optional<Clock::time_point> m_dirtySince;
+    RecordingCopies m_copies; // the window thread's
 
     enum class Job { None, Write, Remove };
     mutable std::mutex m_mutex;

@@ -59,12 +59,9 @@ TEST_F(SessionFixture, RepeatQuestionPerRepeatedRow)
     session.setCurrentSide(2);
     EXPECT_FALSE(session.add(1)); // No is the default answer
     ASSERT_EQ(w.messages.count(), 1u);
-    const Message& m = w.messages.last();
-    EXPECT_EQ(m.text, "Track is already selected.  Do you want it repeated?");
-    EXPECT_EQ(m.title, "Track will be repeated");
-    EXPECT_EQ(m.icon, MsgIcon::Question);
-    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(m.defaultButton, MsgDefault::Second);
+    test::expectMessage(w.messages.last(), {"Track is already selected.  Do you want it repeated?",
+                                            "Track will be repeated", MsgIcon::Question, MsgButtons::YesNo,
+                                            MsgDefault::Second});
     EXPECT_TRUE(session.side(2).empty());
 
     // Copy All asks once for the one row already on a side; Yes repeats it.

@@ -2,39 +2,25 @@
 #include "storage/CFileIO.h"
 #include "storage/FileBytes.h"
 #include "storage/FileCommands.h"
+#include "support/CliProcess.h"
 #include "support/TestWorld.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 
 using namespace vinaxo;
 using namespace vinaxo::test::old;
 using test::readFile;
 using test::writeFile;
+using test::CliRun;
 
 namespace {
-struct CliRun {
-    int status = -1;
-    QByteArray out, err;
-};
-
 // The command line with a settings store of its own.
 class Cli {
 public:
-    CliRun run(const QStringList& args) const
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", m_home.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VINAXO_CLI), args);
-        p.waitForFinished(120000);
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                p.readAllStandardOutput(), p.readAllStandardError()};
-    }
+    CliRun run(const QStringList& args) const { return test::RunCli(m_home.path(), m_home.filePath("data"), args); }
     QString settingsPath() const { return m_home.filePath("Tremalik.Vinaxo.3.0.ini"); }
     QString file(const QString& name) const { return m_home.filePath(name); }
 
@@ -85,7 +71,7 @@ TEST(CliCollection, ShowPrintsTheCollectionAsJsonInTheGivenOrder)
     const QByteArray settingsBefore = readFile(cli.settingsPath());
 
     const CliRun r = cli.run({"show", path});
-    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.code, 0) << r.err.constData();
     EXPECT_EQ(r.err, "");
     const QString text = QString::fromUtf8(r.out);
     EXPECT_EQ(keysAtIndent(text, 2),
@@ -135,7 +121,7 @@ TEST(CliCollection, ShowListsTheMessagesOfAFileThatDidNotLoad)
     const QString path = cli.file("notes.txt");
     writeFile(path, "just text, no collection");
     const CliRun r = cli.run({"show", path});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "Wrong File Type: This is not a Vinaxo file.  Please choose another file.\n");
     const QJsonObject o = QJsonDocument::fromJson(r.out).object();
     EXPECT_TRUE(o["release"].isNull());
@@ -154,7 +140,7 @@ TEST(CliCollection, CheckTellsByItsExitStatusWhetherTheFileLoaded)
     writeFile(cli.file("short.DAT"), "abc");
     struct Case {
         QStringList args;
-        int status;
+        int code;
         QString stderrHas;
     };
     const std::vector<Case> cases = {
@@ -172,7 +158,7 @@ TEST(CliCollection, CheckTellsByItsExitStatusWhetherTheFileLoaded)
     for (const Case& k : cases) {
         SCOPED_TRACE(k.args.join(' ').toStdString());
         const CliRun r = cli.run(k.args);
-        EXPECT_EQ(r.status, k.status);
+        EXPECT_EQ(r.code, k.code);
         EXPECT_TRUE(QString::fromUtf8(r.err).contains(k.stderrHas)) << r.err.constData();
     }
 }
@@ -186,7 +172,7 @@ TEST(CliCollection, ConvertSavesAnOldFileInTheCurrentFormat)
     const QByteArray old = readFile(from);
 
     CliRun r = cli.run({"convert", from, to});
-    ASSERT_EQ(r.status, 0) << r.err.constData();
+    ASSERT_EQ(r.code, 0) << r.err.constData();
     EXPECT_TRUE(r.err.contains("File About To Be Converted: ")) << r.err.constData();
     EXPECT_TRUE(r.err.contains("[Yes]"));
     EXPECT_EQ(readFile(from), old);
@@ -202,12 +188,12 @@ TEST(CliCollection, ConvertSavesAnOldFileInTheCurrentFormat)
     // An existing file is replaced only when the user says so.
     writeFile(to, "keep me");
     r = cli.run({"convert", from, to});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Confirm File Replace: This file already exists.  Do you want to "
                                "replace the existing file? [No]"));
     EXPECT_EQ(readFile(to), "keep me");
     r = cli.run({"convert", from, to, "--yes"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.code, 0);
     EXPECT_EQ(readFile(to), converted);
 }
 
@@ -216,7 +202,7 @@ TEST(CliCollection, EveryCommandHasHelp)
     Cli cli;
     for (const char* command : {"show", "check", "convert"}) {
         const CliRun r = cli.run({command, "--help"});
-        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.code, 0);
         EXPECT_TRUE(r.out.startsWith(QByteArray("vinaxo-cli ") + command)) << r.out.constData();
     }
 }

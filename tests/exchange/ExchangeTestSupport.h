@@ -1,13 +1,11 @@
 #pragma once
-// Doubles for the import/export run: a log that keeps every line and count; tables by names, a recording as text,
-// and the check that one message, and only it, was shown. Files are read and written
-// with the file tests' readFile and writeFile.
+// Doubles for the import/export run: a log that keeps every line and count; tables by
+// names and a recording as text.
 #include "exchange/ColTable.h"
 #include "exchange/ExchangeRun.h"
 #include "model/CEntry.h"
 #include "platform/IBusyPointer.h"
-#include "storage/FileBytes.h"
-#include "support/ScriptedMessages.h"
+#include "support/TestWorld.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -39,17 +37,6 @@ inline QString describe(const CEntry& e)
     for (const auto& item : e.TrackEntries())
         tracks << item.value->CDTrackTitle + u'=' + item.value->CDTrackTime;
     return tracks.isEmpty() ? s : s + u'|' + tracks.join(u',');
-}
-
-inline testing::AssertionResult onlyMessage(const ScriptedMessages& m, const QString& text, const QString& title,
-                                            MsgIcon icon)
-{
-    if (m.count() != 1)
-        return testing::AssertionFailure() << m.count() << " messages: " << m.texts().join(u'\n').toStdString();
-    if (m.last().text != text || m.last().title != title || m.last().icon != icon)
-        return testing::AssertionFailure() << "shown: " << m.last().title.toStdString() << ": "
-                                           << m.last().text.toStdString() << " icon " << int(m.last().icon);
-    return testing::AssertionSuccess();
 }
 
 } // namespace vinaxo::test

@@ -1,6 +1,7 @@
 // Pictures beside the collection: where they go, what is accepted, and that removing and
 // copying follow the recordings.
 #include "lookup/CoverStore.h"
+#include "support/TestWorld.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,6 @@ using namespace vinaxo;
 namespace {
 const QByteArray kJpeg("\xFF\xD8\xFF\xE0jpeg-bytes", 14);
 const QByteArray kPng("\x89PNG\r\n\x1A\npng-bytes", 17);
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(CoverStore, TheFolderIsNamedAfterTheCollectionFile)
@@ -55,7 +50,7 @@ TEST(CoverStore, WhatIsStoredIsToldByItsBytesNotItsName)
             EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
         } else {
             EXPECT_EQ(store.find(c.key), QDir(store.folder()).filePath(c.file));
-            EXPECT_EQ(readAll(store.find(c.key)), c.bytes);
+            EXPECT_EQ(test::readFile(store.find(c.key)), c.bytes);
         }
     }
 }
@@ -80,10 +75,10 @@ TEST(CoverStore, DeletingARecordingRemovesItsPictureAndSaveAsCopiesThem)
     ASSERT_TRUE(store.store("2", kPng));
 
     CopyCovers(from, to);
-    EXPECT_EQ(readAll(CoverStore(to).find("1")), kJpeg);
-    EXPECT_EQ(readAll(CoverStore(to).find("2")), kPng);
+    EXPECT_EQ(test::readFile(CoverStore(to).find("1")), kJpeg);
+    EXPECT_EQ(test::readFile(CoverStore(to).find("2")), kPng);
     CopyCovers(from, from); // onto itself: nothing lost
-    EXPECT_EQ(readAll(store.find("1")), kJpeg);
+    EXPECT_EQ(test::readFile(store.find("1")), kJpeg);
 
     RemoveCoverOf(from, "1");
     EXPECT_TRUE(store.find("1").isEmpty());
@@ -106,7 +101,7 @@ TEST(CoverStore, SavingKeepsThePicturesOfTheRecordingsThatAreLeft)
 
     SaveCovers(from, to, onlyTwo);
     EXPECT_TRUE(CoverStore(to).find("1").isEmpty());
-    EXPECT_EQ(readAll(CoverStore(to).find("2")), kPng);
+    EXPECT_EQ(test::readFile(CoverStore(to).find("2")), kPng);
     EXPECT_FALSE(store.find("1").isEmpty()); // the old file's pictures are the old file's
 
     SaveCovers(from, from, onlyTwo);

@@ -180,17 +180,15 @@ TEST_P(BothTransports, SiteListIsWrittenInTheSevenFieldForm)
     Rig r(GetParam());
     ASSERT_TRUE(r.a.Connect());
     ASSERT_TRUE(r.a.FetchSiteList(file));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random gnudb server\n"
-                           "gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Random gnudb server\n"
-                           "old.example cddbp 888 - N000.00 W000.00 Old style\n");
-    f.close();
+    const QByteArray fetched = "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random gnudb server\n"
+                               "gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Random gnudb server\n"
+                               "old.example cddbp 888 - N000.00 W000.00 Old style\n";
+    EXPECT_EQ(test::readFile(file), fetched);
     // A server without a list leaves the file as it was.
     r.server.setSitesCode(401);
     ASSERT_TRUE(r.a.FetchSiteList(file));
     EXPECT_EQ(r.a.StatusCode(), 401);
-    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(test::readFile(file), fetched);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lookup, BothTransports, ::testing::Values(false, true),

@@ -1,6 +1,6 @@
 // vinaxo-cli discid and lookup --source musicbrainz, run as a program against the local
 // MusicBrainz-shaped server.
-#include "CliProcess.h"
+#include "support/CliProcess.h"
 #include "DiscImages.h"
 #include "FakeClock.h"
 #include "MusicBrainzReplies.h"
@@ -28,7 +28,7 @@ struct MbCli {
         if (withServers)
             args << "--source" << "musicbrainz" << "--server" << server.base() << "--cover-server" << server.base()
                  << "--timeout" << "5";
-        return RunCli(home, args);
+        return RunCli(home.filePath("config"), home.filePath("data"), args);
     }
 };
 
@@ -100,9 +100,7 @@ TEST(MusicBrainzCli, SeveralReleasesAreListedAndOneIsChosenWithItsCover)
     const CliRun chosen = c.run({"lookup", c.cue, "--choose", "2", "--cover", out});
     ASSERT_EQ(chosen.code, 0) << chosen.err.toStdString();
     EXPECT_EQ(chosen.json.value("title").toString(), "Reissue");
-    QFile f(out);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), png);
+    EXPECT_EQ(readFile(out), png);
 
     // The first release has no cover: said on stderr, no file, no failure.
     const QString none = c.home.filePath("none.jpg");

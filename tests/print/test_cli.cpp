@@ -1,6 +1,7 @@
 // vinaxo-cli print and tape, run as the user runs them, on a collection file.
 #include "PdfText.h"
 #include "storage/FileCommands.h"
+#include "support/CliProcess.h"
 #include "support/TestWorld.h"
 
 #include <QDir>
@@ -11,11 +12,6 @@ using namespace vinaxo;
 using namespace vinaxo::test;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out, err;
-};
 
 struct CliFixture {
     TestWorld w;
@@ -51,28 +47,14 @@ struct CliFixture {
     // vinaxo-cli <command> <collection file> args...
     CliRun run(const QString& command, const QStringList& args) const
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", config);
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(VINAXO_CLI), QStringList{command, file} + args);
-        CliRun r;
-        if (!p.waitForFinished(120000))
-            return r;
-        r.code = p.exitCode();
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return RunCli(config, w.dir.filePath("data"), QStringList{command, file} + args);
     }
 
     void storeFonts() const
     {
         QDir().mkpath(config);
-        QFile ini(config + "/Tremalik.Vinaxo.3.0.ini");
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[PrintHeading]\nName=DejaVu Sans\nSize=14\nBold=True\n"
-                  "[PrintDetail]\nName=DejaVu Sans\nSize=10\n");
+        writeFile(config + "/Tremalik.Vinaxo.3.0.ini", "[PrintHeading]\nName=DejaVu Sans\nSize=14\nBold=True\n"
+                                                     "[PrintDetail]\nName=DejaVu Sans\nSize=10\n");
     }
 };
 

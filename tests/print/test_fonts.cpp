@@ -54,11 +54,10 @@ TEST(ReportFonts, PrintSetupErrorNamesTheButtonsThatExist)
 {
     TestWorld w;
     ShowPrintSetupError(w.messages);
-    EXPECT_EQ(w.messages.last().text, QStringLiteral("You cannot do any printing until heading and detail fonts "
-                                                     "have been selected.  Use the Set Heading and Set Detail "
-                                                     "buttons to select printer fonts."));
-    EXPECT_EQ(w.messages.last().title, QStringLiteral("Print Setup Error"));
-    EXPECT_EQ(w.messages.last().icon, MsgIcon::Critical);
+    EXPECT_TRUE(onlyMessage(w.messages,
+                            "You cannot do any printing until heading and detail fonts have been selected.  Use the "
+                            "Set Heading and Set Detail buttons to select printer fonts.",
+                            "Print Setup Error", MsgIcon::Critical));
 }
 
 // Regression: a new user could not print before choosing both fonts. A group never

@@ -62,18 +62,14 @@ TEST(PdfReport, AbandonedReportKeepsTheEarlierFile)
     f.view({{Field::Title, 200}}, {"x"}); // too wide: a layout error before anything is printed
     f.sequenceAll();
     const QString path = f.w.dir.filePath("old.pdf");
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("earlier");
-    old.close();
+    writeFile(path, "earlier");
     {
         PdfSurface pdf(path);
         CPrinter printer(f.w.entries(), pdf, fixedFormats(), fixedToday(), f.fonts);
         printer.setPrinterWidth(CPrinter::UsableWidth(pdf, 2));
         EXPECT_FALSE(printer.PrintCustomList());
     }
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "earlier");
+    EXPECT_EQ(readFile(path), "earlier");
 }
 
 TEST(PdfReport, LandscapeWidensThePage)

@@ -55,10 +55,7 @@ TEST(QtPrinterSurface, PdfFileIsReplacedOnlyWhenTheReportIsComplete)
         f.view({{Field::Title, 30}}, PrintFixture::rows(200));
         f.sequenceAll();
         const QString path = f.w.dir.filePath("printer.pdf");
-        QFile old(path);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("earlier");
-        old.close();
+        writeFile(path, "earlier");
         QPrinter qprinter(QPrinter::HighResolution);
         qprinter.setOutputFormat(QPrinter::PdfFormat);
         qprinter.setOutputFileName(path);
@@ -77,10 +74,7 @@ TEST(QtPrinterSurface, PdfFileIsReplacedOnlyWhenTheReportIsComplete)
         EXPECT_EQ(qprinter.outputFileName(), path) << complete;
         // Nothing but the report (or the earlier file) and the settings in the folder.
         EXPECT_EQ(QDir(f.w.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1 + QFile::exists(f.w.settingsPath()));
-        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-        const QByteArray head = old.read(7);
-        old.close();
-        EXPECT_EQ(head, complete ? QByteArray("%PDF-1.") : QByteArray("earlier")) << complete;
+        EXPECT_EQ(readFile(path).left(7), complete ? QByteArray("%PDF-1.") : QByteArray("earlier")) << complete;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "model/CEntry.h"
 #include "model/CTrackEntry.h"
 #include "platform/IMessageService.h"
+#include "support/TestWorld.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -113,19 +114,6 @@ inline QByteArray oldFile(const std::vector<OldRecord>& records, const QList<QBy
 
 } // namespace old
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 inline QStringList names(const NameList& list)
 {
     QStringList out;
@@ -149,15 +137,6 @@ inline QStringList entryFields(const CEntry& e)
 }
 
 // One message in full.
-inline void expectMessage(const Message& m, const Message& want)
-{
-    EXPECT_EQ(m.text, want.text);
-    EXPECT_EQ(m.title, want.title);
-    EXPECT_EQ(m.icon, want.icon);
-    EXPECT_EQ(m.buttons, want.buttons);
-    EXPECT_EQ(m.defaultButton, want.defaultButton);
-}
-
 inline QStringList trackFields(const CTrackEntry& t)
 {
     return {t.Key, t.CDTrackTitle, t.CDTrackTime, t.CDTrackDesc, t.CDTrackArtists};

@@ -30,9 +30,7 @@ TEST(FileCommands, ReplaceIsAskedOnlyForAnExistingFile)
     const QString path = w.dir.filePath(QStringLiteral("c.DAT"));
     EXPECT_TRUE(ConfirmReplace(w.messages, path));
     EXPECT_EQ(w.messages.count(), 0u);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    test::writeFile(path, {});
     w.messages.answer(MsgAnswer::No);
     EXPECT_FALSE(ConfirmReplace(w.messages, path));
     ASSERT_EQ(w.messages.count(), 1u);
@@ -58,10 +56,7 @@ TEST(FileCommands, ADamagedLoadLeavesTheCollectionUnnamed)
         SCOPED_TRACE(k.name);
         test::TestWorld w;
         const QString path = w.dir.filePath(QStringLiteral("c.DAT"));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(FileBytes{}.header(301).raw(k.body).b);
-        f.close();
+        test::writeFile(path, FileBytes{}.header(301).raw(k.body));
         const LoadReport r = LoadCollectionFile(*w.ws, path);
         EXPECT_TRUE(r.loaded());
         EXPECT_EQ(r.damaged, k.damaged);

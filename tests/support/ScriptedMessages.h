@@ -4,6 +4,7 @@
 #include "platform/IMessageService.h"
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace vinaxo::test {
@@ -34,5 +35,27 @@ private:
     std::deque<int> m_indexAnswers;
     std::vector<QStringList> m_custom;
 };
+
+// Every part of a shown message: text, title, icon, buttons and default button.
+inline void expectMessage(const Message& m, const Message& want)
+{
+    EXPECT_EQ(m.text, want.text);
+    EXPECT_EQ(m.title, want.title);
+    EXPECT_EQ(m.icon, want.icon);
+    EXPECT_EQ(m.buttons, want.buttons);
+    EXPECT_EQ(m.defaultButton, want.defaultButton);
+}
+
+// Exactly one message was shown, this one.
+inline testing::AssertionResult onlyMessage(const ScriptedMessages& m, const QString& text, const QString& title,
+                                            MsgIcon icon)
+{
+    if (m.count() != 1)
+        return testing::AssertionFailure() << m.count() << " messages: " << m.texts().join(u'\n').toStdString();
+    if (m.last().text != text || m.last().title != title || m.last().icon != icon)
+        return testing::AssertionFailure() << "shown: " << m.last().title.toStdString() << ": "
+                                           << m.last().text.toStdString() << " icon " << int(m.last().icon);
+    return testing::AssertionSuccess();
+}
 
 } // namespace vinaxo::test

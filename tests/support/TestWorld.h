@@ -5,6 +5,7 @@
 #include "platform/IFormats.h"
 #include "support/ScriptedMessages.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -26,6 +27,20 @@ struct TestWorld {
     CDConfig& config() { return ws->config; }
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
 };
+
+// A whole file's bytes ("<unreadable>" when it cannot be read), and a file written whole.
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
 
 } // namespace vinaxo::test
 

@@ -263,7 +263,7 @@ void frmCDPRINT::PB_Preview_Click()
     ReportJob job(m_ctx.ws.entries, pages, m_ctx.ws.formats, m_ctx.ws.formats.today(), std::move(r));
     // The report is laid out in slices once the preview is up, so that its first page shows
     // at once and closing the preview stops the layout.
-    ReportRunner runner(job);
+    ReportRunner runner(job, nullptr, m_previewSlice);
     connect(&runner, &ReportRunner::progressed, &preview, &frmPrintPreview::progressed);
     connect(&runner, &ReportRunner::finished, &preview, [&] {
         QString problem;

@@ -3,9 +3,11 @@
 // detail fonts, then the printer dialog and the report, or a preview of its pages.
 #include "calc/TapeCalc.h"
 #include "print/ReportRun.h"
+#include "print/ReportRunner.h"
 #include "ui/print/IPrintDialogs.h"
 
 #include <QDialog>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -22,7 +24,6 @@ struct AppContext;
 class PrinterSurface;
 class QtPrinterSurface;
 class ReportJob;
-class ReportRunner;
 
 class frmCDPRINT : public QDialog {
     Q_OBJECT
@@ -36,6 +37,9 @@ public:
     void setPrintDialogs(IPrintDialogs* dialogs) { m_dialogs = dialogs ? dialogs : &m_qtDialogs; }
     // A view report is being printed (its progress is shown, with Cancel).
     bool printing() const;
+    // The preview's layout works in slices of about this long (tests shorten them, to
+    // catch a layout under way however fast the machine).
+    void setPreviewSlice(std::chrono::milliseconds slice) { m_previewSlice = slice; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,6 +74,7 @@ private:
     std::unique_ptr<QtPrinterSurface> m_surface;
     std::unique_ptr<ReportJob> m_job;
     std::unique_ptr<ReportRunner> m_runner;
+    std::chrono::milliseconds m_previewSlice = ReportRunner::Slice;
     std::unique_ptr<QProgressDialog> m_progress;
 };
 

@@ -61,21 +61,6 @@ TEST(About, SplashIntervalCountsFromShowing)
     EXPECT_TRUE(waitHidden(&about));
 }
 
-TEST(About, AboutBoxStaysUntilOK)
-{
-    frmAbout about;
-    about.setSplash(true);
-    about.setSplashInterval(30);
-    about.setSplash(false); // Help > About switches the timer off
-    about.show();
-    QTest::qWait(150);
-    EXPECT_TRUE(about.isVisible());
-    EXPECT_FALSE(about.timerActive());
-    QTest::mouseClick(test::child<QPushButton>(&about, "cmdOK"), Qt::LeftButton);
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_EQ(about.result(), QDialog::Accepted);
-}
-
 TEST(About, SplashTurnedIntoAboutBoxWhileShowing)
 {
     frmAbout about;

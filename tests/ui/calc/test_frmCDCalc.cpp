@@ -159,11 +159,10 @@ TEST_F(CalcWindow, ClipboardGetsTheSidesAndSaysSo)
     add(1);
     click("PB_Clipboard");
     EXPECT_EQ(QApplication::clipboard()->text(), "Side 1\tOne\t3:00\r\nSide 2\tFreddie\tFreeloader; 9:46\r\n");
-    const Message& m = w.messages.last();
-    EXPECT_EQ(m.text, "All entries have been copied to the Windows clipboard.  You may now switch to another "
-                      "program and use the paste function.  ");
-    EXPECT_EQ(m.title, "Copied to Clipboard");
-    EXPECT_EQ(m.icon, MsgIcon::Information);
+    EXPECT_TRUE(onlyMessage(w.messages,
+                            "All entries have been copied to the Windows clipboard.  You may now switch to another "
+                            "program and use the paste function.  ",
+                            "Copied to Clipboard", MsgIcon::Information));
 }
 
 TEST_F(CalcWindow, CloseKeepsTheSizeForTheNextOpening)

@@ -74,8 +74,7 @@ struct PictureTest : ::testing::Test {
     QString file(const char* name, const QByteArray& bytes)
     {
         const QString path = w.dir.filePath(QString::fromLatin1(name));
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        test::writeFile(path, bytes);
         return path;
     }
     void drop(const QString& path)
@@ -141,9 +140,7 @@ TEST_F(PictureTest, SetDropAndRemoveAreEditsPlacedWhenTheCollectionIsSaved)
     EXPECT_TRUE(c<QAction>("Post")->isEnabled());
     act("Post");
     EXPECT_EQ(w.ws->pendingCovers.find(alpha->CDKey), kBlue);
-    QFile stored(CoverStore(collection).find(alpha->CDKey));
-    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-    EXPECT_EQ(stored.readAll(), kRed); // not before the collection is saved
+    EXPECT_EQ(test::readFile(CoverStore(collection).find(alpha->CDKey)), kRed); // not before the collection is saved
 
     act("Next");
     drop(file("red.png", kRed));
@@ -188,9 +185,7 @@ TEST_F(PictureTest, APictureOfACollectionNeverSavedIsPlacedByItsFirstSave)
     files.initialise();
     w.dialogs.choose(collection);
     ASSERT_TRUE(files.saveAs());
-    QFile stored(CoverStore(w.ws->currentFileName).find(alpha->CDKey));
-    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-    EXPECT_EQ(stored.readAll(), kBlue);
+    EXPECT_EQ(test::readFile(CoverStore(w.ws->currentFileName).find(alpha->CDKey)), kBlue);
     EXPECT_TRUE(w.ws->pendingCovers.isEmpty());
     EXPECT_EQ(w.messages.count(), 0u);
 }

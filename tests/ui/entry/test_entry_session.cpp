@@ -243,12 +243,9 @@ TEST_F(SessionTest, ReadCDAsksBeforeReplacingTracksWithText)
         EXPECT_EQ(int(a->TrackEntries().size()), k.outcome == O::Replaced ? 2 : 3);
         EXPECT_FALSE(disc.isOpen());
     }
-    const Message& asked = w.messages.last();
-    EXPECT_EQ(asked.text, "This will replace the track detail of this recording with the tracks of the disc. Continue?");
-    EXPECT_EQ(asked.title, "About to replace tracks");
-    EXPECT_EQ(asked.icon, MsgIcon::Question);
-    EXPECT_EQ(asked.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(asked.defaultButton, MsgDefault::Second);
+    test::expectMessage(w.messages.last(),
+                        {"This will replace the track detail of this recording with the tracks of the disc. Continue?",
+                         "About to replace tracks", MsgIcon::Question, MsgButtons::YesNo, MsgDefault::Second});
     EXPECT_EQ(w.busy.busy, w.busy.normal);
 }
 
@@ -321,9 +318,7 @@ TEST(SearchRequest, NoTypeIsRefusedWithItsMessage)
     SearchChoices c;
     c.text = "x";
     EXPECT_FALSE(ApplySearch(*w.ws, c));
-    EXPECT_EQ(w.messages.last().text, "You must select a Search Type");
-    EXPECT_EQ(w.messages.last().title, "Search Type");
-    EXPECT_EQ(w.messages.last().icon, MsgIcon::Information);
+    EXPECT_TRUE(test::onlyMessage(w.messages, "You must select a Search Type", "Search Type", MsgIcon::Information));
     EXPECT_TRUE(w.ws->selection.SearchTypeText);
     EXPECT_TRUE(w.ws->allRecords);
     EXPECT_FALSE(w.ws->filterOn || w.ws->rebuildList);

@@ -1,6 +1,5 @@
 // The pieces of the window without widgets: the log list's model and the run in slices.
 #include "exchange/ExchangeStart.h"
-#include "storage/FileBytes.h"
 #include "support/TestWorld.h"
 #include "ui/exchange/ExchangeLogModel.h"
 #include "ui/exchange/ExchangeRunner.h"

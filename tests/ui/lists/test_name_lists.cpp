@@ -69,14 +69,7 @@ protected:
     }
     template <class W>
     W* get(const char* name) { return test::child<W>(window.get(), name); }
-    QStringList rows()
-    {
-        QStringList out;
-        auto* l = get<QTreeWidget>(k.list);
-        for (int i = 0; i < l->topLevelItemCount(); ++i)
-            out << l->topLevelItem(i)->text(0);
-        return out;
-    }
+    QStringList rows() { return test::columnTexts(get<QTreeWidget>(k.list)); }
     QString shown() { return get<QLineEdit>(k.text)->text(); }
     QString current() { return get<QTreeWidget>(k.list)->currentItem()->text(0); }
     const NameList& names() { return k.medium ? w.entries().MediumEntries() : w.entries().CategoryEntries(); }
@@ -92,10 +85,7 @@ protected:
     void expectOnly(const QString& text, const char* title)
     {
         ASSERT_EQ(w.messages.count(), 1u);
-        EXPECT_EQ(w.messages.last().text, text);
-        EXPECT_EQ(w.messages.last().title, title);
-        EXPECT_EQ(w.messages.last().icon, MsgIcon::Critical);
-        EXPECT_EQ(w.messages.last().buttons, MsgButtons::OK);
+        test::expectMessage(w.messages.last(), {text, title, MsgIcon::Critical});
     }
     // Adds through the prompt: types `typed` and presses OK (or Cancel).
     void addThroughPrompt(const QString& typed, bool ok = true)

@@ -28,15 +28,6 @@ inline bool waitFor(const std::function<bool()>& pred, int ms = 5000)
 
 inline void click(QWidget* parent, const char* name) { child<QAbstractButton>(parent, name)->click(); }
 
-// The texts of one column of a list, top to bottom.
-inline QStringList columnTexts(QTreeWidget* list, int column)
-{
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out << list->topLevelItem(i)->text(column);
-    return out;
-}
-
 struct LookupRig : UiWorld {
     explicit LookupRig(bool configure = true, bool siteList = true)
     {

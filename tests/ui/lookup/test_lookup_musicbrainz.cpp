@@ -124,9 +124,7 @@ TEST(LookupMusicBrainz, AMatchFillsTheWindowAndAddStoresTheRecordingWithItsPictu
     EXPECT_TRUE(r.ws->pendingCovers.isEmpty());
     const QString picture = CoverStore(r.ws->currentFileName).find(e->CDKey);
     ASSERT_TRUE(picture.endsWith(e->CDKey + ".png")) << picture.toStdString();
-    QFile f(picture);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), kPng);
+    EXPECT_EQ(readFile(picture), kPng);
 }
 
 TEST(LookupMusicBrainz, SeveralReleasesGoThroughTheChoiceWindow)

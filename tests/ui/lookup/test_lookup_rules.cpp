@@ -114,12 +114,8 @@ TEST(LookupApply, UpdateQuestionDefaultsToNo)
     LookupApply apply(*w.ws, &w.windows);
     EXPECT_FALSE(apply.Update(threeTracks()));
     ASSERT_EQ(w.messages.count(), 1u);
-    const Message& m = w.messages.last();
-    EXPECT_EQ(m.text, LookupApply::MismatchText);
-    EXPECT_EQ(m.title, "Entry Mismatch");
-    EXPECT_EQ(m.icon, MsgIcon::Question);
-    EXPECT_EQ(m.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(m.defaultButton, MsgDefault::Second);
+    test::expectMessage(w.messages.last(), {LookupApply::MismatchText, "Entry Mismatch", MsgIcon::Question,
+                                            MsgButtons::YesNo, MsgDefault::Second});
     EXPECT_EQ(e->CDArtist, "THE BAND");
     EXPECT_FALSE(w.entries().DBChanged);
     EXPECT_EQ(w.windows.changes.size(), 1u); // the main window hears of it all the same

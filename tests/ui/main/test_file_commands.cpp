@@ -27,12 +27,6 @@ const char* kSaveBeforeClosing = "Current file has not been saved - do you want 
 
 using test::writeCollection;
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The commands over one test world, with what the window would have been told.
 struct Commands {
     test::UiWorld w;
@@ -134,10 +128,7 @@ TEST(FileCommands, AFailedOpenKeepsTheCollectionItsNameAndItsFilter)
 {
     Commands c;
     const QString good = writeCollection(c.path("good.DAT"), {"Kept", "Other"});
-    QFile junk(c.path("junk.DAT"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not a collection file at all");
-    junk.close();
+    test::writeFile(c.path("junk.DAT"), "not a collection file at all");
     c.files.openFile(good);
     c.w.ws->selection.SearchString = QStringLiteral("Kept");
     c.w.ws->selection.SearchTitle = c.w.ws->selection.SearchTypeText = true;
@@ -154,7 +145,7 @@ TEST(FileCommands, SaveAsAppliesTheExtensionAndNoToReplaceOpensTheDialogAgain)
 {
     Commands c;
     const QString existing = writeCollection(c.path("taken.DAT"), {"Old"});
-    const QByteArray before = bytesOf(existing);
+    const QByteArray before = test::readFile(existing);
     c.w.addRecording(QStringLiteral("New"));
     c.w.dialogs.choose(c.path("taken.txt"));
     c.w.dialogs.cancel();
@@ -164,7 +155,7 @@ TEST(FileCommands, SaveAsAppliesTheExtensionAndNoToReplaceOpensTheDialogAgain)
     EXPECT_EQ(c.w.dialogs.calls()[0].request.title, "Save Vinaxo File");
     EXPECT_EQ(c.w.messages.last().title, "Confirm File Replace");
     EXPECT_EQ(c.w.messages.last().icon, MsgIcon::Question);
-    EXPECT_EQ(bytesOf(existing), before);
+    EXPECT_EQ(test::readFile(existing), before);
     EXPECT_EQ(c.caption(), "Vinaxo - Recording Collection");
 
     c.w.dialogs.choose(c.path("fresh"));
@@ -235,7 +226,7 @@ TEST(FileCommands, TheExampleOpensAsAnUnnamedCopy)
 {
     Commands c;
     const QString example = writeCollection(c.path("sample.DAT"), {"Example"});
-    const QByteArray before = bytesOf(example);
+    const QByteArray before = test::readFile(example);
     c.files.openExample(example);
     EXPECT_EQ(c.w.entries().Count(), 1);
     EXPECT_EQ(c.caption(), "Vinaxo Recording Collection (Unnamed)");
@@ -245,7 +236,7 @@ TEST(FileCommands, TheExampleOpensAsAnUnnamedCopy)
     c.files.save(); // asks for a name: the example itself is never written
     ASSERT_EQ(c.w.dialogs.calls().size(), 1u);
     EXPECT_TRUE(c.w.dialogs.calls()[0].save);
-    EXPECT_EQ(bytesOf(example), before);
+    EXPECT_EQ(test::readFile(example), before);
 
     c.files.openExample(QString());
     EXPECT_EQ(c.w.messages.last().text, "The example collection is not installed.");
@@ -368,7 +359,7 @@ TEST(FileCommands, StartUpOffersALostRunsCopy_RecoverDiscardLater)
             // copy (now this run's) goes.
             EXPECT_TRUE(c.files.save());
             c.keeper.waitIdle();
-            EXPECT_EQ(bytesOf(original), lostState);
+            EXPECT_EQ(test::readFile(original), lostState);
             EXPECT_TRUE(c.store.list().isEmpty());
         } else {
             EXPECT_EQ(c.w.entries().Count(), 0);
@@ -383,10 +374,7 @@ TEST(FileCommands, ADamagedRecoveryCopyIsReportedAndKept)
     const QString original = writeCollection(c.path("music.DAT"), {"Old"});
     leaveLostCopy(c.store.folder(), original);
     const QString copy = c.store.list().value(0).dataPath;
-    QFile f(copy);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    f.resize(40);
-    f.close();
+    ASSERT_TRUE(QFile::resize(copy, 40));
     // Cut after its record was written, it is offered (a copy may be newer than its
     // record); reading it tells.
     c.files.startUp(QString());
@@ -408,7 +396,7 @@ TEST(FileCommands, ACollectionHeldByAnotherRunOpensReadOnlyOrNotAtAll)
         const QString file = writeCollection(c.path("shared.DAT"), {"A"});
         CollectionLock other;
         ASSERT_EQ(other.lock(file), CollectionLock::Result::Taken);
-        const QByteArray before = bytesOf(file);
+        const QByteArray before = test::readFile(file);
         c.w.messages.answerIndex(answer);
         c.files.openFile(file);
         ASSERT_EQ(c.w.messages.count(), 1u);
@@ -425,7 +413,7 @@ TEST(FileCommands, ACollectionHeldByAnotherRunOpensReadOnlyOrNotAtAll)
         EXPECT_FALSE(c.files.save());
         EXPECT_EQ(c.w.dialogs.calls().size(), 1u);
         EXPECT_EQ(c.w.messages.last().title, "File In Use");
-        EXPECT_EQ(bytesOf(file), before);
+        EXPECT_EQ(test::readFile(file), before);
         // Under another name it is the run's own again.
         c.w.dialogs.choose(c.path("mine.DAT"));
         EXPECT_TRUE(c.files.saveAs());
@@ -471,7 +459,7 @@ TEST(FileCommands, SaveAsksWhenTheFileChangedOnDisk_OverwriteSaveAsCancel)
             QFile::remove(file);
         else
             writeCollection(file, {"Theirs", "Theirs too"});
-        const QByteArray theirs = bytesOf(file);
+        const QByteArray theirs = test::readFile(file);
         c.w.messages.answerIndex(k.answer);
         if (k.answer == SaveAs)
             c.w.dialogs.choose(c.path("elsewhere.DAT"));
@@ -480,7 +468,7 @@ TEST(FileCommands, SaveAsksWhenTheFileChangedOnDisk_OverwriteSaveAsCancel)
         EXPECT_EQ(c.w.messages.messages()[0].text, file + kChangedOnDisk);
         EXPECT_EQ(c.w.messages.customButtons().back(), (QStringList{"Overwrite", "Save As", "Cancel"}));
         EXPECT_EQ(saved, k.answer != Cancel);
-        EXPECT_EQ(bytesOf(file) == theirs, k.answer != Overwrite);
+        EXPECT_EQ(test::readFile(file) == theirs, k.answer != Overwrite);
         EXPECT_EQ(QFile::exists(c.path("elsewhere.DAT")), k.answer == SaveAs);
     }
     // Unchanged since the last save: no question.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace vinaxo::test {
@@ -44,6 +45,14 @@ QString writeCollection(const QString& path, const QStringList& titles)
         maker.addRecording(t, QStringLiteral("Artist of ") + t, 2);
     EXPECT_TRUE(SaveCollectionFile(*maker.ws, path));
     return path;
+}
+
+QStringList columnTexts(QTreeWidget* list, int column)
+{
+    QStringList out;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        out << list->topLevelItem(i)->text(column);
+    return out;
 }
 
 } // namespace vinaxo::test

@@ -8,6 +8,7 @@
 #include "support/TestWorld.h"
 #include "ui/common/AppContext.h"
 
+class QTreeWidget;
 class QWidget;
 
 namespace vinaxo::test {
@@ -42,6 +43,9 @@ void shot(QWidget* window, const QString& file);
 // The child of `parent` with this objectName and type; fails the test when missing.
 template <class W>
 W* child(QWidget* parent, const char* name);
+
+// The texts of one column of a list, top to bottom.
+QStringList columnTexts(QTreeWidget* list, int column = 0);
 
 } // namespace vinaxo::test
 

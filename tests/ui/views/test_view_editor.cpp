@@ -2,8 +2,6 @@
 #include "model/Utility.h"
 #include "ui/views/ViewEditor.h"
 
-#include <tuple>
-
 using namespace vinaxo;
 
 namespace {
@@ -170,10 +168,7 @@ TEST(ViewEditor, DeletingViews)
         w.editor.remove(0);
         EXPECT_FALSE(w.editor.deleteView(w.messages));
         ASSERT_EQ(w.messages.count(), 1u);
-        const Message& m = w.messages.last();
-        EXPECT_EQ(std::tie(m.text, m.title, m.icon, m.buttons, m.defaultButton),
-                  std::tie(question.text, question.title, question.icon, question.buttons,
-                           question.defaultButton));
+        test::expectMessage(w.messages.last(), question);
         EXPECT_EQ(w.entries().ViewEntries().size(), 2);
         EXPECT_TRUE(w.editor.changed());
     }
@@ -193,11 +188,8 @@ TEST(ViewEditor, DeletingViews)
         w.messages.clear();
         EXPECT_FALSE(w.editor.deleteView(w.messages));
         ASSERT_EQ(w.messages.count(), 1u);
-        EXPECT_EQ(w.messages.last().text,
-                  "At least 1 view must be defined.  You cannot delete the last view.");
-        EXPECT_EQ(w.messages.last().title, "View Delete Not Allowed");
-        EXPECT_EQ(w.messages.last().icon, MsgIcon::Critical);
-        EXPECT_EQ(w.messages.last().buttons, MsgButtons::OK);
+        test::expectMessage(w.messages.last(), {"At least 1 view must be defined.  You cannot delete the last view.",
+                                                "View Delete Not Allowed", MsgIcon::Critical});
         EXPECT_EQ(w.entries().ViewEntries().size(), 1);
     }
 }
