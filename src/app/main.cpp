@@ -1,14 +1,15 @@
 #include "exchange/ExchangeState.h"
-#include "model/Workspace.h"
 #include "model/CEntries.h"
+#include "model/Workspace.h"
 #include "platform/IFormats.h"
+#include "storage/FileAccess.h"
+#include "storage/RecoveryKeeper.h"
+#include "storage/RecoveryStore.h"
 #include "ui/common/AppContext.h"
 #include "ui/common/QtBusyPointer.h"
 #include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessageService.h"
-#include "storage/FileAccess.h"
-#include "storage/RecoveryKeeper.h"
-#include "storage/RecoveryStore.h"
+#include "ui/common/Translations.h"
 #include "ui/main/frmCDMLIST.h"
 
 #include <QApplication>
@@ -124,12 +125,16 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("vinaxo"));
     if (qEnvironmentVariableIntValue("VINAXO_DARK") == 1)
         useDarkLook();
+    vinaxo::installTranslations(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Catalogues a personal collection of recordings."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Catalogues a personal collection of recordings."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A collection file to open."), QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("main", "A collection file to open."),
+                                 QStringLiteral("[FILE]"));
     parser.process(app);
     const QStringList files = parser.positionalArguments();
 

@@ -3,6 +3,7 @@
 #include "model/TimeText.h"
 #include "platform/IMessageService.h"
 #include "platform/TextTrim.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -49,10 +50,11 @@ bool TapeSession::add(int availableRow)
             repeated = repeated || RightTrimmed(r.text) == text;
     }
     if (repeated
-        && m_messages.show(QStringLiteral("Track is already selected.  Do you want it repeated?"),
-                           QStringLiteral("Track will be repeated"), MsgIcon::Question, MsgButtons::YesNo,
-                           MsgDefault::Second)
-               != MsgAnswer::Yes)
+        && m_messages.show(
+               QCoreApplication::translate("TapeSession", "Track is already selected.  Do you want it repeated?"),
+               QCoreApplication::translate("TapeSession", "Track will be repeated"), MsgIcon::Question,
+               MsgButtons::YesNo, MsgDefault::Second)
+            != MsgAnswer::Yes)
         return false;
     sideRef(m_current).push_back(Row{text, m_availableTimes.at(availableRow)});
     return true;
@@ -68,7 +70,8 @@ bool TapeSession::takeRow(int row, const QString& missingText, Row& out)
 {
     auto& rows = sideRef(m_current);
     if (row < 0 || std::size_t(row) >= rows.size()) {
-        m_messages.show(missingText, QStringLiteral("Select an item"), MsgIcon::Information);
+        m_messages.show(missingText, QCoreApplication::translate("TapeSession", "Select an item"),
+                        MsgIcon::Information);
         return false;
     }
     // The row keeps the time its track added, so that a title holding ";" gives back
@@ -81,13 +84,17 @@ bool TapeSession::takeRow(int row, const QString& missingText, Row& out)
 bool TapeSession::remove(int row)
 {
     Row r;
-    return takeRow(row, QStringLiteral("An item must be selected before you can delete it from the list."), r);
+    return takeRow(row,
+                   QCoreApplication::translate("TapeSession",
+                                               "An item must be selected before you can delete it from the list."),
+                   r);
 }
 
 bool TapeSession::moveToOtherSide(int row)
 {
     Row r;
-    if (!takeRow(row, QStringLiteral("An item must be selected before you can move it."), r))
+    if (!takeRow(row, QCoreApplication::translate("TapeSession", "An item must be selected before you can move it."),
+                 r))
         return false;
     sideRef(m_current == 1 ? 2 : 1).push_back(r);
     return true;

@@ -1,6 +1,7 @@
 #include "exchange/ColTable.h"
 #include "model/CView.h"
 #include "platform/NumericText.h"
+#include <QCoreApplication>
 
 namespace vinaxo::exchange {
 
@@ -59,7 +60,8 @@ QStringList ColTable::Names() const
     QStringList names;
     for (const ColItem& item : m_items) {
         const QString name = CatalogueName(item.Number);
-        names << (name.isEmpty() ? QStringLiteral("(unknown field %1)").arg(item.Number) : name);
+        names << (name.isEmpty() ? QCoreApplication::translate("ColTable", "(unknown field %1)").arg(item.Number)
+                                 : name);
     }
     return names;
 }

@@ -1,6 +1,7 @@
 #include "exchange/DefinitionFile.h"
 #include "platform/IMessageService.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace vinaxo::exchange {
@@ -67,8 +68,9 @@ bool ReadDefinitionFile(const QString& path, ColTable& table, DefinitionHeader& 
     if (!bytes)
         return false;
     if (DecodeDefinition(*bytes, table, header) == DefinitionStatus::WrongMark) {
-        messages.show(QStringLiteral("This is not a Vinaxo file.  Please choose another file."),
-                      QStringLiteral("Wrong File Type"), MsgIcon::Critical);
+        messages.show(
+            QCoreApplication::translate("DefinitionFile", "This is not a Vinaxo file.  Please choose another file."),
+            QCoreApplication::translate("DefinitionFile", "Wrong File Type"), MsgIcon::Critical);
         return false;
     }
     return true;

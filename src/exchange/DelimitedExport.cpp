@@ -5,6 +5,7 @@
 #include "platform/CodePage1252.h"
 #include "platform/IBusyPointer.h"
 
+#include <QCoreApplication>
 #include <bit>
 #include <charconv>
 
@@ -171,7 +172,7 @@ void SequenceExport::cancel()
     if (m_ended)
         return;
     if (m_hooks.log)
-        m_hooks.log->addLogLine(QStringLiteral("EXPORT CANCELLED BY OPERATOR"));
+        m_hooks.log->addLogLine(QCoreApplication::translate("DelimitedExport", "EXPORT CANCELLED BY OPERATOR"));
     end(true);
 }
 

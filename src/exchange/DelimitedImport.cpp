@@ -13,6 +13,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#include <QCoreApplication>
 #include <cmath>
 #include <utility>
 
@@ -112,7 +113,8 @@ void DelimitedImport::logLine(const QString& what, QStringView t)
 {
     if (!m_hooks.log)
         return;
-    QString line = QStringLiteral("Record ") + QString::number(m_record) + QStringLiteral(", ") + what;
+    QString line
+        = QCoreApplication::translate("DelimitedImport", "Record %1, %2").arg(QString::number(m_record), what);
     line.append(t);
     m_hooks.log->addLogLine(line);
 }
@@ -125,7 +127,7 @@ bool DelimitedImport::storeField(QStringView t)
         return true;
     }
     if (m_position > m_table.Count()) {
-        logLine(QStringLiteral("Has extra field containing:  "), t);
+        logLine(QCoreApplication::translate("DelimitedImport", "Has extra field containing:  "), t);
         return false;
     }
     storeCatalogueField(m_table.Item(m_position).Number, t);
@@ -147,9 +149,9 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
     auto rating = [&](qint16& field, const QString& name) {
         const auto v = smallInt(t);
         if (!v)
-            logLine(name + QStringLiteral(" is in error:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "%1 is in error:  ").arg(name), t);
         else if (*v < 0 || *v > 10)
-            logLine(name + QStringLiteral(" must be between 0 and 10:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "%1 must be between 0 and 10:  ").arg(name), t);
         else
             field = *v;
     };
@@ -176,11 +178,11 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         if (const auto v = smallInt(t))
             e.CDNbrDisks = *v;
         else
-            logLine(QStringLiteral("Nbr Discs is in error:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "Nbr Discs is in error:  "), t);
         break;
     case Cat::RelYear:
         if (t.trimmed().isEmpty()) {
-            logLine(QStringLiteral("Rel Year is missing"));
+            logLine(QCoreApplication::translate("DelimitedImport", "Rel Year is missing"));
         } else if (t != u"0") {
             const QStringView year = RightTrimmed(t);
             const auto n = ParseNumber(year);
@@ -188,21 +190,25 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
             if (v)
                 e.CDRelYear = *v;
             else
-                logLine(QStringLiteral("Rel Year is in error:  "), t);
+                logLine(QCoreApplication::translate("DelimitedImport", "Rel Year is in error:  "), t);
         }
         break;
-    case Cat::Sound: rating(e.CDRateSound, QStringLiteral("Sound Rating")); break;
-    case Cat::Perform: rating(e.CDRatePerform, QStringLiteral("Performance")); break;
+    case Cat::Sound:
+        rating(e.CDRateSound, QCoreApplication::translate("DelimitedImport", "Sound Rating"));
+        break;
+    case Cat::Perform:
+        rating(e.CDRatePerform, QCoreApplication::translate("DelimitedImport", "Performance"));
+        break;
     case Cat::Awards: e.CDAwards = m_texts.get(t); break;
     case Cat::Composer: e.CDComposer = m_texts.get(t); break;
     case Cat::Conductor: e.CDConductor = m_texts.get(t); break;
     case Cat::PurchDate:
         if (t.trimmed().isEmpty()) {
-            logLine(QStringLiteral("Purchase Date is missing"));
+            logLine(QCoreApplication::translate("DelimitedImport", "Purchase Date is missing"));
         } else if (const auto d = purchaseDate(t)) {
             e.CDPurchDate = OleDate::fromDate(*d);
         } else {
-            logLine(QStringLiteral("Purchase Date is in error:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "Purchase Date is in error:  "), t);
         }
         break;
     case Cat::PurchCost: {
@@ -219,7 +225,7 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         if (cost)
             e.CDPurchCost = *cost;
         else
-            logLine(QStringLiteral("Purchase Cost is in error:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "Purchase Cost is in error:  "), t);
         break;
     }
     case Cat::Location: e.CDLocation = m_texts.get(t); break;
@@ -231,7 +237,7 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         if (const auto v = smallInt(t))
             e.CDNbrTracks = *v;
         else
-            logLine(QStringLiteral("Nbr Tracks is in error:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "Nbr Tracks is in error:  "), t);
         break;
     case Cat::Time:
         if (t.isEmpty())
@@ -239,7 +245,7 @@ void DelimitedImport::storeCatalogueField(int number, QStringView t)
         else if (isPlainTime(t) || IsValidTime(t.toString()))
             e.CDTotalTime = m_texts.get(t);
         else
-            logLine(QStringLiteral("Total Time is in error:  "), t);
+            logLine(QCoreApplication::translate("DelimitedImport", "Total Time is in error:  "), t);
         break;
     case Cat::Medium:
         if (bool added; (e.CDMedium = m_mediums.get(t.trimmed(), &added)), added)
@@ -433,7 +439,7 @@ void DelimitedImport::cancel()
     if (m_ended)
         return;
     if (m_hooks.log)
-        m_hooks.log->addLogLine(QStringLiteral("IMPORT CANCELLED BY OPERATOR"));
+        m_hooks.log->addLogLine(QCoreApplication::translate("DelimitedImport", "IMPORT CANCELLED BY OPERATOR"));
     end(true);
 }
 

@@ -1,13 +1,15 @@
 #include "exchange/ExchangeStart.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
+#include <QCoreApplication>
 
 namespace vinaxo::exchange {
 
 namespace {
 bool critical(IMessageService& m, const char* text, const char* title)
 {
-    m.show(QString::fromLatin1(text), QString::fromLatin1(title), MsgIcon::Critical);
+    m.show(QCoreApplication::translate("ExchangeStart", text), QCoreApplication::translate("ExchangeStart", title),
+           MsgIcon::Critical);
     return false;
 }
 
@@ -20,15 +22,20 @@ bool delimitersUsable(const ExchangeRequest& r, IMessageService& m)
 {
     for (const QString* box : {&r.fieldDelimiter, &r.stringDelimiter, &r.trackDelimiter}) {
         if (box->trimmed().isEmpty())
-            return critical(m, "Delimiter cannot be a space. Enter any other valid character.",
-                            "Space not allowed");
+            return critical(
+                m,
+                QT_TRANSLATE_NOOP("ExchangeStart", "Delimiter cannot be a space. Enter any other valid character."),
+                QT_TRANSLATE_NOOP("ExchangeStart", "Space not allowed"));
     }
     // Two equal delimiters make a line ambiguous: refused before anything is read or written.
     const Delimiters d = delimitersOf(r);
     if (d.field == d.string || d.field == d.track || d.string == d.track)
-        return critical(m, "The field, string and track delimiters must be three different characters. "
-                           "Enter a different character for each delimiter.",
-                        "Delimiters must differ");
+        return critical(
+            m,
+            QT_TRANSLATE_NOOP("ExchangeStart",
+                              "The field, string and track delimiters must be three different characters. "
+                              "Enter a different character for each delimiter."),
+            QT_TRANSLATE_NOOP("ExchangeStart", "Delimiters must differ"));
     return true;
 }
 
@@ -62,11 +69,12 @@ void noteDuplicates(Workspace& ws, ImportResult& result, const ExchangeHooks& ho
         if (same.isEmpty() || ws.entries.IndexOfEntry(same.constFirst()) > i)
             continue;
         ++result.duplicates;
-        log(hooks, QStringLiteral("Record ") + QString::number(i - first + 1) + QStringLiteral(", Duplicate of a ")
-                       + QStringLiteral("recording held:  ") + e.CDArtist + QStringLiteral(" / ") + e.CDTitle);
+        log(hooks,
+            QCoreApplication::translate("ExchangeStart", "Record %1, Duplicate of a recording held:  %2")
+                .arg(QString::number(i - first + 1), e.CDArtist + QStringLiteral(" / ") + e.CDTitle));
     }
     if (result.duplicates > 0)
-        log(hooks, QStringLiteral("---Duplicates found: ") + QString::number(result.duplicates) + QStringLiteral("---"));
+        log(hooks, QCoreApplication::translate("ExchangeStart", "---Duplicates found: %1---").arg(result.duplicates));
 }
 
 class ImportJob final : public ExchangeJob {
@@ -75,7 +83,7 @@ public:
         : m_ws(ws), m_hooks(hooks), m_reader(ws.entries, r.table, delimitersOf(r), hooks)
     {
         starting(hooks);
-        log(hooks, QStringLiteral("---Now Starting Import of ") + r.path + QStringLiteral("---"));
+        log(hooks, QCoreApplication::translate("ExchangeStart", "---Now Starting Import of %1---").arg(r.path));
         auto bytes = ReadWholeFile(r.path, ws.messages, hooks.onFileError, QStringLiteral("frmCDIMPDES.ImportFile"));
         if (!bytes) {
             m_ended = true;
@@ -106,8 +114,9 @@ private:
         m_imported = m_reader.result();
         m_bytes.clear();
         noteDuplicates(m_ws, *m_imported, m_hooks);
-        log(m_hooks, QStringLiteral("---Import Complete - Total records read: ")
-                         + QString::number(m_imported->recordsRead()) + QStringLiteral("---"));
+        log(m_hooks,
+            QCoreApplication::translate("ExchangeStart", "---Import Complete - Total records read: %1---")
+                .arg(m_imported->recordsRead()));
     }
 
     Workspace& m_ws;
@@ -122,7 +131,7 @@ public:
         : m_ws(ws), m_hooks(hooks), m_path(r.path)
     {
         starting(hooks);
-        log(hooks, QStringLiteral("---Now Starting Export to ") + r.path + QStringLiteral("---"));
+        log(hooks, QCoreApplication::translate("ExchangeStart", "---Now Starting Export to %1---").arg(r.path));
         m_writer.emplace(ws.entries, ws.sequence, r.table, delimitersOf(r), m_out, hooks);
     }
     ~ExportJob() override
@@ -145,8 +154,9 @@ private:
             return;
         m_out.clear();
         m_exported = m_writer->result();
-        log(m_hooks, QStringLiteral("---Export Complete - Total records written: ")
-                         + QString::number(m_exported->recordsWritten()) + QStringLiteral("---"));
+        log(m_hooks,
+            QCoreApplication::translate("ExchangeStart", "---Export Complete - Total records written: %1---")
+                .arg(m_exported->recordsWritten()));
     }
 
     Workspace& m_ws;
@@ -163,28 +173,40 @@ std::unique_ptr<ExchangeJob> BeginImport(const ExchangeRequest& r, Workspace& ws
     if (!delimitersUsable(r, m))
         return nullptr;
     if (r.path.trimmed().isEmpty()) {
-        critical(m, "No Import File has been selected. Select an import file before starting the import function.",
-                 "No File Selected");
+        critical(m,
+                 QT_TRANSLATE_NOOP(
+                     "ExchangeStart",
+                     "No Import File has been selected. Select an import file before starting the import function."),
+                 QT_TRANSLATE_NOOP("ExchangeStart", "No File Selected"));
         return nullptr;
     }
     if (ws.entries.Count() > 0) {
-        const MsgAnswer a = m.show(
-            QStringLiteral("You already have a file loaded. Running an import will add new records to the "
-                           "existing file.  Is this what you want?"),
-            QStringLiteral("File already loaded"), MsgIcon::Question, MsgButtons::YesNo, MsgDefault::Second);
+        const MsgAnswer a
+            = m.show(QCoreApplication::translate(
+                         "ExchangeStart",
+                         "You already have a file loaded. Running an import will add new records to the "
+                         "existing file.  Is this what you want?"),
+                     QCoreApplication::translate("ExchangeStart", "File already loaded"), MsgIcon::Question,
+                     MsgButtons::YesNo, MsgDefault::Second);
         if (a != MsgAnswer::Yes)
             return nullptr;
     }
     if (r.table.isEmpty()) {
-        critical(m, "No import fields have been selected. Select the fields to import in the proper order so "
-                    "that they match the import file.",
-                 "No Fields Selected");
+        critical(m,
+                 QT_TRANSLATE_NOOP(
+                     "ExchangeStart",
+                     "No import fields have been selected. Select the fields to import in the proper order so "
+                     "that they match the import file."),
+                 QT_TRANSLATE_NOOP("ExchangeStart", "No Fields Selected"));
         return nullptr;
     }
     if (!r.table.Contains(Cat::Title) || !r.table.Contains(Cat::Artist)) {
-        critical(m, "One or more of the following required import fields were not selected:  Title, Artist.  "
-                    "These fields are required and must be supplied within your import file.",
-                 "Required Fields Missing");
+        critical(m,
+                 QT_TRANSLATE_NOOP(
+                     "ExchangeStart",
+                     "One or more of the following required import fields were not selected:  Title, Artist.  "
+                     "These fields are required and must be supplied within your import file."),
+                 QT_TRANSLATE_NOOP("ExchangeStart", "Required Fields Missing"));
         return nullptr;
     }
 
@@ -197,20 +219,28 @@ std::unique_ptr<ExchangeJob> BeginExport(const ExchangeRequest& r, Workspace& ws
     if (!delimitersUsable(r, m))
         return nullptr;
     if (r.path.trimmed().isEmpty()) {
-        critical(m, "No Export File has been selected. Select an export file before starting the export function.",
-                 "No File Selected");
+        critical(m,
+                 QT_TRANSLATE_NOOP(
+                     "ExchangeStart",
+                     "No Export File has been selected. Select an export file before starting the export function."),
+                 QT_TRANSLATE_NOOP("ExchangeStart", "No File Selected"));
         return nullptr;
     }
     if (ws.entries.Count() == 0) {
-        m.show(QStringLiteral("There are no records to export. You must have a file loaded, or records entered "
-                              "before you can do an export."),
-               QStringLiteral("No file to export"), MsgIcon::Question, MsgButtons::OK);
+        m.show(QCoreApplication::translate(
+                   "ExchangeStart",
+                   "There are no records to export. You must have a file loaded, or records entered "
+                   "before you can do an export."),
+               QCoreApplication::translate("ExchangeStart", "No file to export"), MsgIcon::Question, MsgButtons::OK);
         return nullptr;
     }
     if (r.table.isEmpty()) {
-        critical(m, "No export fields have been selected. Select the fields that you wish to export in the proper "
-                    "order.",
-                 "No Fields Selected");
+        critical(m,
+                 QT_TRANSLATE_NOOP(
+                     "ExchangeStart",
+                     "No export fields have been selected. Select the fields that you wish to export in the proper "
+                     "order."),
+                 QT_TRANSLATE_NOOP("ExchangeStart", "No Fields Selected"));
         return nullptr;
     }
 

@@ -4,6 +4,7 @@
 #include "platform/IMessageService.h"
 #include "storage/FileCommands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 
@@ -30,8 +31,9 @@ std::optional<QString> ChooseImportFile(const AskPath& ask, IMessageService& m)
     return choose(ask, asChosen, [&m](const QString& path) {
         if (QFileInfo(path).isFile())
             return true;
-        m.show(QStringLiteral("This file does not exist.  You must choose another file name to open."),
-               QStringLiteral("File Not Found"), MsgIcon::Critical);
+        m.show(QCoreApplication::translate("FileChoice",
+                                           "This file does not exist.  You must choose another file name to open."),
+               QCoreApplication::translate("FileChoice", "File Not Found"), MsgIcon::Critical);
         return false;
     });
 }
@@ -48,11 +50,13 @@ std::optional<QString> ChooseExportFile(const AskPath& ask, IMessageService& m, 
 {
     return choose(ask, addExtension ? ExportSavePath : asChosen, [&m](const QString& path) {
         return !QFileInfo::exists(path)
-               || m.show(QStringLiteral("This file already exists.  If you continue, you will write over the "
-                                        "existing file.  Do you want to overwrite this file?"),
-                         QStringLiteral("File Already Exists"), MsgIcon::Critical, MsgButtons::YesNo,
-                         MsgDefault::Second)
-                      == MsgAnswer::Yes;
+            || m.show(
+                   QCoreApplication::translate("FileChoice",
+                                               "This file already exists.  If you continue, you will write over the "
+                                               "existing file.  Do you want to overwrite this file?"),
+                   QCoreApplication::translate("FileChoice", "File Already Exists"), MsgIcon::Critical,
+                   MsgButtons::YesNo, MsgDefault::Second)
+            == MsgAnswer::Yes;
     });
 }
 

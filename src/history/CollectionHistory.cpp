@@ -3,6 +3,7 @@
 #include "model/CEntries.h"
 #include "model/Workspace.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QUndoCommand>
 #include <vector>
@@ -249,7 +250,7 @@ void CollectionHistory::deleted(std::unique_ptr<CEntry> copy, qsizetype position
 {
     if (!copy)
         return;
-    const QString text = StepText(QStringLiteral("Delete"), copy->CDTitle);
+    const QString text = StepText(QCoreApplication::translate("CollectionHistory", "Delete"), copy->CDTitle);
     push(new DeleteStep(*this, text, std::move(copy), position));
 }
 
@@ -257,8 +258,9 @@ void CollectionHistory::imported(const QStringList& keys)
 {
     if (keys.isEmpty())
         return;
-    const QString text = keys.size() == 1 ? QStringLiteral("Import of 1 Recording")
-                                          : QStringLiteral("Import of %1 Recordings").arg(keys.size());
+    const QString text = keys.size() == 1
+        ? QCoreApplication::translate("CollectionHistory", "Import of 1 Recording")
+        : QCoreApplication::translate("CollectionHistory", "Import of %1 Recordings").arg(keys.size());
     push(new ImportStep(*this, text, keys));
 }
 

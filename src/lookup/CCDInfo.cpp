@@ -59,29 +59,31 @@ void CCDInfo::say(const QString& text, const QString& title)
 
 QString CCDInfo::RefusalText(const QString& serverLine)
 {
-    return QStringLiteral("The CD information server refused this program.  It answered: \"") + serverLine.trimmed()
-        + QStringLiteral("\"  The freedb servers closed in 2020; gnudb.gnudb.org answers only programs whose "
-                         "client name was registered with its operators (\"Unknown developer email\" means "
-                         "this one was not).  Choose MusicBrainz as the lookup source, which needs no "
-                         "registration, or a server that accepts this program (client name \"")
-        + CddbClientName() + QStringLiteral("\").  The help's CD lookup page tells more. ");
+    return QCoreApplication::translate(
+               "CCDInfo",
+               "The CD information server refused this program.  It answered: \"%1\"  The freedb servers "
+               "closed in 2020; gnudb.gnudb.org answers only programs whose client name was registered "
+               "with its operators (\"Unknown developer email\" means this one was not).  Choose "
+               "MusicBrainz as the lookup source, which needs no registration, or a server that accepts "
+               "this program (client name \"%2\").  The help's CD lookup page tells more. ")
+        .arg(serverLine.trimmed(), CddbClientName());
 }
 
 bool CCDInfo::sayRefusal()
 {
     if (!m_access || m_access->serverRefusal().isEmpty())
         return false;
-    say(RefusalText(m_access->serverRefusal()), QLatin1String(RefusalTitle));
+    say(RefusalText(m_access->serverRefusal()), QCoreApplication::translate("CCDInfo", RefusalTitle));
     return true;
 }
 
 void CCDInfo::createAccess()
 {
-    setStatus(QStringLiteral("Now Creating CD Lookup Access Object"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Now Creating CD Lookup Access Object"));
     m_access = std::make_unique<CDLookupAccess>();
     if (m_device)
         m_access->setMCIDevice(m_device);
-    setStatus(QStringLiteral("CD Lookup Access Object created"));
+    setStatus(QCoreApplication::translate("CCDInfo", "CD Lookup Access Object created"));
 }
 
 void CCDInfo::setMCIControl(ICDAudioDevice* device)
@@ -126,8 +128,9 @@ void CCDInfo::loadSiteList()
     if (!f.open(QIODevice::ReadOnly)) {
         m_sites.push_back(QLatin1String(DefaultServer)
                           + QStringLiteral(" 8880 N000.00 W000.00 Random freedb server"));
-        say(QStringLiteral("Internet CD Info (freeDB) site list not found.  Please download a new list"),
-            QStringLiteral("Warning"));
+        say(QCoreApplication::translate("CCDInfo",
+                                        "Internet CD Info (freeDB) site list not found.  Please download a new list"),
+            QCoreApplication::translate("CCDInfo", "Warning"));
         return;
     }
     m_sites = ParseSiteList(f.read(kMaxSiteListBytes));
@@ -138,14 +141,16 @@ void CCDInfo::loadSiteList()
 bool CCDInfo::connectToSite()
 {
     if (m_siteAddress.trimmed().isEmpty() || m_sitePort.trimmed().isEmpty()) {
-        say(QStringLiteral("You must select a CDInfo server first. "), QStringLiteral("Select Server"));
+        say(QCoreApplication::translate("CCDInfo", "You must select a CDInfo server first. "),
+            QCoreApplication::translate("CCDInfo", "Select Server"));
         return false;
     }
     if (m_userID.trimmed().isEmpty()) {
-        say(QStringLiteral("You must identify yourself with a User ID.  The ID is simply your first or "
-                           "last name or another identifier.  No spaces are allowed in the User ID.  "
-                           "Select the Configuration option to set this ID."),
-            QStringLiteral("Enter User ID"));
+        say(QCoreApplication::translate("CCDInfo",
+                                        "You must identify yourself with a User ID.  The ID is simply your first or "
+                                        "last name or another identifier.  No spaces are allowed in the User ID.  "
+                                        "Select the Configuration option to set this ID."),
+            QCoreApplication::translate("CCDInfo", "Enter User ID"));
         return false;
     }
     if (!m_access)
@@ -156,9 +161,9 @@ bool CCDInfo::connectToSite()
     const double rounded = number ? std::nearbyint(*number) : 0.0;
     if (!number || rounded < 1 || rounded > 65535) {
         if (!number)
-            ReportError(m_messages, 13, kSource, QStringLiteral("Type mismatch"));
+            ReportError(m_messages, 13, kSource, QCoreApplication::translate("CCDInfo", "Type mismatch"));
         else
-            ReportError(m_messages, 6, kSource, QStringLiteral("Overflow"));
+            ReportError(m_messages, 6, kSource, QCoreApplication::translate("CCDInfo", "Overflow"));
         m_access.reset();
         return false;
     }
@@ -171,19 +176,21 @@ bool CCDInfo::connectToSite()
     m_access->setClientName(CddbClientName());
     m_access->setClientVersion(CddbClientVersion());
 
-    setStatus(QStringLiteral("Now connecting to the Internet"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Now connecting to the Internet"));
     if (m_access->Connect()) {
         if (m_access->StatusCode() == 200) {
-            setStatus(QStringLiteral("Connected to the Internet"));
+            setStatus(QCoreApplication::translate("CCDInfo", "Connected to the Internet"));
             return true;
         }
         return false;
     }
     if (!sayRefusal())
-        say(QStringLiteral("Unable to connect to the Internet CD Lookup database.  Please verify your Internet "
-                           "connection and try again.  If the problem persists, you may want to try a different "
-                           "Internet server or switch Internet protocols. "),
-            QStringLiteral("Connection Error"));
+        say(QCoreApplication::translate(
+                "CCDInfo",
+                "Unable to connect to the Internet CD Lookup database.  Please verify your Internet "
+                "connection and try again.  If the problem persists, you may want to try a different "
+                "Internet server or switch Internet protocols. "),
+            QCoreApplication::translate("CCDInfo", "Connection Error"));
     m_access.reset();
     createAccess();
     return false;
@@ -191,20 +198,22 @@ bool CCDInfo::connectToSite()
 
 void CCDInfo::disconnectFromSite()
 {
-    setStatus(QStringLiteral("Disconnecting from the Internet"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Disconnecting from the Internet"));
     if (!m_access || m_access->Disconnect()) {
         if (m_access) {
             m_access->NextReplyLine(true);
             m_returnCode = qint16(m_access->StatusCode());
         }
-        setStatus(QStringLiteral("Disconnected from the Internet"));
+        setStatus(QCoreApplication::translate("CCDInfo", "Disconnected from the Internet"));
         return;
     }
-    say(QStringLiteral("Unable to disconnect from the Internet CD Lookup database.  Please verify your internet "
-                       "connection and try again.  If the problem persists, you may want to try a different "
-                       "Internet server or switch Internet protocols. "),
-        QStringLiteral("Disconnection Error"));
-    setStatus(QStringLiteral("Disconnection Error"));
+    say(QCoreApplication::translate(
+            "CCDInfo",
+            "Unable to disconnect from the Internet CD Lookup database.  Please verify your internet "
+            "connection and try again.  If the problem persists, you may want to try a different "
+            "Internet server or switch Internet protocols. "),
+        QCoreApplication::translate("CCDInfo", "Disconnection Error"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Disconnection Error"));
 }
 
 void CCDInfo::clearEntry()
@@ -233,15 +242,17 @@ void CCDInfo::SearchForCD()
     if (!connected)
         return;
 
-    setStatus(QStringLiteral("Searching for the CD"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Searching for the CD"));
     if (!m_access->QueryDisc()) {
         if (!sayRefusal())
-            say(QStringLiteral("Unable to search the Internet CD Lookup database or unable to read your CD.  Please "
-                               "verify your Internet connection and your CD drive and try again.  If the problem "
-                               "persists, you may want to try a different Internet server or switch Internet "
-                               "protocols. "),
-                QStringLiteral("Search Error"));
-        setStatus(QStringLiteral("Search Error"));
+            say(QCoreApplication::translate(
+                    "CCDInfo",
+                    "Unable to search the Internet CD Lookup database or unable to read your CD.  Please "
+                    "verify your Internet connection and your CD drive and try again.  If the problem "
+                    "persists, you may want to try a different Internet server or switch Internet "
+                    "protocols. "),
+                QCoreApplication::translate("CCDInfo", "Search Error"));
+        setStatus(QCoreApplication::translate("CCDInfo", "Search Error"));
         disconnectFromSite();
         return;
     }
@@ -249,7 +260,7 @@ void CCDInfo::SearchForCD()
     const qint32 code = m_access->StatusCode();
     if (code == 200) {
         m_lookupStatus = 2;
-        setStatus(QStringLiteral("Exact match found - retrieving CD information"));
+        setStatus(QCoreApplication::translate("CCDInfo", "Exact match found - retrieving CD information"));
         m_access->NextReplyLine(true);
         const auto match = ParseExactMatch(m_access->ReplyLine());
         const QString category = match ? match->category : QString();
@@ -274,12 +285,12 @@ void CCDInfo::SearchForCD()
             m_queryDiscID.add(key, m.discId);
         }
         m_returnCode = qint16(code);
-        final = QStringLiteral("Exact match not found - please select one of the titles.");
+        final = QCoreApplication::translate("CCDInfo", "Exact match not found - please select one of the titles.");
     } else {
         m_lookupStatus = 1;
         // A refusal here comes over HTTP, where the hello goes with every command.
         sayRefusal();
-        setStatus(QStringLiteral("Search Error"));
+        setStatus(QCoreApplication::translate("CCDInfo", "Search Error"));
         disconnectFromSite();
         return;
     }
@@ -290,14 +301,14 @@ void CCDInfo::SearchForCD()
 void CCDInfo::ReadCD(const QString& category, const QString& discId)
 {
     if (category.trimmed().isEmpty() || discId.trimmed().isEmpty()) {
-        say(QStringLiteral("You must first select a title to retrieve.  "),
-            QStringLiteral("Select Disc To Retrieve"));
+        say(QCoreApplication::translate("CCDInfo", "You must first select a title to retrieve.  "),
+            QCoreApplication::translate("CCDInfo", "Select Disc To Retrieve"));
         return;
     }
     clearEntry();
     if (!(m_access && m_access->IsConnected()) && !connectToSite())
         return;
-    setStatus(QStringLiteral("Retrieving CD information"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Retrieving CD information"));
     const bool answered = m_access->ReadDisc(category.trimmed(), discId.trimmed());
     m_category = category;
     if (answered) {
@@ -307,21 +318,23 @@ void CCDInfo::ReadCD(const QString& category, const QString& discId)
             m_returnCode = qint16(m_access->StatusCode());
             m_lookupStatus = 2;
             m_entryRead = true;
-            text = QStringLiteral("CD information retrieved");
+            text = QCoreApplication::translate("CCDInfo", "CD information retrieved");
         } else {
             sayRefusal();
-            text = QStringLiteral("CD information could not be retrieved");
+            text = QCoreApplication::translate("CCDInfo", "CD information could not be retrieved");
         }
         disconnectFromSite();
         setStatus(text);
         return;
     }
     if (!sayRefusal())
-        say(QStringLiteral("Unable to read from the CDInfo database.  Please verify your internet connection and "
-                           "try again.  If the problem persists, you may want to try a different Internet server "
-                           "or switch Internet protocols. "),
-            QStringLiteral("Read Error"));
-    setStatus(QStringLiteral("Read Error"));
+        say(QCoreApplication::translate(
+                "CCDInfo",
+                "Unable to read from the CDInfo database.  Please verify your internet connection and "
+                "try again.  If the problem persists, you may want to try a different Internet server "
+                "or switch Internet protocols. "),
+            QCoreApplication::translate("CCDInfo", "Read Error"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Read Error"));
     disconnectFromSite();
 }
 
@@ -344,12 +357,12 @@ void CCDInfo::GetSiteList()
         return;
     if (!connectToSite())
         return;
-    setStatus(QStringLiteral("Retrieving CD Lookup site list"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Retrieving CD Lookup site list"));
     m_access->FetchSiteList(m_files.user);
     m_returnCode = qint16(m_access->StatusCode());
     loadSiteList();
     disconnectFromSite();
-    setStatus(QStringLiteral("Site List Retrieved"));
+    setStatus(QCoreApplication::translate("CCDInfo", "Site List Retrieved"));
 }
 
 } // namespace vinaxo

@@ -89,7 +89,7 @@ public:
 
     // The message for a server that refused this client: what it said, and what to do.
     static QString RefusalText(const QString& serverLine);
-    static constexpr const char* RefusalTitle = "Server Refused";
+    static constexpr const char* RefusalTitle = QT_TRANSLATE_NOOP("CCDInfo", "Server Refused");
     // The component, for the details a command line shows (last error, disc id).
     CDLookupAccess* access() const { return m_access.get(); }
 

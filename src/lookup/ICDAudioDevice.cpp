@@ -1,6 +1,7 @@
 #include "lookup/ICDAudioDevice.h"
 
 #include "model/TimeText.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -8,10 +9,14 @@ QString CDOpenResultText(CDOpenResult r)
 {
     switch (r) {
     case CDOpenResult::Ok: return QStringLiteral("ok");
-    case CDOpenResult::NoDrive: return QStringLiteral("no such CD drive or disc image");
-    case CDOpenResult::NoDisc: return QStringLiteral("no disc in the drive");
-    case CDOpenResult::NotAudio: return QStringLiteral("the disc has no audio tracks");
-    case CDOpenResult::BrokenImage: return QStringLiteral("the disc image cannot be read");
+    case CDOpenResult::NoDrive:
+        return QCoreApplication::translate("ICDAudioDevice", "no such CD drive or disc image");
+    case CDOpenResult::NoDisc:
+        return QCoreApplication::translate("ICDAudioDevice", "no disc in the drive");
+    case CDOpenResult::NotAudio:
+        return QCoreApplication::translate("ICDAudioDevice", "the disc has no audio tracks");
+    case CDOpenResult::BrokenImage:
+        return QCoreApplication::translate("ICDAudioDevice", "the disc image cannot be read");
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "lookup/SteadyClock.h"
 #include "storage/CDConfig.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrlQuery>
@@ -49,16 +50,26 @@ MusicBrainzSettings MusicBrainzSettings::read(const CDConfig& config)
 QString MbOutcomeText(MbOutcome o)
 {
     switch (o) {
-    case MbOutcome::Found: return QStringLiteral("found");
-    case MbOutcome::NoMatch: return QStringLiteral("no match");
-    case MbOutcome::BadDiscId: return QStringLiteral("bad disc id");
-    case MbOutcome::Busy: return QStringLiteral("busy");
-    case MbOutcome::TimedOut: return QStringLiteral("timed out");
-    case MbOutcome::Cancelled: return QStringLiteral("cancelled");
-    case MbOutcome::NetworkError: return QStringLiteral("network error");
-    case MbOutcome::Malformed: return QStringLiteral("malformed reply");
-    case MbOutcome::TooLarge: return QStringLiteral("reply too large");
-    case MbOutcome::ServerError: return QStringLiteral("server error");
+    case MbOutcome::Found:
+        return QCoreApplication::translate("MusicBrainzClient", "found");
+    case MbOutcome::NoMatch:
+        return QCoreApplication::translate("MusicBrainzClient", "no match");
+    case MbOutcome::BadDiscId:
+        return QCoreApplication::translate("MusicBrainzClient", "bad disc id");
+    case MbOutcome::Busy:
+        return QCoreApplication::translate("MusicBrainzClient", "busy");
+    case MbOutcome::TimedOut:
+        return QCoreApplication::translate("MusicBrainzClient", "timed out");
+    case MbOutcome::Cancelled:
+        return QCoreApplication::translate("MusicBrainzClient", "cancelled");
+    case MbOutcome::NetworkError:
+        return QCoreApplication::translate("MusicBrainzClient", "network error");
+    case MbOutcome::Malformed:
+        return QCoreApplication::translate("MusicBrainzClient", "malformed reply");
+    case MbOutcome::TooLarge:
+        return QCoreApplication::translate("MusicBrainzClient", "reply too large");
+    case MbOutcome::ServerError:
+        return QCoreApplication::translate("MusicBrainzClient", "server error");
     }
     return {};
 }
@@ -133,7 +144,9 @@ void MusicBrainzClient::begin(Job job, const QUrl& url)
     if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))) {
         MbResult r;
         r.outcome = MbOutcome::NetworkError;
-        r.message = QStringLiteral("The server address \"%1\" is not an http or https address.").arg(url.toString());
+        r.message = QCoreApplication::translate("MusicBrainzClient",
+                                                "The server address \"%1\" is not an http or https address.")
+                        .arg(url.toString());
         finish(std::move(r));
         return;
     }
@@ -284,40 +297,56 @@ void MusicBrainzClient::finish(MbResult r)
     const bool cover = m_job == Job::Cover;
     switch (r.outcome) {
     case MbOutcome::Found:
-        r.message = cover ? QStringLiteral("Cover image received from %1").arg(host)
-                          : QStringLiteral("%1 found %2 match(es)").arg(host).arg(r.candidates.size());
+        r.message = cover ? QCoreApplication::translate("MusicBrainzClient", "Cover image received from %1").arg(host)
+                          : QCoreApplication::translate("MusicBrainzClient", "%1 found %2 match(es)")
+                                .arg(host)
+                                .arg(r.candidates.size());
         break;
     case MbOutcome::NoMatch:
-        r.message = cover ? QStringLiteral("No cover image for this release.")
-                          : QStringLiteral("MusicBrainz does not know this disc.");
+        r.message = cover ? QCoreApplication::translate("MusicBrainzClient", "No cover image for this release.")
+                          : QCoreApplication::translate("MusicBrainzClient", "MusicBrainz does not know this disc.");
         break;
     case MbOutcome::BadDiscId:
-        r.message = QStringLiteral("MusicBrainz refused the disc id") + (detail.isEmpty() ? QString() : QStringLiteral(": ") + detail)
-            + u'.';
+        r.message = detail.isEmpty()
+            ? QCoreApplication::translate("MusicBrainzClient", "MusicBrainz refused the disc id.")
+            : QCoreApplication::translate("MusicBrainzClient", "MusicBrainz refused the disc id: %1.").arg(detail);
         break;
     case MbOutcome::Busy:
-        r.message = QStringLiteral("%1 is busy (it asked twice to slow down). Please try again in a minute.").arg(host);
+        r.message
+            = QCoreApplication::translate("MusicBrainzClient",
+                                          "%1 is busy (it asked twice to slow down). Please try again in a minute.")
+                  .arg(host);
         break;
     case MbOutcome::TimedOut:
-        r.message = QStringLiteral("No answer from %1 within %2 seconds.").arg(host).arg(m_timeoutMs / 1000);
+        r.message = QCoreApplication::translate("MusicBrainzClient", "No answer from %1 within %2 seconds.")
+                        .arg(host)
+                        .arg(m_timeoutMs / 1000);
         break;
-    case MbOutcome::Cancelled: r.message = QStringLiteral("Cancelled."); break;
+    case MbOutcome::Cancelled:
+        r.message = QCoreApplication::translate("MusicBrainzClient", "Cancelled.");
+        break;
     case MbOutcome::NetworkError:
-        if (!detail.startsWith(QLatin1String("The server address")))
-            r.message = QStringLiteral("Unable to reach %1: %2. Please verify your Internet connection and the "
-                                       "server address.")
+        // An address refused before any request already says what is wrong.
+        if (m_url.isValid() && (m_url.scheme() == QLatin1String("http") || m_url.scheme() == QLatin1String("https")))
+            r.message = QCoreApplication::translate(
+                            "MusicBrainzClient",
+                            "Unable to reach %1: %2. Please verify your Internet connection and the "
+                            "server address.")
                             .arg(host, detail);
         break;
     case MbOutcome::Malformed:
-        r.message = QStringLiteral("The answer from %1 could not be read (%2).").arg(host, detail);
+        r.message = QCoreApplication::translate("MusicBrainzClient", "The answer from %1 could not be read (%2).")
+                        .arg(host, detail);
         break;
     case MbOutcome::TooLarge:
-        r.message = QStringLiteral("The answer from %1 is larger than %2 MB and was refused.")
+        r.message = QCoreApplication::translate("MusicBrainzClient",
+                                                "The answer from %1 is larger than %2 MB and was refused.")
                         .arg(host)
                         .arg((cover ? MaxImageBytes : MaxReplyBytes) / (1024 * 1024));
         break;
     case MbOutcome::ServerError:
-        r.message = QStringLiteral("%1 answered HTTP %2.").arg(host).arg(r.httpStatus);
+        r.message
+            = QCoreApplication::translate("MusicBrainzClient", "%1 answered HTTP %2.").arg(host).arg(r.httpStatus);
         break;
     }
     m_result = std::move(r);

@@ -2,6 +2,7 @@
 
 #include "model/TimeText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -75,7 +76,7 @@ MbDiscReply ParseDiscReply(QByteArrayView json, const QString& discId, int audio
     QJsonParseError err{};
     const QJsonDocument doc = QJsonDocument::fromJson(json.toByteArray(), &err);
     if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-        r.error = QStringLiteral("the reply is not a JSON object");
+        r.error = QCoreApplication::translate("MusicBrainzReply", "the reply is not a JSON object");
         return r;
     }
     const QJsonObject root = doc.object();
@@ -86,7 +87,7 @@ MbDiscReply ParseDiscReply(QByteArrayView json, const QString& discId, int audio
     const QJsonValue releases = root.value(QLatin1StringView("releases"));
     if (!releases.isArray()) {
         // A disc stub (asked for only with stubs) or something else altogether.
-        r.error = QStringLiteral("the reply lists no releases");
+        r.error = QCoreApplication::translate("MusicBrainzReply", "the reply lists no releases");
         return r;
     }
     r.ok = true;
@@ -173,7 +174,9 @@ QString CandidateSummary(const MbCandidate& c)
             parts << p;
     }
     if (c.mediumCount > 1)
-        parts << QStringLiteral("disc %1 of %2").arg(c.mediumPosition).arg(c.mediumCount);
+        parts << QCoreApplication::translate("MusicBrainzReply", "disc %1 of %2")
+                     .arg(c.mediumPosition)
+                     .arg(c.mediumCount);
     return parts.join(QStringLiteral(", "));
 }
 

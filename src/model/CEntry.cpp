@@ -5,14 +5,16 @@
 #include "platform/IMessageService.h"
 #include "platform/NumericText.h"
 
+#include <QCoreApplication>
 #include <string>
 
 namespace vinaxo {
 
 QString InvalidTimeText()
 {
-    return QStringLiteral("Must be a valid time in the format of 'MM:SS'.  ")
-           + QStringLiteral("Minutes must be less than 999 and seconds must be 59 or less.");
+    return QCoreApplication::translate("CEntry",
+                                       "Must be a valid time in the format of 'MM:SS'.  "
+                                       "Minutes must be less than 999 and seconds must be 59 or less.");
 }
 
 namespace {
@@ -47,7 +49,7 @@ bool CTrackEntry::setCDTrackTimeStr(const QString& text)
         return true;
     }
     report(Entries() ? &Entries()->messages() : nullptr, InvalidTimeText(),
-           QStringLiteral("Invalid Track Time"));
+           QCoreApplication::translate("CEntry", "Invalid Track Time"));
     return false;
 }
 
@@ -111,7 +113,7 @@ bool CEntry::setCDTotalTimeStr(const QString& text)
         CDTotalTime = t;
         return true;
     }
-    report(messages(), InvalidTimeText(), QStringLiteral("Invalid Total Time"));
+    report(messages(), InvalidTimeText(), QCoreApplication::translate("CEntry", "Invalid Total Time"));
     return false;
 }
 
@@ -128,8 +130,9 @@ bool CEntry::setCDPurchDateStr(const QString& text)
             return true;
         }
     }
-    report(messages(), QStringLiteral("Purchase date is not a valid date - please correct and try again."),
-           QStringLiteral("Invalid Purchase Date"));
+    report(messages(),
+           QCoreApplication::translate("CEntry", "Purchase date is not a valid date - please correct and try again."),
+           QCoreApplication::translate("CEntry", "Invalid Purchase Date"));
     return false;
 }
 
@@ -147,8 +150,9 @@ bool CEntry::setCDPurchCostStr(const QString& text)
         }
     }
     report(messages(),
-           QStringLiteral("Purchase cost is not a valid currency value - please correct and try again."),
-           QStringLiteral("Invalid Purchase Cost"));
+           QCoreApplication::translate("CEntry",
+                                       "Purchase cost is not a valid currency value - please correct and try again."),
+           QCoreApplication::translate("CEntry", "Invalid Purchase Cost"));
     return false;
 }
 
@@ -231,8 +235,8 @@ bool CEntry::LocateTrackByKey(const QString& key)
         return true;
     }
     if (auto* m = messages()) {
-        m->show(QStringLiteral("Selected track was not found.  ") + QStringLiteral("Key is ") + key,
-                QStringLiteral("Error"), MsgIcon::None, MsgButtons::OK);
+        m->show(QCoreApplication::translate("CEntry", "Selected track was not found.  Key is %1").arg(key),
+                QCoreApplication::translate("CEntry", "Error"), MsgIcon::None, MsgButtons::OK);
     }
     return false;
 }
@@ -280,8 +284,9 @@ QString CEntry::GetDataForColumn(int key) const
         break;
     }
     if (auto* m = messages()) {
-        m->show(QStringLiteral("Unknown data type CEntry.GetDataForColumn."),
-                QStringLiteral("Error in element alignment"), MsgIcon::Critical, MsgButtons::OK);
+        m->show(QCoreApplication::translate("CEntry", "Unknown data type CEntry.GetDataForColumn."),
+                QCoreApplication::translate("CEntry", "Error in element alignment"), MsgIcon::Critical,
+                MsgButtons::OK);
     }
     return {};
 }

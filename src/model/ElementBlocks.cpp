@@ -8,6 +8,7 @@
 #include "platform/CodePage1252.h"
 #include "platform/IMessageService.h"
 
+#include <QCoreApplication>
 #include <optional>
 #include <string>
 
@@ -31,9 +32,10 @@ enum : int {
 void reportAlignment(IMessageService* messages, const char* operation)
 {
     if (messages) {
-        messages->show(QStringLiteral("Unknown data type ") + QLatin1String(operation) + u'.',
-                       QStringLiteral("Error in element alignment"), MsgIcon::Critical,
-                       MsgButtons::OK);
+        messages->show(
+            QCoreApplication::translate("ElementBlocks", "Unknown data type %1.").arg(QLatin1String(operation)),
+            QCoreApplication::translate("ElementBlocks", "Error in element alignment"), MsgIcon::Critical,
+            MsgButtons::OK);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/NumericText.h"
 #include "platform/OleDate.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -175,7 +176,7 @@ StatisticsResult CountStatistics(const StatisticsInput& input)
     result.labels = labels.ranked(StatisticsTopCount, true);
     result.artists = artists.ranked(StatisticsTopCount, true);
     for (const auto& [decade, count] : decades)
-        result.decades.push_back({QStringLiteral("%1s").arg(decade), count, {}});
+        result.decades.push_back({QCoreApplication::translate("Statistics", "%1s").arg(decade), count, {}});
     if (noYear > 0)
         result.decades.push_back({StatisticsNames::NoYear(), noYear, {}});
     for (auto& [year, c] : years) {
@@ -194,14 +195,14 @@ QString PlayingTimeText(qint64 seconds)
     const qint64 hours = minutes / 60 % 24;
     const qint64 rest = minutes % 60;
     auto part = [](qint64 n, const char* one, const char* many) {
-        return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+        return QString::number(n) + u' ' + QCoreApplication::translate("Statistics", n == 1 ? one : many);
     };
     QStringList parts;
     if (days > 0)
-        parts << part(days, "day", "days");
+        parts << part(days, QT_TRANSLATE_NOOP("Statistics", "day"), QT_TRANSLATE_NOOP("Statistics", "days"));
     if (days > 0 || hours > 0)
-        parts << part(hours, "hour", "hours");
-    parts << part(rest, "minute", "minutes");
+        parts << part(hours, QT_TRANSLATE_NOOP("Statistics", "hour"), QT_TRANSLATE_NOOP("Statistics", "hours"));
+    parts << part(rest, QT_TRANSLATE_NOOP("Statistics", "minute"), QT_TRANSLATE_NOOP("Statistics", "minutes"));
     return parts.join(QStringLiteral(", "));
 }
 

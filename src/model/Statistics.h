@@ -5,6 +5,7 @@
 // copied), so that it can run on a worker thread while the collection stays where it is.
 #include "platform/Currency.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QList>
 #include <QObject>
@@ -66,9 +67,18 @@ struct StatisticsResult {
 };
 
 namespace StatisticsNames {
-inline QString NoName() { return QStringLiteral("(none)"); }
-inline QString NoYear() { return QStringLiteral("(no year)"); }
-inline QString NoDate() { return QStringLiteral("(no date)"); }
+inline QString NoName()
+{
+    return QCoreApplication::translate("Statistics", "(none)");
+}
+inline QString NoYear()
+{
+    return QCoreApplication::translate("Statistics", "(no year)");
+}
+inline QString NoDate()
+{
+    return QCoreApplication::translate("Statistics", "(no date)");
+}
 }
 
 inline constexpr int StatisticsTopCount = 10;

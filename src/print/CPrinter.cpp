@@ -8,6 +8,7 @@
 #include "platform/IMessageService.h"
 #include "print/PrinterSurface.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace vinaxo {
@@ -75,7 +76,10 @@ void CPrinter::PlaceHeading(const QString& heading)
     UseHeadingFont();
     m_reportHeadingPos = nearest((m_printerWidth - m_printer.textWidth(heading)) / 2);
     UseDetailFont();
-    m_pageNumberPos = nearest(m_printerWidth - m_printer.textWidth(QStringLiteral("Page 88,888        ")));
+    m_pageNumberPos = nearest(
+        m_printerWidth
+        - m_printer.textWidth(QCoreApplication::translate("CPrinter", "Page %1").arg(QStringLiteral("88,888"))
+                              + QStringLiteral("        ")));
 }
 
 bool CPrinter::AddReportColumn(int i, int width, const QString& heading)
@@ -137,7 +141,7 @@ void CPrinter::PrintPageHeading(bool viewReport)
     m_printer.setCurrentX(DatePos);
     m_printer.print(m_reportDate, false);
     m_printer.setCurrentX(m_pageNumberPos);
-    m_printer.print(RightTrimmed(QStringLiteral("Page ") + QString::number(m_printer.page())), false);
+    m_printer.print(RightTrimmed(QCoreApplication::translate("CPrinter", "Page %1").arg(m_printer.page())), false);
 
     UseHeadingFont();
     m_printer.setCurrentX(m_reportHeadingPos);
@@ -158,8 +162,9 @@ void CPrinter::ShowLayoutError(const QString& advice)
     if (!m_showLayoutError)
         return;
     m_entries.messages().show(
-        QStringLiteral("The maximum column width for your printer has been exceeded. ") + advice,
-        QStringLiteral("Report Layout Error"), MsgIcon::Exclamation);
+        QCoreApplication::translate("CPrinter", "The maximum column width for your printer has been exceeded. ")
+            + advice,
+        QCoreApplication::translate("CPrinter", "Report Layout Error"), MsgIcon::Exclamation);
 }
 
 bool CPrinter::HandlePrinterError(const PrinterError& error)
@@ -170,9 +175,10 @@ bool CPrinter::HandlePrinterError(const PrinterError& error)
     m_outcome = error.number == PrinterError::Cancelled ? Outcome::Cancelled : Outcome::PrinterError;
     if (error.number != PrinterError::Cancelled) {
         m_entries.messages().show(
-            QStringLiteral("A printer error has occurred or you selected cancel for this print job.  "
-                           "Reset your printer and start printing again."),
-            QStringLiteral("Printer Error"), MsgIcon::Exclamation);
+            QCoreApplication::translate("CPrinter",
+                                        "A printer error has occurred or you selected cancel for this print job.  "
+                                        "Reset your printer and start printing again."),
+            QCoreApplication::translate("CPrinter", "Printer Error"), MsgIcon::Exclamation);
     }
     return false;
 }
@@ -195,7 +201,7 @@ bool CPrinter::StartCustomList()
         m_printer.setOrientation(m_orientation);
         m_heading = RightTrimmed(m_printHeading);
         if (m_heading.isEmpty())
-            m_heading = QStringLiteral("CUSTOM REPORT");
+            m_heading = QCoreApplication::translate("CPrinter", "CUSTOM REPORT");
         PlaceHeading(m_heading);
 
         m_columns.assign(1, ReportColumn{});
@@ -213,8 +219,9 @@ bool CPrinter::StartCustomList()
         }
         m_columnCount = int(m_columns.size()) - 1;
         if (!fits) {
-            ShowLayoutError(QStringLiteral("Try the report with a smaller printer font size or adjust "
-                                           "the column size of one or more fields."));
+            ShowLayoutError(QCoreApplication::translate("CPrinter",
+                                                        "Try the report with a smaller printer font size or adjust "
+                                                        "the column size of one or more fields."));
             return false;
         }
         CenterColumns(m_columnCount);
@@ -336,7 +343,7 @@ void CPrinter::PrintCalcTotal(const CalcSide& side)
 {
     m_printer.printEmptyLine();
     Rule(3);
-    const QString label = QStringLiteral("Total Time: ");
+    const QString label = QCoreApplication::translate("CPrinter", "Total Time: ");
     m_printer.setCurrentX(m_starts[3] - m_printer.textWidth(label));
     m_printer.print(label, false);
     m_printer.setCurrentX(m_starts[3]);
@@ -352,15 +359,15 @@ bool CPrinter::PrintCalcList()
         m_printer.setOrientation(m_orientation);
         m_heading = RightTrimmed(m_printHeading);
         if (m_heading.isEmpty())
-            m_heading = QStringLiteral("SELECTED TRACKS");
+            m_heading = QCoreApplication::translate("CPrinter", "SELECTED TRACKS");
         PlaceHeading(m_heading);
 
-        AddReportColumn(1, 5, QStringLiteral("SIDE"));
-        AddReportColumn(2, 50, QStringLiteral("TITLE"));
-        const bool fits = AddReportColumn(3, 6, QStringLiteral("TIME"));
+        AddReportColumn(1, 5, QCoreApplication::translate("CPrinter", "SIDE"));
+        AddReportColumn(2, 50, QCoreApplication::translate("CPrinter", "TITLE"));
+        const bool fits = AddReportColumn(3, 6, QCoreApplication::translate("CPrinter", "TIME"));
         m_columnCount = 3;
         if (!fits) {
-            ShowLayoutError(QStringLiteral("Try the report with a smaller printer font."));
+            ShowLayoutError(QCoreApplication::translate("CPrinter", "Try the report with a smaller printer font."));
             return false;
         }
         CenterColumns(3);

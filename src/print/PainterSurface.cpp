@@ -1,5 +1,6 @@
 #include "print/PainterSurface.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPen>
 
@@ -85,7 +86,8 @@ QPainter& PainterSurface::painter()
     if (!m_started) {
         beforeStart();
         if (!m_painter.begin(&m_device))
-            throw PrinterError{PrinterError::Failed, QStringLiteral("The printer could not be opened.")};
+            throw PrinterError{PrinterError::Failed,
+                               QCoreApplication::translate("PainterSurface", "The printer could not be opened.")};
         m_started = true;
         QPen pen(Qt::black);
         pen.setWidthF(toDots(15, false)); // a fine rule, about 3/4 point
@@ -117,7 +119,8 @@ void PainterSurface::startNewPage()
 {
     painter();
     if (!m_device.newPage())
-        throw PrinterError{PrinterError::Failed, QStringLiteral("A new page could not be started.")};
+        throw PrinterError{PrinterError::Failed,
+                           QCoreApplication::translate("PainterSurface", "A new page could not be started.")};
 }
 
 void PainterSurface::finishDocument()
@@ -126,7 +129,8 @@ void PainterSurface::finishDocument()
     const bool ok = m_painter.end();
     m_started = false;
     if (!ok)
-        throw PrinterError{PrinterError::Failed, QStringLiteral("The document could not be completed.")};
+        throw PrinterError{PrinterError::Failed,
+                           QCoreApplication::translate("PainterSurface", "The document could not be completed.")};
     delivered();
 }
 

@@ -1,5 +1,6 @@
 #include "print/PdfSurface.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace vinaxo {
@@ -35,14 +36,16 @@ void PdfSurface::beforeStart()
 {
     if (!opened)
         throw PrinterError{PrinterError::Failed,
-                           QStringLiteral("The file could not be opened: ") + file.errorString()};
+                           QCoreApplication::translate("PdfSurface", "The file could not be opened: ")
+                               + file.errorString()};
 }
 
 void PdfSurface::delivered()
 {
     if (!file.commit())
         throw PrinterError{PrinterError::Failed,
-                           QStringLiteral("The file could not be written: ") + file.errorString()};
+                           QCoreApplication::translate("PdfSurface", "The file could not be written: ")
+                               + file.errorString()};
 }
 
 void PdfSurface::discarded()

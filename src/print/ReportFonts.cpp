@@ -4,6 +4,7 @@
 #include "platform/NumericText.h"
 #include "storage/CDConfig.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
@@ -45,9 +46,9 @@ QString FontDescription(const ReportFont& f)
 {
     QString text = RightTrimmed(f.name) + u'-' + QString::number(f.size);
     if (f.bold)
-        text += QStringLiteral(" Bold");
+        text += QCoreApplication::translate("ReportFonts", " Bold");
     if (f.italic)
-        text += QStringLiteral(" Italic");
+        text += QCoreApplication::translate("ReportFonts", " Italic");
     return text;
 }
 
@@ -99,10 +100,12 @@ bool ReportFontsChosen(const ReportFonts& f)
 void ShowPrintSetupError(IMessageService& messages)
 {
     // The fonts are stored the moment they are chosen: there is nothing left to save.
-    messages.show(QStringLiteral("You cannot do any printing until heading and detail fonts have been "
-                                 "selected.  Use the Set Heading and Set Detail buttons to select printer "
-                                 "fonts."),
-                  QStringLiteral("Print Setup Error"), MsgIcon::Critical);
+    messages.show(
+        QCoreApplication::translate("ReportFonts",
+                                    "You cannot do any printing until heading and detail fonts have been "
+                                    "selected.  Use the Set Heading and Set Detail buttons to select printer "
+                                    "fonts."),
+        QCoreApplication::translate("ReportFonts", "Print Setup Error"), MsgIcon::Critical);
 }
 
 ReportFonts DefaultReportFonts(const QString& family)

@@ -8,11 +8,12 @@
 #include "storage/FileAccess.h"
 #include "storage/Release150.h"
 
+#include <QCoreApplication>
 #include <cstring>
 #include <optional>
+#include <sys/mman.h>
 #include <system_error>
 #include <thread>
-#include <sys/mman.h>
 #include <unistd.h>
 
 namespace vinaxo {
@@ -70,23 +71,23 @@ struct Overloaded : F... {
 template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 
-const QString& refusalText()
+QString refusalText()
 {
-    static const QString t = QStringLiteral(
+    return QCoreApplication::translate(
+        "CFileIO",
         "This file is from a release of Vinaxo prior to 1.7. We are unable to directly convert "
         "your data from this old version. You should obtain an older copy of Vinaxo 2.3, "
         "convert to that format, then load the converted 2.3 version file into this program.  ");
-    return t;
 }
 
-const QString& conversionQuestion()
+QString conversionQuestion()
 {
-    static const QString t = QStringLiteral(
+    return QCoreApplication::translate(
+        "CFileIO",
         "This file is from release 2.3 or older of Vinaxo!  If you continue, Vinaxo will convert "
         "your file to the new format.  Once this is done, you will not be able to open this file "
         "from an older version of Vinaxo.  Please make a backup of your file before continuing!  "
         "Do you want to continue? ");
-    return t;
 }
 }
 
@@ -179,7 +180,7 @@ qint16 CFileIO::load(QByteArray bytes)
     if (m_releaseId == PreviousRelease) {
         busy.off();
         const MsgAnswer a = messages.show(conversionQuestion(),
-                                          QStringLiteral("File About To Be Converted"),
+                                          QCoreApplication::translate("CFileIO", "File About To Be Converted"),
                                           MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second);
         if (a != MsgAnswer::Yes)
             return NotConverted;
@@ -187,16 +188,17 @@ qint16 CFileIO::load(QByteArray bytes)
         entries.ClearDatabase();
         ConvertRelease150(entries, m_reader, m_leadingCategories, m_progress);
         busy.off();
-        messages.show(QStringLiteral("Your file has been converted.  Please remember to save the "
-                                     "converted version of this file. "),
-                      QStringLiteral("File Converted"), MsgIcon::Information, MsgButtons::OK);
+        messages.show(QCoreApplication::translate("CFileIO",
+                                                  "Your file has been converted.  Please remember to save the "
+                                                  "converted version of this file. "),
+                      QCoreApplication::translate("CFileIO", "File Converted"), MsgIcon::Information, MsgButtons::OK);
         finishLoad(true);
         return Loaded;
     }
     if (m_releaseId == OldestRelease) {
         busy.off();
-        messages.show(refusalText(), QStringLiteral("File Cannot Be Converted"), MsgIcon::Critical,
-                      MsgButtons::YesNo, MsgDefault::Second);
+        messages.show(refusalText(), QCoreApplication::translate("CFileIO", "File Cannot Be Converted"),
+                      MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second);
         return Refused;
     }
     return NotCollectionFile;
@@ -517,48 +519,48 @@ void CFileIO::WriteTextBytes(int code, QByteArrayView bytes)
 void CFileIO::WriteElement(int code, const ElementValue& value)
 {
     const char codeByte = static_cast<char>(code);
-    std::visit(
-        Overloaded{
-            [&](QStringView text) {
-                text = trimSpaces(text);
-                if (text.isEmpty())
-                    return;
-                // Room for the longest encoding: one byte per character at most.
-                char* p = grow(3 + text.size());
-                p[0] = codeByte;
-                char* dst = p + 3;
-                const qsizetype bytes = qMin(cp1252::encodeInto(text, dst), MaxTextBytes);
-                qToLittleEndian(qint16(bytes), p + 1);
-                m_used -= text.size() - bytes; // give back what the text did not need
-            },
-            [&](qint16 v) {
-                *grow(1) = codeByte;
-                put(v);
-            },
-            [&](Currency c) {
-                *grow(1) = codeByte;
-                put(c.units);
-            },
-            [&](OleDate d) {
-                *grow(1) = codeByte;
-                if (!OleDate::isPlausible(d.serial)) {
-                    put(qint16(0)); // no reader could take it for a date
-                    return;
-                }
-                put(qint16(8));
-                put(doubleBits(d.serial));
-            },
-            [&](ElementNull) {
-                *grow(1) = codeByte;
-                put(qint16(0));
-            },
-            [&](ElementUnhandled) {
-                m_ws.messages.show(QStringLiteral("Unhandled data type in CFileIO.WriteElement."),
-                                   QStringLiteral("Bad internal file type"), MsgIcon::Critical,
-                                   MsgButtons::OK);
-            },
-        },
-        value);
+    std::visit(Overloaded{
+                   [&](QStringView text) {
+                       text = trimSpaces(text);
+                       if (text.isEmpty())
+                           return;
+                       // Room for the longest encoding: one byte per character at most.
+                       char* p = grow(3 + text.size());
+                       p[0] = codeByte;
+                       char* dst = p + 3;
+                       const qsizetype bytes = qMin(cp1252::encodeInto(text, dst), MaxTextBytes);
+                       qToLittleEndian(qint16(bytes), p + 1);
+                       m_used -= text.size() - bytes; // give back what the text did not need
+                   },
+                   [&](qint16 v) {
+                       *grow(1) = codeByte;
+                       put(v);
+                   },
+                   [&](Currency c) {
+                       *grow(1) = codeByte;
+                       put(c.units);
+                   },
+                   [&](OleDate d) {
+                       *grow(1) = codeByte;
+                       if (!OleDate::isPlausible(d.serial)) {
+                           put(qint16(0)); // no reader could take it for a date
+                           return;
+                       }
+                       put(qint16(8));
+                       put(doubleBits(d.serial));
+                   },
+                   [&](ElementNull) {
+                       *grow(1) = codeByte;
+                       put(qint16(0));
+                   },
+                   [&](ElementUnhandled) {
+                       m_ws.messages.show(
+                           QCoreApplication::translate("CFileIO", "Unhandled data type in CFileIO.WriteElement."),
+                           QCoreApplication::translate("CFileIO", "Bad internal file type"), MsgIcon::Critical,
+                           MsgButtons::OK);
+                   },
+               },
+               value);
 }
 
 } // namespace vinaxo

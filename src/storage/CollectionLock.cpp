@@ -1,5 +1,6 @@
 #include "storage/CollectionLock.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLockFile>
 
@@ -51,8 +52,8 @@ void CollectionLock::release()
 
 QString CollectionLock::describe(const Holder& holder)
 {
-    return QStringLiteral("%1, process %2, since %3")
-        .arg(holder.host.isEmpty() ? QStringLiteral("an unknown host") : holder.host)
+    return QCoreApplication::translate("CollectionLock", "%1, process %2, since %3")
+        .arg(holder.host.isEmpty() ? QCoreApplication::translate("CollectionLock", "an unknown host") : holder.host)
         .arg(holder.pid)
         .arg(holder.since.toString(QStringLiteral("yyyy-MM-dd hh:mm")));
 }

@@ -4,6 +4,7 @@
 #include "storage/CFileIO.h"
 #include "storage/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace vinaxo {
@@ -13,8 +14,10 @@ LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileComm
     LoadReport report;
     IMessageService& messages = ws.messages;
     if (!QFileInfo::exists(path)) {
-        messages.show(QStringLiteral("This file does not exist.  You must choose another file name to open."),
-                      QStringLiteral("File Not Found"), MsgIcon::Critical, MsgButtons::OK);
+        messages.show(QCoreApplication::translate(
+                          "FileCommands", "This file does not exist.  You must choose another file name to open."),
+                      QCoreApplication::translate("FileCommands", "File Not Found"), MsgIcon::Critical,
+                      MsgButtons::OK);
         ws.config.setLastFileName(QString());
         report.outcome = LoadOutcome::Missing;
         return report;
@@ -46,13 +49,16 @@ LoadReport LoadCollectionFile(Workspace& ws, const QString& path, const FileComm
             report.outcome = LoadOutcome::Abandoned;
             return report;
         case CFileIO::NotCollectionFile:
-            messages.show(QStringLiteral("This is not a Vinaxo file.  Please choose another file."),
-                          QStringLiteral("Wrong File Type"), MsgIcon::Critical, MsgButtons::OK);
+            messages.show(QCoreApplication::translate("FileCommands",
+                                                      "This is not a Vinaxo file.  Please choose another file."),
+                          QCoreApplication::translate("FileCommands", "Wrong File Type"), MsgIcon::Critical,
+                          MsgButtons::OK);
             report.outcome = LoadOutcome::NotCollection;
             return report;
         case CFileIO::NotConverted:
-            messages.show(QStringLiteral("Older format Vinaxo file not converted."),
-                          QStringLiteral("Old File Format"), MsgIcon::Critical, MsgButtons::OK);
+            messages.show(QCoreApplication::translate("FileCommands", "Older format Vinaxo file not converted."),
+                          QCoreApplication::translate("FileCommands", "Old File Format"), MsgIcon::Critical,
+                          MsgButtons::OK);
             report.outcome = LoadOutcome::NotConverted;
             return report;
         default:
@@ -91,11 +97,11 @@ bool ConfirmReplace(IMessageService& messages, const QString& path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    return messages.show(
-               QStringLiteral("This file already exists.  Do you want to replace the existing file?"),
-               QStringLiteral("Confirm File Replace"), MsgIcon::Question, MsgButtons::YesNo,
-               MsgDefault::Second)
-           == MsgAnswer::Yes;
+    return messages.show(QCoreApplication::translate(
+                             "FileCommands", "This file already exists.  Do you want to replace the existing file?"),
+                         QCoreApplication::translate("FileCommands", "Confirm File Replace"), MsgIcon::Question,
+                         MsgButtons::YesNo, MsgDefault::Second)
+        == MsgAnswer::Yes;
 }
 
 } // namespace vinaxo

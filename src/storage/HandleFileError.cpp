@@ -1,6 +1,7 @@
 #include "storage/HandleFileError.h"
 #include "platform/IMessageService.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
@@ -30,18 +31,27 @@ const char* handledText(int number)
 {
     switch (number) {
     case 52:
-    case 64: return "File name is illegal";
-    case 54: return "Can't open your file for that type of access";
-    case 55: return "This file is already open";
-    case 57: return "Internal Disk Error";
-    case 61: return "Disk is full.  Continue?";
+    case 64:
+        return QT_TRANSLATE_NOOP("HandleFileError", "File name is illegal");
+    case 54:
+        return QT_TRANSLATE_NOOP("HandleFileError", "Can't open your file for that type of access");
+    case 55:
+        return QT_TRANSLATE_NOOP("HandleFileError", "This file is already open");
+    case 57:
+        return QT_TRANSLATE_NOOP("HandleFileError", "Internal Disk Error");
+    case 61:
+        return QT_TRANSLATE_NOOP("HandleFileError", "Disk is full.  Continue?");
     case 62:
-        return "This file has a nonstandard end-of-file marker, or an attempt was made to read "
-               "beyond the end-of-file marker.";
+        return QT_TRANSLATE_NOOP("HandleFileError",
+                                 "This file has a nonstandard end-of-file marker, or an attempt was made to read "
+                                 "beyond the end-of-file marker.");
     case 68:
-    case 71: return "Insert a disk in the drive and close the door";
-    case 70: return "Can't open your file since it is in use by another program";
-    case 75: return "File is unavailable, and may be write-protected.";
+    case 71:
+        return QT_TRANSLATE_NOOP("HandleFileError", "Insert a disk in the drive and close the door");
+    case 70:
+        return QT_TRANSLATE_NOOP("HandleFileError", "Can't open your file since it is in use by another program");
+    case 75:
+        return QT_TRANSLATE_NOOP("HandleFileError", "File is unavailable, and may be write-protected.");
     default: return nullptr;
     }
 }
@@ -71,7 +81,8 @@ int HandleFileError(IMessageService& messages, int errorNumber)
     const char* text = handledText(errorNumber);
     if (!text)
         return NotHandled;
-    const MsgAnswer a = messages.show(QString::fromLatin1(text), QStringLiteral("Disk Error"),
+    const MsgAnswer a = messages.show(QCoreApplication::translate("HandleFileError", text),
+                                      QCoreApplication::translate("HandleFileError", "Disk Error"),
                                       MsgIcon::Exclamation, MsgButtons::RetryCancel);
     return a == MsgAnswer::Retry ? RetryStep : AbandonQuietly;
 }

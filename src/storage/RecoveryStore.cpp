@@ -26,17 +26,19 @@ QString headerProblem(const QString& path, qint64 expectedSize)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("the copy cannot be opened");
+        return QCoreApplication::translate("RecoveryStore", "the copy cannot be opened");
     if (expectedSize >= 0 && f.size() != expectedSize)
-        return QStringLiteral("the copy has %1 bytes, its record says %2").arg(f.size()).arg(expectedSize);
+        return QCoreApplication::translate("RecoveryStore", "the copy has %1 bytes, its record says %2")
+            .arg(f.size())
+            .arg(expectedSize);
     const QByteArray head = f.read(CFileIO::HeaderSize);
     if (head.size() < CFileIO::HeaderSize)
-        return QStringLiteral("the copy is shorter than a collection file's header");
+        return QCoreApplication::translate("RecoveryStore", "the copy is shorter than a collection file's header");
     double release = 0;
     std::memcpy(&release, head.constData() + 2, sizeof release);
     release = qFromLittleEndian(release);
     if (release != CFileIO::CurrentRelease)
-        return QStringLiteral("the copy is no collection file of this release");
+        return QCoreApplication::translate("RecoveryStore", "the copy is no collection file of this release");
     return {};
 }
 } // namespace
@@ -135,7 +137,9 @@ QString RecoveryStore::id()
 FileError RecoveryStore::write(const QByteArray& bytes, RecoveryRecord record)
 {
     if (!ensureSession())
-        return FileError{FileErr::PathFileAccess, QStringLiteral("The recovery folder %1 cannot be used.").arg(m_folder)};
+        return FileError{
+            FileErr::PathFileAccess,
+            QCoreApplication::translate("RecoveryStore", "The recovery folder %1 cannot be used.").arg(m_folder)};
     if (FileError e = m_access->replaceFile(dataPath(), bytes))
         return e;
     record.copySize = bytes.size();
@@ -189,10 +193,10 @@ QList<RecoveryCopy> RecoveryStore::list() const
         if (recordFile.open(QIODevice::ReadOnly)) {
             c.record = RecoveryRecord::fromJson(recordFile.readAll());
             if (!c.record)
-                c.problem = QStringLiteral("its record cannot be read");
+                c.problem = QCoreApplication::translate("RecoveryStore", "its record cannot be read");
         }
         if (!QFileInfo::exists(c.dataPath)) {
-            c.problem = QStringLiteral("the copy is missing");
+            c.problem = QCoreApplication::translate("RecoveryStore", "the copy is missing");
         } else if (c.problem.isEmpty()) {
             // Written before its record: a copy newer than the record has another size.
             const bool recordCurrent = c.record && QFileInfo(c.dataPath).lastModified() <= QFileInfo(c.recordPath).lastModified();

@@ -195,9 +195,9 @@ void frmCDCalc::PB_Clipboard_Click()
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(ClipboardText(m_session.tables()));
-    m_ctx.ws.messages.show(QStringLiteral("All entries have been copied to the Windows clipboard.  ")
-                               + QStringLiteral("You may now switch to another program and use the paste function.  "),
-                           QStringLiteral("Copied to Clipboard"), MsgIcon::Information);
+    m_ctx.ws.messages.show(tr("All entries have been copied to the Windows clipboard.  "
+                              "You may now switch to another program and use the paste function.  "),
+                           tr("Copied to Clipboard"), MsgIcon::Information);
 }
 
 void frmCDCalc::PB_Print_Click()

@@ -1,5 +1,6 @@
 #include "ui/common/TextLimit.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
@@ -55,7 +56,9 @@ TextLimit::TextLimit(QObject* box, int limit, const QString& field, Notice notic
 
 QString TextLimit::noticeText(const QString& field, int limit)
 {
-    return QStringLiteral("%1 takes at most %2 characters: the rest was left out.").arg(field).arg(limit);
+    return QCoreApplication::translate("TextLimit", "%1 takes at most %2 characters: the rest was left out.")
+        .arg(field)
+        .arg(limit);
 }
 
 TextLimit* TextLimit::cap(QLineEdit* box, int limit, const QString& field, Notice notice)

@@ -1,10 +1,14 @@
 #include "ui/entry/CDDrives.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
 QString DefaultDriveName() { return QStringLiteral("D:"); }
 
-QString DiscImageItem() { return QStringLiteral("Disc Image..."); }
+QString DiscImageItem()
+{
+    return QCoreApplication::translate("CDDrives", "Disc Image...");
+}
 
 QStringList DriveItems(const QStringList& drives, const QString& stored)
 {

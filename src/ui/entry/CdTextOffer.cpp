@@ -1,6 +1,7 @@
 #include "ui/entry/CdTextOffer.h"
 
 #include "platform/IMessageService.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -21,13 +22,15 @@ std::optional<CdTextTitles> AskCdTextTitles(IMessageService& messages, const CdT
         return std::nullopt;
     QStringList lines;
     if (!text.title.isEmpty())
-        lines << QStringLiteral("Title: %1").arg(text.title);
+        lines << QCoreApplication::translate("CdTextOffer", "Title: %1").arg(text.title);
     if (!text.performer.isEmpty())
-        lines << QStringLiteral("Performer: %1").arg(text.performer);
-    const QString question = QStringLiteral("The disc carries its own titles (CD-Text):\n\n%1\n\n"
-                                            "Use them for this recording?")
+        lines << QCoreApplication::translate("CdTextOffer", "Performer: %1").arg(text.performer);
+    const QString question = QCoreApplication::translate("CdTextOffer",
+                                                         "The disc carries its own titles (CD-Text):\n\n%1\n\n"
+                                                         "Use them for this recording?")
                                  .arg(lines.join(QLatin1Char('\n')));
-    if (messages.show(question, CdTextQuestionTitle, MsgIcon::Question, MsgButtons::YesNo, MsgDefault::First)
+    if (messages.show(question, QCoreApplication::translate("CdTextOffer", CdTextQuestionTitle.toUtf8().constData()),
+                      MsgIcon::Question, MsgButtons::YesNo, MsgDefault::First)
         != MsgAnswer::Yes)
         return std::nullopt;
     return offer;

@@ -22,6 +22,7 @@ std::optional<CdTextTitles> CdTextOffer(const CdText& text, const QString& title
 std::optional<CdTextTitles> AskCdTextTitles(IMessageService& messages, const CdText& text, const QString& title,
                                             const QString& artist);
 
-inline const QString CdTextQuestionTitle = QStringLiteral("Titles on the disc");
+// English (the tests compare it); shown through the translation.
+inline const QString CdTextQuestionTitle = QStringLiteral(QT_TRANSLATE_NOOP("CdTextOffer", "Titles on the disc"));
 
 } // namespace vinaxo

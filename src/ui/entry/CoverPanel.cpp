@@ -17,7 +17,10 @@
 namespace vinaxo {
 
 namespace {
-const QString kNoPicture = QStringLiteral("No picture");
+QString noPictureText()
+{
+    return CoverPanel::tr("No picture");
+}
 
 // The first local file a drag carries, or empty.
 QString droppedFile(const QMimeData* data)
@@ -63,7 +66,7 @@ void CoverPanel::show(bool found, const QImage& image)
 {
     m_remove->setEnabled(found && m_session.entries().ValidEntry());
     if (image.isNull()) {
-        m_picture->setText(kNoPicture);
+        m_picture->setText(noPictureText());
         return;
     }
     QPixmap pixmap = QPixmap::fromImage(image);
@@ -74,8 +77,9 @@ void CoverPanel::show(bool found, const QImage& image)
 void CoverPanel::choose()
 {
     FileDialogRequest request;
-    request.title = QStringLiteral("Choose Picture");
-    request.filters = {QStringLiteral("Pictures (*.jpg *.jpeg *.png)"), QStringLiteral("All Files (*)")};
+    request.title = tr("Choose Picture");
+    request.filters
+        = {tr("Pictures") + QStringLiteral(" (*.jpg *.jpeg *.png)"), tr("All Files") + QStringLiteral(" (*)")};
     const QString collection = m_session.workspace().currentFileName;
     if (!collection.isEmpty())
         request.directory = QFileInfo(collection).absolutePath();
@@ -86,7 +90,7 @@ void CoverPanel::choose()
 void CoverPanel::setFrom(const QString& path)
 {
     if (!m_session.setCover(path)) {
-        Q_EMIT notice(QFileInfo(path).fileName() + QStringLiteral(" is not a JPEG or PNG picture that can be read."));
+        Q_EMIT notice(tr("%1 is not a JPEG or PNG picture that can be read.").arg(QFileInfo(path).fileName()));
         return;
     }
     Q_EMIT edited();

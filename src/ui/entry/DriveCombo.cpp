@@ -13,7 +13,7 @@ namespace vinaxo {
 DriveCombo::DriveCombo(QWidget* parent) : QComboBox(parent)
 {
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    setToolTip(QStringLiteral("The CD drive or disc image to read (D: is the default drive)"));
+    setToolTip(tr("The CD drive or disc image to read (D: is the default drive)"));
     connect(this, &QComboBox::activated, this, &DriveCombo::chosen);
 }
 
@@ -53,9 +53,9 @@ void DriveCombo::chosen(int index)
     QString value = itemText(index);
     if (value == DiscImageItem()) {
         FileDialogRequest r;
-        r.title = QStringLiteral("Disc Image");
-        r.filters = {QStringLiteral("Disc Images (*.CUE *.TOC *.NRG)"),
-                     QStringLiteral("All Files (*)")};
+        r.title = tr("Disc Image");
+        r.filters
+            = {tr("Disc Images") + QStringLiteral(" (*.CUE *.TOC *.NRG)"), tr("All Files") + QStringLiteral(" (*)")};
         const QString stored = m_config->CDDriveLetter();
         if (QFileInfo(stored).isAbsolute())
             r.directory = QFileInfo(stored).absolutePath();

@@ -1,12 +1,13 @@
 #include "ui/entry/EntryEditSession.h"
 
+#include "history/CollectionHistory.h"
 #include "lookup/CoverStore.h"
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
 #include "storage/CDConfig.h"
-#include "history/CollectionHistory.h"
 #include "ui/common/IWindows.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -19,9 +20,11 @@ EntryEditSession::~EntryEditSession() = default;
 
 CEntries& EntryEditSession::entries() const { return m_ws.entries; }
 
-const QString EntryEditSession::DuplicateText =
-    QStringLiteral("A recording with this artist and title is already in the collection. Add it anyway?");
-const QString EntryEditSession::DuplicateTitle = QStringLiteral("Duplicate Recording");
+// English here (the tests compare them); shown through the translation.
+const QString EntryEditSession::DuplicateText = QStringLiteral(QT_TRANSLATE_NOOP(
+    "EntryEditSession", "A recording with this artist and title is already in the collection. Add it anyway?"));
+const QString EntryEditSession::DuplicateTitle
+    = QStringLiteral(QT_TRANSLATE_NOOP("EntryEditSession", "Duplicate Recording"));
 
 EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, const CEntry& entry,
                                                                  QString* existing)
@@ -32,8 +35,12 @@ EntryEditSession::DuplicateChoice EntryEditSession::askDuplicate(Workspace& ws, 
     if (existing)
         *existing = key;
     const int choice = ws.messages.showCustom(
-        DuplicateText, DuplicateTitle, MsgIcon::Question,
-        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Show Existing")}, 1);
+        QCoreApplication::translate("EntryEditSession", DuplicateText.toUtf8().constData()),
+        QCoreApplication::translate("EntryEditSession", DuplicateTitle.toUtf8().constData()), MsgIcon::Question,
+        {QCoreApplication::translate("EntryEditSession", "&Yes"),
+         QCoreApplication::translate("EntryEditSession", "&No"),
+         QCoreApplication::translate("EntryEditSession", "&Show Existing")},
+        1);
     if (choice == 0)
         return DuplicateChoice::Add;
     return choice == 2 ? DuplicateChoice::ShowExisting : DuplicateChoice::Keep;
@@ -191,9 +198,9 @@ EntryEditSession::SaveResult EntryEditSession::saveChanges(PageEdits& edits)
     if (CEntry* e = c.CurrEntry()) {
         if (m_ws.history) {
             if (inserting)
-                m_ws.history->added(e->CDKey, QStringLiteral("Add"));
+                m_ws.history->added(e->CDKey, QCoreApplication::translate("EntryEditSession", "Add"));
             else if (m_before && m_before->CDKey == e->CDKey)
-                m_ws.history->edited(std::move(m_before), QStringLiteral("Edit"));
+                m_ws.history->edited(std::move(m_before), QCoreApplication::translate("EntryEditSession", "Edit"));
         }
         m_before = e->Clone(); // what the next edit starts from
     }
@@ -239,10 +246,11 @@ bool EntryEditSession::deleteCurrent()
     const CEntry* e = c.CurrEntry();
     if (!e)
         return false;
-    const QString text = QStringLiteral("Are you sure you want to delete the entry for '") + e->CDTitle
-                         + QStringLiteral("' by '") + e->CDArtist + QStringLiteral("'?");
-    if (c.messages().show(text, QStringLiteral("About to delete entry"), MsgIcon::Question,
-                          MsgButtons::YesNo, MsgDefault::Second)
+    const QString text = QCoreApplication::translate("EntryEditSession",
+                                                     "Are you sure you want to delete the entry for '%1' by '%2'?")
+                             .arg(e->CDTitle, e->CDArtist);
+    if (c.messages().show(text, QCoreApplication::translate("EntryEditSession", "About to delete entry"),
+                          MsgIcon::Question, MsgButtons::YesNo, MsgDefault::Second)
         != MsgAnswer::Yes)
         return false;
     m_cover.reset();
@@ -323,14 +331,18 @@ EntryEditSession::Outcome EntryEditSession::blankTracks(int count)
     if (!c.ValidEntry())
         return Outcome::NoEntry;
     if (count < 1 || count > TrackListEditor::MaxTracks) {
-        c.messages().show(QStringLiteral("The number of tracks must be from 1 to %1.").arg(TrackListEditor::MaxTracks),
-                          QStringLiteral("Nbr of Tracks"), MsgIcon::Information);
+        c.messages().show(
+            QCoreApplication::translate("EntryEditSession", "The number of tracks must be from 1 to %1.")
+                .arg(TrackListEditor::MaxTracks),
+            QCoreApplication::translate("EntryEditSession", "Nbr of Tracks"), MsgIcon::Information);
         return Outcome::BadCount;
     }
-    if (c.messages().show(QStringLiteral("This will clear any track detail that you've already entered.  ")
-                              + QStringLiteral("Are you sure this is what you want to do?"),
-                          QStringLiteral("About to clear tracks"), MsgIcon::Critical, MsgButtons::YesNo,
-                          MsgDefault::Second)
+    if (c.messages().show(
+            QCoreApplication::translate("EntryEditSession",
+                                        "This will clear any track detail that you've already entered.  "
+                                        "Are you sure this is what you want to do?"),
+            QCoreApplication::translate("EntryEditSession", "About to clear tracks"), MsgIcon::Critical,
+            MsgButtons::YesNo, MsgDefault::Second)
         != MsgAnswer::Yes)
         return Outcome::Declined;
     m_tracks.blank(count);
@@ -349,20 +361,24 @@ EntryEditSession::Outcome EntryEditSession::readDisc(ICDAudioDevice* device, IBu
     const auto disc = TrackListEditor::readDiscTracks(*device, m_ws.config.CDDriveLetter());
     busy.ShowNormalPointer();
     if (!disc) {
-        c.messages().show(QStringLiteral("Could not read the CD. Verify that you have selected the proper drive "
-                                         "and that the CD has been placed in the drive."),
-                          QStringLiteral("Unable to read CD"), MsgIcon::Critical);
+        c.messages().show(
+            QCoreApplication::translate("EntryEditSession",
+                                        "Could not read the CD. Verify that you have selected the proper drive "
+                                        "and that the CD has been placed in the drive."),
+            QCoreApplication::translate("EntryEditSession", "Unable to read CD"), MsgIcon::Critical);
         return Outcome::Unreadable;
     }
     // Typed titles and descriptions are the user's work: they go only when the user says so.
     const bool typed = m_tracks.edited
                        && (!boxes.title.trimmed().isEmpty() || !boxes.description.trimmed().isEmpty());
     if ((typed || m_tracks.hasTrackText())
-        && c.messages().show(QStringLiteral("This will replace the track detail of this recording with the "
-                                            "tracks of the disc. Continue?"),
-                             QStringLiteral("About to replace tracks"), MsgIcon::Question, MsgButtons::YesNo,
-                             MsgDefault::Second)
-               != MsgAnswer::Yes)
+        && c.messages().show(
+               QCoreApplication::translate("EntryEditSession",
+                                           "This will replace the track detail of this recording with the "
+                                           "tracks of the disc. Continue?"),
+               QCoreApplication::translate("EntryEditSession", "About to replace tracks"), MsgIcon::Question,
+               MsgButtons::YesNo, MsgDefault::Second)
+            != MsgAnswer::Yes)
         return Outcome::Declined;
     m_tracks.replaceWithDisc(*disc);
     return Outcome::Replaced;

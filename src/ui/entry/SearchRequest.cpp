@@ -3,6 +3,7 @@
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 #include "platform/TextTrim.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -33,8 +34,8 @@ bool ApplySearch(Workspace& ws, const SearchChoices& c)
 {
     CEntrySelection& s = ws.selection;
     if (!c.typeText && !c.typeTextBegin && !c.typeCategory && !c.typeMedium) {
-        ws.messages.show(QStringLiteral("You must select a Search Type"), QStringLiteral("Search Type"),
-                         MsgIcon::Information);
+        ws.messages.show(QCoreApplication::translate("SearchRequest", "You must select a Search Type"),
+                         QCoreApplication::translate("SearchRequest", "Search Type"), MsgIcon::Information);
         return false;
     }
     s.SearchTypeText = c.typeText;

@@ -36,9 +36,12 @@ QVariant TrackListModel::headerData(int section, Qt::Orientation o, int role) co
     if (o != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, o, role);
     switch (section) {
-    case TitleColumn: return QStringLiteral("Title");
-    case TimeColumn: return QStringLiteral("Time");
-    case DescriptionColumn: return QStringLiteral("Description");
+    case TitleColumn:
+        return tr("Title");
+    case TimeColumn:
+        return tr("Time");
+    case DescriptionColumn:
+        return tr("Description");
     }
     return {};
 }

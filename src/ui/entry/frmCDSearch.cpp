@@ -28,7 +28,7 @@ frmCDSearch::frmCDSearch(AppContext& ctx, QWidget* parent)
     ui->setupUi(this);
     setModal(false);
     // No field holds a longer text, so no longer one can be found.
-    TextLimit::cap(ui->TX_SearchField, MaxStoredTextLength, QStringLiteral("Search for"));
+    TextLimit::cap(ui->TX_SearchField, MaxStoredTextLength, tr("Search for"));
     connect(ui->CHK_SearchAll, &QCheckBox::clicked, this, &frmCDSearch::onSearchAll);
     connect(ui->PB_Search, &QPushButton::clicked, this, &frmCDSearch::onSearch);
     connect(ui->PB_Close, &QPushButton::clicked, this, &QDialog::hide);
@@ -52,7 +52,7 @@ void frmCDSearch::refillLists()
 
 void frmCDSearch::onSearchAll(bool ticked)
 {
-    ui->CHK_SearchAll->setText(ticked ? QStringLiteral("Clear &All") : QStringLiteral("Set &All"));
+    ui->CHK_SearchAll->setText(ticked ? tr("Clear &All") : tr("Set &All"));
     for (const SearchFieldFlag& f : SearchFieldFlags())
         if (auto* box = findChild<QCheckBox*>(QLatin1String(f.box)))
             box->setChecked(ticked);

@@ -203,31 +203,31 @@ void frmEntryDetail::capTextBoxes()
         const char* name;
     };
     const Box boxes[] = {
-        {ui->edtCDTitle, Field::Title, "Title"},
-        {ui->cmbCDArtist->lineEdit(), Field::Artist, "Artist"},
-        {ui->edtCDDesc, Field::Desc, "Description"},
-        {ui->edtCDRelYear, Field::RelYear, "Release Year"},
-        {ui->edtCDCatNbr, Field::Catnbr, "Catalog Nbr"},
-        {ui->cmbCDLabel->lineEdit(), Field::Label, "Label"},
-        {ui->edtCDLocation, Field::Location, "Location"},
-        {ui->edtCDCollNbr, Field::CollNbr, "Collection Nbr"},
-        {ui->edtCDComments, Field::Comments, "Comments"},
-        {ui->edtCDComposer, Field::Composer, "Composer"},
-        {ui->edtCDConductor, Field::Conductor, "Conductor"},
-        {ui->edtCDMiscKey1, Field::MiscKey1, "Key 1"},
-        {ui->edtCDMiscKey2, Field::MiscKey2, "Key 2"},
-        {ui->edtCDMiscKey3, Field::MiscKey3, "Key 3"},
-        {ui->edtCDPurchDate, Field::PurchDate, "Purchase Date"},
-        {ui->edtCDPurchCost, Field::PurchCost, "Purchase Price"},
-        {ui->edtCDAwards, Field::Awards, "Awards"},
-        {ui->edtCDTotalTime, Field::TotalTime, "Total Time"},
-        {ui->edtCDTrackTitle, Field::TrackTitle, "Track Title"},
-        {ui->edtCDTrackTime, Field::TrackTime, "Time"},
-        {ui->edtCDTrackDesc, Field::TrackDesc, "Description"},
+        {ui->edtCDTitle, Field::Title, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Title")},
+        {ui->cmbCDArtist->lineEdit(), Field::Artist, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Artist")},
+        {ui->edtCDDesc, Field::Desc, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Description")},
+        {ui->edtCDRelYear, Field::RelYear, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Release Year")},
+        {ui->edtCDCatNbr, Field::Catnbr, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Catalog Nbr")},
+        {ui->cmbCDLabel->lineEdit(), Field::Label, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Label")},
+        {ui->edtCDLocation, Field::Location, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Location")},
+        {ui->edtCDCollNbr, Field::CollNbr, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Collection Nbr")},
+        {ui->edtCDComments, Field::Comments, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Comments")},
+        {ui->edtCDComposer, Field::Composer, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Composer")},
+        {ui->edtCDConductor, Field::Conductor, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Conductor")},
+        {ui->edtCDMiscKey1, Field::MiscKey1, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Key 1")},
+        {ui->edtCDMiscKey2, Field::MiscKey2, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Key 2")},
+        {ui->edtCDMiscKey3, Field::MiscKey3, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Key 3")},
+        {ui->edtCDPurchDate, Field::PurchDate, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Purchase Date")},
+        {ui->edtCDPurchCost, Field::PurchCost, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Purchase Price")},
+        {ui->edtCDAwards, Field::Awards, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Awards")},
+        {ui->edtCDTotalTime, Field::TotalTime, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Total Time")},
+        {ui->edtCDTrackTitle, Field::TrackTitle, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Track Title")},
+        {ui->edtCDTrackTime, Field::TrackTime, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Time")},
+        {ui->edtCDTrackDesc, Field::TrackDesc, QT_TRANSLATE_NOOP("vinaxo::frmEntryDetail", "Description")},
     };
     for (const Box& b : boxes) {
         const int limit = FieldTextLimit(b.field);
-        const QString name = QString::fromLatin1(b.name);
+        const QString name = tr(b.name);
         if (auto* line = qobject_cast<QLineEdit*>(b.box))
             TextLimit::cap(line, limit, name, notice);
         else if (auto* text = qobject_cast<QPlainTextEdit*>(b.box))

@@ -23,10 +23,23 @@ using namespace exchange;
 namespace {
 const QString kSettings = QStringLiteral("Windows");
 const QString kGeometryKey = QStringLiteral("frmCDIMPDES.Geometry");
-const QStringList kDataFilters{QStringLiteral("Import Files (*.TXT)"), QStringLiteral("All Files (*.*)")};
+QString allFilesFilter()
+{
+    return frmCDIMPDES::tr("All Files") + QStringLiteral(" (*.*)");
+}
+QStringList kDataFilters()
+{
+    return {frmCDIMPDES::tr("Import Files") + QStringLiteral(" (*.TXT)"), allFilesFilter()};
+}
 // The export's own label for the same filter.
-const QStringList kExportFilters{QStringLiteral("Export Files (*.TXT)"), kDataFilters.last()};
-const QStringList kDefinitionFilters{QStringLiteral("Import/Export Def(*.IDF)"), QStringLiteral("All Files (*.*)")};
+QStringList kExportFilters()
+{
+    return {frmCDIMPDES::tr("Export Files") + QStringLiteral(" (*.TXT)"), allFilesFilter()};
+}
+QStringList kDefinitionFilters()
+{
+    return {frmCDIMPDES::tr("Import/Export Def") + QStringLiteral("(*.IDF)"), allFilesFilter()};
+}
 
 // The table as this window writes it: every width 0.
 ColTable withoutWidths(const ColTable& table)
@@ -113,7 +126,7 @@ void frmCDIMPDES::setDirection(QChar direction)
     // Checking a button runs its handler, which stores the direction.
     (exporting ? m_ui->RB_Export : m_ui->RB_Import)->setChecked(true);
     m_state.direction = direction;
-    m_ui->PB_Import->setText(exporting ? QStringLiteral("&Start Export") : QStringLiteral("&Start Import"));
+    m_ui->PB_Import->setText(exporting ? tr("&Start Export") : tr("&Start Import"));
     // A data file chosen for one direction is no choice for the other.
     m_state.setDataFile(QString());
     m_ui->TX_FileName->clear();
@@ -126,9 +139,8 @@ void frmCDIMPDES::RB_Export_Click() { setDirection(u'E'); }
 void frmCDIMPDES::PB_SelectFile_Click()
 {
     const bool exporting = m_state.direction == u'E';
-    const FileDialogRequest request{exporting ? QStringLiteral("Select Export File")
-                                              : QStringLiteral("Select Import File"),
-                                    exporting ? kExportFilters : kDataFilters, 0, m_state.dataFilePath};
+    const FileDialogRequest request{exporting ? tr("Select Export File") : tr("Select Import File"),
+                                    exporting ? kExportFilters() : kDataFilters(), 0, m_state.dataFilePath};
     const AskPath ask = [&] {
         return exporting ? m_ctx.dialogs.saveFile(this, request) : m_ctx.dialogs.openFile(this, request);
     };
@@ -156,8 +168,8 @@ void frmCDIMPDES::PB_AddCol_Click()
     // The selected list shows the table, so the table answers whether the field is in it.
     if (m_state.table.Contains(exchange::FindColID(name))) {
         m_ctx.ws.messages.show(
-            QStringLiteral("Field is already selected.  Duplicate fields within the import file are not allowed."),
-            QStringLiteral("Field already selected"), MsgIcon::Critical);
+            tr("Field is already selected.  Duplicate fields within the import file are not allowed."),
+            tr("Field already selected"), MsgIcon::Critical);
         return;
     }
     m_ui->LB_RptColList->addItem(name);
@@ -170,8 +182,8 @@ void frmCDIMPDES::PB_DelCol_Click()
     QListWidget* list = m_ui->LB_RptColList;
     const int row = list->currentRow();
     if (row < 0 || !list->currentItem()->isSelected()) {
-        m_ctx.ws.messages.show(QStringLiteral("An item must be selected before you can delete it from the list."),
-                               QStringLiteral("Select an item"), MsgIcon::Information);
+        m_ctx.ws.messages.show(tr("An item must be selected before you can delete it from the list."),
+                               tr("Select an item"), MsgIcon::Information);
         return;
     }
     delete list->takeItem(row);
@@ -196,7 +208,7 @@ void frmCDIMPDES::PB_Clear_Click()
 void frmCDIMPDES::PB_OpenDef_Click()
 {
     const auto path = m_ctx.dialogs.openFile(
-        this, {QStringLiteral("Open Import/Export Definition File"), kDefinitionFilters, 0, m_state.definitionFilePath});
+        this, {tr("Open Import/Export Definition File"), kDefinitionFilters(), 0, m_state.definitionFilePath});
     if (!path)
         return;
     // Read aside: a file that is refused or cannot be read leaves the current list as it was.
@@ -216,7 +228,7 @@ void frmCDIMPDES::PB_OpenDef_Click()
 
 void frmCDIMPDES::PB_SaveDef_Click()
 {
-    const FileDialogRequest request{QStringLiteral("Save Import/Export Definition File"), kDefinitionFilters, 0,
+    const FileDialogRequest request{tr("Save Import/Export Definition File"), kDefinitionFilters(), 0,
                                     m_state.definitionFilePath};
     const auto path = ChooseDefinitionSavePath([&] { return m_ctx.dialogs.saveFile(this, request); },
                                                m_ctx.ws.messages);
@@ -239,7 +251,7 @@ void frmCDIMPDES::setRunning(bool running)
              m_ui->PB_Import})
         w->setEnabled(!running);
     m_ui->LB_Messages->findChild<QAction*>(QStringLiteral("actSaveLog"))->setEnabled(!running);
-    m_ui->PB_Close->setText(running ? QStringLiteral("CANCEL") : QStringLiteral("C&lose"));
+    m_ui->PB_Close->setText(running ? tr("CANCEL") : tr("C&lose"));
     if (running)
         m_ui->PB_Close->setFocus();
 }
@@ -313,8 +325,8 @@ void frmCDIMPDES::saveLog()
 {
     if (m_running || m_log.lines().isEmpty())
         return;
-    const FileDialogRequest request{tr("Save Messages"), {QStringLiteral("Text Files (*.TXT)"), kDataFilters.last()}, 0,
-                                    QString()};
+    const FileDialogRequest request{
+        tr("Save Messages"), {tr("Text Files") + QStringLiteral(" (*.TXT)"), allFilesFilter()}, 0, QString()};
     const auto path = ChooseFileToReplace([&] { return m_ctx.dialogs.saveFile(this, request); }, m_ctx.ws.messages);
     if (path)
         WriteWholeFile(*path, m_log.text().toUtf8(), m_ctx.ws.messages, {}, QStringLiteral("frmCDIMPDES.SaveLog"));

@@ -4,6 +4,8 @@
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
 
+#include <QCoreApplication>
+
 namespace vinaxo {
 
 const NameListKind& CategoryListKind()
@@ -13,18 +15,24 @@ const NameListKind& CategoryListKind()
         [](CEntries& e, QString& name) { return e.AddNewCategory(name); },
         [](CEntries& e, const QString& name) { return e.DeleteCategory(name); },
         &Workspace::refillCategories,
-        "frmCategoryList", "Edit Category List",
-        "lvCategories", "Category",
-        "txtCategory", "Selected Category",
-        "cmdAddCategory", "Add Category",
-        "cmdDeleteCategory", "Delete Category",
-        "Category",
-        "Unable to add the new category to the list because it already exists.",
-        "Error Adding Category",
-        "Unable to delete category ",
-        " because it is in use by one or more entries. You need to change these entries to use "
-        "a different category before you can delete this category.",
-        "Error Deleting Category",
+        "frmCategoryList",
+        QT_TRANSLATE_NOOP("NameList", "Edit Category List"),
+        "lvCategories",
+        QT_TRANSLATE_NOOP("NameList", "Category"),
+        "txtCategory",
+        QT_TRANSLATE_NOOP("NameList", "Selected Category"),
+        "cmdAddCategory",
+        QT_TRANSLATE_NOOP("NameList", "Add Category"),
+        "cmdDeleteCategory",
+        QT_TRANSLATE_NOOP("NameList", "Delete Category"),
+        QT_TRANSLATE_NOOP("NameList", "Category"),
+        QT_TRANSLATE_NOOP("NameList", "Unable to add the new category to the list because it already exists."),
+        QT_TRANSLATE_NOOP("NameList", "Error Adding Category"),
+        QT_TRANSLATE_NOOP("NameList", "Unable to delete category "),
+        QT_TRANSLATE_NOOP("NameList",
+                          " because it is in use by one or more entries. You need to change these entries to use "
+                          "a different category before you can delete this category."),
+        QT_TRANSLATE_NOOP("NameList", "Error Deleting Category"),
     };
     return kind;
 }
@@ -36,35 +44,45 @@ const NameListKind& MediumListKind()
         [](CEntries& e, QString& name) { return e.AddNewMedium(name); },
         [](CEntries& e, const QString& name) { return e.DeleteMedium(name); },
         &Workspace::refillMediums,
-        "frmMediumList", "Edit Medium List",
-        "lvMediums", "Medium",
-        "txtMedium", "Selected Medium",
-        "cmdAddMedium", "Add Medium",
-        "cmdDeleteMedium", "Delete Medium",
-        "Medium",
-        "Unable to add the new Medium to the list because it already exists.",
-        "Error Adding Medium",
-        "Unable to delete Medium ",
-        " because it is in use by one or more entries. You need to change these entries to use "
-        "a different Medium before you can delete this Medium.",
-        "Error Deleting Medium",
+        "frmMediumList",
+        QT_TRANSLATE_NOOP("NameList", "Edit Medium List"),
+        "lvMediums",
+        QT_TRANSLATE_NOOP("NameList", "Medium"),
+        "txtMedium",
+        QT_TRANSLATE_NOOP("NameList", "Selected Medium"),
+        "cmdAddMedium",
+        QT_TRANSLATE_NOOP("NameList", "Add Medium"),
+        "cmdDeleteMedium",
+        QT_TRANSLATE_NOOP("NameList", "Delete Medium"),
+        QT_TRANSLATE_NOOP("NameList", "Medium"),
+        QT_TRANSLATE_NOOP("NameList", "Unable to add the new Medium to the list because it already exists."),
+        QT_TRANSLATE_NOOP("NameList", "Error Adding Medium"),
+        QT_TRANSLATE_NOOP("NameList", "Unable to delete Medium "),
+        QT_TRANSLATE_NOOP("NameList",
+                          " because it is in use by one or more entries. You need to change these entries to use "
+                          "a different Medium before you can delete this Medium."),
+        QT_TRANSLATE_NOOP("NameList", "Error Deleting Medium"),
     };
     return kind;
 }
 
 QStringList NameListEditor::names() const { return m_kind.names(m_ws.entries); }
 
+QString NameListText(const char* text)
+{
+    return QCoreApplication::translate("NameList", text);
+}
+
 bool NameListEditor::add(const QString& name)
 {
     QString trimmed = name.trimmed();
     if (!m_kind.add(m_ws.entries, trimmed)) {
-        m_ws.messages.show(QString::fromLatin1(m_kind.addFailText),
-                           QString::fromLatin1(m_kind.addFailTitle), MsgIcon::Critical);
+        m_ws.messages.show(NameListText(m_kind.addFailText), NameListText(m_kind.addFailTitle), MsgIcon::Critical);
         return false;
     }
     m_ws.*m_kind.refill = true;
     if (m_ws.history)
-        m_ws.history->listsChanged(CollectionHistory::StepText(QString::fromLatin1(m_kind.addCaption), trimmed));
+        m_ws.history->listsChanged(CollectionHistory::StepText(NameListText(m_kind.addCaption), trimmed));
     return true;
 }
 
@@ -72,14 +90,13 @@ bool NameListEditor::remove(const QString& typed)
 {
     const QString name = typed.trimmed();
     if (!m_kind.remove(m_ws.entries, name)) {
-        m_ws.messages.show(QString::fromLatin1(m_kind.deleteFailStart) + name
-                               + QString::fromLatin1(m_kind.deleteFailEnd),
-                           QString::fromLatin1(m_kind.deleteFailTitle), MsgIcon::Critical);
+        m_ws.messages.show(NameListText(m_kind.deleteFailStart) + name + NameListText(m_kind.deleteFailEnd),
+                           NameListText(m_kind.deleteFailTitle), MsgIcon::Critical);
         return false;
     }
     m_ws.*m_kind.refill = true;
     if (m_ws.history)
-        m_ws.history->listsChanged(CollectionHistory::StepText(QString::fromLatin1(m_kind.deleteCaption), name));
+        m_ws.history->listsChanged(CollectionHistory::StepText(NameListText(m_kind.deleteCaption), name));
     return true;
 }
 

@@ -38,6 +38,9 @@ struct NameListKind {
     const char* deleteFailTitle;
 };
 
+// The table's captions and messages in the user's language.
+QString NameListText(const char* text);
+
 const NameListKind& CategoryListKind();
 const NameListKind& MediumListKind();
 

@@ -9,7 +9,7 @@ frmCommonAdd::frmCommonAdd(QWidget* parent) : QDialog(parent), ui(std::make_uniq
 {
     ui->setupUi(this);
     // A name the collection file could not hold whole is cut, with a word.
-    TextLimit::cap(ui->txtNewItem, MaxStoredTextLength, QStringLiteral("The name"));
+    TextLimit::cap(ui->txtNewItem, MaxStoredTextLength, tr("The name"));
     ui->cmdOK->setEnabled(false);
     connect(ui->txtNewItem, &QLineEdit::textChanged, this,
             [this] { ui->cmdOK->setEnabled(!NewItem().isEmpty()); });
@@ -24,7 +24,7 @@ frmCommonAdd::~frmCommonAdd() = default;
 
 void frmCommonAdd::setDescription(const QString& description)
 {
-    ui->lblNewItem->setText(QStringLiteral("Add new ") + description);
+    ui->lblNewItem->setText(tr("Add new %1").arg(description));
 }
 
 QString frmCommonAdd::NewItem() const { return ui->txtNewItem->text().trimmed(); }

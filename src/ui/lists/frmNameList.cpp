@@ -15,16 +15,16 @@ frmNameList::frmNameList(AppContext& ctx, const NameListKind& kind, QWidget* par
 {
     ui->setupUi(this);
     setObjectName(QLatin1String(kind.windowName));
-    setWindowTitle(QString::fromLatin1(kind.caption));
+    setWindowTitle(NameListText(kind.caption));
     ui->lvNames->setObjectName(QLatin1String(kind.listName));
-    ui->lvNames->headerItem()->setText(0, QString::fromLatin1(kind.listHeading));
-    ui->lvNames->setAccessibleName(tr("%1 list").arg(QString::fromLatin1(kind.listHeading)));
+    ui->lvNames->headerItem()->setText(0, NameListText(kind.listHeading));
+    ui->lvNames->setAccessibleName(tr("%1 list").arg(NameListText(kind.listHeading)));
     ui->txtName->setObjectName(QLatin1String(kind.textName));
-    ui->lblName->setText(QString::fromLatin1(kind.textLabel));
+    ui->lblName->setText(NameListText(kind.textLabel));
     ui->cmdAddName->setObjectName(QLatin1String(kind.addName));
-    ui->cmdAddName->setText(QString::fromLatin1(kind.addCaption));
+    ui->cmdAddName->setText(NameListText(kind.addCaption));
     ui->cmdDeleteName->setObjectName(QLatin1String(kind.deleteName));
-    ui->cmdDeleteName->setText(QString::fromLatin1(kind.deleteCaption));
+    ui->cmdDeleteName->setText(NameListText(kind.deleteCaption));
 
     connect(ui->lvNames, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item)
@@ -75,7 +75,7 @@ void frmNameList::fillList(const QString& select)
 void frmNameList::cmdAdd_Click()
 {
     frmCommonAdd prompt(this);
-    prompt.setDescription(QString::fromLatin1(m_kind.description));
+    prompt.setDescription(NameListText(m_kind.description));
     prompt.exec();
     if (prompt.Result() && m_editor.add(prompt.NewItem()))
         fillList(prompt.NewItem());

@@ -8,14 +8,17 @@
 #include "platform/IMessageService.h"
 #include "ui/common/IWindows.h"
 
+#include <QCoreApplication>
 #include <climits>
 
 namespace vinaxo {
 
-const QString LookupApply::MismatchText = QStringLiteral(
+// English here (the tests compare them); shown through the translation.
+const QString LookupApply::MismatchText = QStringLiteral(QT_TRANSLATE_NOOP(
+    "LookupApply",
     "The CD data retrieved does not match the current entry. Are you sure you want to replace the currently "
-    "selected recording with this new entry?");
-const QString LookupApply::MismatchTitle = QStringLiteral("Entry Mismatch");
+    "selected recording with this new entry?"));
+const QString LookupApply::MismatchTitle = QStringLiteral(QT_TRANSLATE_NOOP("LookupApply", "Entry Mismatch"));
 
 int MatchingCategoryIndex(const QStringList& items, const QString& category)
 {
@@ -147,7 +150,7 @@ bool LookupApply::Add(const LookupFields& fields)
     const bool done = c.ActionPost();
     c.DBChanged = true;
     if (done && m_ws.history && c.CurrEntry())
-        m_ws.history->added(c.CurrEntry()->CDKey, QStringLiteral("Lookup Add"));
+        m_ws.history->added(c.CurrEntry()->CDKey, QCoreApplication::translate("LookupApply", "Lookup Add"));
     reportChange();
     return done;
 }
@@ -157,13 +160,14 @@ bool LookupApply::Update(const LookupFields& fields)
     bool done = false;
     if (const CEntry* e = m_ws.entries.CurrEntry()) {
         const bool go = !EntryMismatch(*e, fields.title, fields.artist)
-            || m_ws.messages.show(MismatchText, MismatchTitle, MsgIcon::Question, MsgButtons::YesNo,
-                                  MsgDefault::Second)
+            || m_ws.messages.show(QCoreApplication::translate("LookupApply", MismatchText.toUtf8().constData()),
+                                  QCoreApplication::translate("LookupApply", MismatchTitle.toUtf8().constData()),
+                                  MsgIcon::Question, MsgButtons::YesNo, MsgDefault::Second)
                 == MsgAnswer::Yes;
         std::unique_ptr<CEntry> before = go && m_ws.history ? e->Clone() : nullptr;
         done = go && fillAndPost(fields, LookupFill::Update);
         if (done && before)
-            m_ws.history->edited(std::move(before), QStringLiteral("Lookup Update"));
+            m_ws.history->edited(std::move(before), QCoreApplication::translate("LookupApply", "Lookup Update"));
     }
     reportChange();
     return done;

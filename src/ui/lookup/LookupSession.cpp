@@ -4,6 +4,7 @@
 #include "model/Workspace.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -35,9 +36,11 @@ public:
         if (!m_seen)
             return {};
         if (m_result == CDOpenResult::Ok)
-            return QStringLiteral("Disc ID %1, %2 tracks").arg(m_toc.discIdText()).arg(m_toc.tracks.size());
+            return QCoreApplication::translate("LookupSession", "Disc ID %1, %2 tracks")
+                .arg(m_toc.discIdText())
+                .arg(m_toc.tracks.size());
         // The reason alone: a device path could be long enough to widen the window.
-        return QStringLiteral("Disc not read: ") + CDOpenResultText(m_result);
+        return QCoreApplication::translate("LookupSession", "Disc not read: %1").arg(CDOpenResultText(m_result));
     }
 
 private:
@@ -112,8 +115,8 @@ bool LookupSession::search()
         return false;
     switch (m_info->LookupStatus()) {
     case 1:
-        m_ws.messages.show(QStringLiteral("No matching recording was found."), QStringLiteral("No recording found"),
-                           MsgIcon::Information);
+        m_ws.messages.show(QCoreApplication::translate("LookupSession", "No matching recording was found."),
+                           QCoreApplication::translate("LookupSession", "No recording found"), MsgIcon::Information);
         return false;
     case 2:
         return true;
@@ -132,8 +135,9 @@ bool LookupSession::chooseMatch()
 {
     const std::optional<LookupChoice> choice = m_hooks.choose ? m_hooks.choose(*m_info) : std::nullopt;
     if (!choice) {
-        m_ws.messages.show(QStringLiteral("No selection was made - try the search again."),
-                           QStringLiteral("No recording selected"), MsgIcon::Information);
+        m_ws.messages.show(
+            QCoreApplication::translate("LookupSession", "No selection was made - try the search again."),
+            QCoreApplication::translate("LookupSession", "No recording selected"), MsgIcon::Information);
         return false;
     }
     m_busy.ShowBusyPointer();
@@ -149,8 +153,8 @@ bool LookupSession::chooseMatch()
 
 void LookupSession::showRetrieveFailure()
 {
-    m_ws.messages.show(QStringLiteral("Unable to retrieve data for this recording."),
-                       QStringLiteral("Error retrieve data"), MsgIcon::Critical);
+    m_ws.messages.show(QCoreApplication::translate("LookupSession", "Unable to retrieve data for this recording."),
+                       QCoreApplication::translate("LookupSession", "Error retrieve data"), MsgIcon::Critical);
 }
 
 void LookupSession::takeResult()

@@ -5,6 +5,7 @@
 #include "lookup/SteadyClock.h"
 #include "model/Workspace.h"
 #include "platform/IMessageService.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -70,29 +71,37 @@ bool MusicBrainzLookup::start()
     m_toc = opened == CDOpenResult::Ok ? m_device->toc() : DiscToc{};
     m_device->close();
     if (opened != CDOpenResult::Ok) {
-        m_discInfo = QStringLiteral("Disc not read: ") + CDOpenResultText(opened);
-        status(QStringLiteral("Disc not read"));
-        m_ws.messages.show(QStringLiteral("Unable to read your CD: %1.  Please verify your CD drive and try again.")
-                               .arg(CDOpenResultText(opened)),
-                           QStringLiteral("Search Error"), MsgIcon::Critical);
+        m_discInfo
+            = QCoreApplication::translate("MusicBrainzLookup", "Disc not read: %1").arg(CDOpenResultText(opened));
+        status(QCoreApplication::translate("MusicBrainzLookup", "Disc not read"));
+        m_ws.messages.show(
+            QCoreApplication::translate("MusicBrainzLookup",
+                                        "Unable to read your CD: %1.  Please verify your CD drive and try again.")
+                .arg(CDOpenResultText(opened)),
+            QCoreApplication::translate("MusicBrainzLookup", "Search Error"), MsgIcon::Critical);
         return false;
     }
     const auto mbToc = MusicBrainzTocOf(m_toc);
     const QString discId = mbToc ? MusicBrainzDiscId(*mbToc) : QString();
     if (discId.isEmpty()) {
-        m_discInfo = QStringLiteral("Disc ID %1, %2 tracks").arg(m_toc.discIdText()).arg(m_toc.tracks.size());
-        m_ws.messages.show(QStringLiteral("This disc has no audio tracks that MusicBrainz could look up."),
-                           QStringLiteral("Search Error"), MsgIcon::Critical);
+        m_discInfo = QCoreApplication::translate("MusicBrainzLookup", "Disc ID %1, %2 tracks")
+                         .arg(m_toc.discIdText())
+                         .arg(m_toc.tracks.size());
+        m_ws.messages.show(QCoreApplication::translate(
+                               "MusicBrainzLookup", "This disc has no audio tracks that MusicBrainz could look up."),
+                           QCoreApplication::translate("MusicBrainzLookup", "Search Error"), MsgIcon::Critical);
         return false;
     }
-    m_discInfo = QStringLiteral("Disc ID %1, %2 tracks").arg(discId).arg(m_toc.tracks.size());
+    m_discInfo = QCoreApplication::translate("MusicBrainzLookup", "Disc ID %1, %2 tracks")
+                     .arg(discId)
+                     .arg(m_toc.tracks.size());
     int audio = 0;
     for (const DiscTrack& t : m_toc.tracks)
         audio += t.audio ? 1 : 0;
 
     m_client.apply(MusicBrainzSettings::read(m_ws.config));
     m_running = true;
-    status(QStringLiteral("Searching MusicBrainz for the CD"));
+    status(QCoreApplication::translate("MusicBrainzLookup", "Searching MusicBrainz for the CD"));
     m_client.lookupDisc(discId, mbToc->tocParameter(), audio);
     return true;
 }
@@ -107,31 +116,33 @@ void MusicBrainzLookup::onLookup()
         return;
     }
     if (found.outcome == MbOutcome::NoMatch || (found.outcome == MbOutcome::Found && found.candidates.empty())) {
-        status(QStringLiteral("MusicBrainz: no match"));
-        say(QStringLiteral("No matching recording was found."), QStringLiteral("No recording found"));
+        status(QCoreApplication::translate("MusicBrainzLookup", "MusicBrainz: no match"));
+        say(QCoreApplication::translate("MusicBrainzLookup", "No matching recording was found."),
+            QCoreApplication::translate("MusicBrainzLookup", "No recording found"));
         end(false);
         return;
     }
     if (found.outcome != MbOutcome::Found) {
-        status(QStringLiteral("MusicBrainz: ") + MbOutcomeText(found.outcome));
+        status(QCoreApplication::translate("MusicBrainzLookup", "MusicBrainz: %1").arg(MbOutcomeText(found.outcome)));
         if (!m_cancelled)
             m_ws.messages.show(found.message.isEmpty() ? MbOutcomeText(found.outcome) : found.message,
-                               QStringLiteral("Search Error"), MsgIcon::Critical);
+                               QCoreApplication::translate("MusicBrainzLookup", "Search Error"), MsgIcon::Critical);
         end(false);
         return;
     }
 
     std::size_t pick = 0;
     if (found.candidates.size() > 1) {
-        status(QStringLiteral("MusicBrainz found %1 releases").arg(found.candidates.size()));
+        status(QCoreApplication::translate("MusicBrainzLookup", "MusicBrainz found %1 releases")
+                   .arg(found.candidates.size()));
         const std::optional<int> chosen = m_hooks.choose ? m_hooks.choose(found.candidates) : std::nullopt;
         if (m_cancelled) {
             end(false);
             return;
         }
         if (!chosen || *chosen < 0 || std::size_t(*chosen) >= found.candidates.size()) {
-            say(QStringLiteral("No selection was made - try the search again."),
-                QStringLiteral("No recording selected"));
+            say(QCoreApplication::translate("MusicBrainzLookup", "No selection was made - try the search again."),
+                QCoreApplication::translate("MusicBrainzLookup", "No recording selected"));
             end(false);
             return;
         }
@@ -149,8 +160,9 @@ void MusicBrainzLookup::onLookup()
     m_result.times = rec.times;
     m_releaseId = rec.releaseId;
 
-    status(found.fuzzy ? QStringLiteral("Found by MusicBrainz (by table of contents)")
-                       : QStringLiteral("Found by MusicBrainz"));
+    status(found.fuzzy
+               ? QCoreApplication::translate("MusicBrainzLookup", "Found by MusicBrainz (by table of contents)")
+               : QCoreApplication::translate("MusicBrainzLookup", "Found by MusicBrainz"));
     // The cover is a bonus: its absence or failure is said nowhere but in the status bar.
     if (m_releaseId.isEmpty() || !m_client.fetchCover(m_releaseId))
         end(true);
@@ -167,8 +179,9 @@ void MusicBrainzLookup::onCover()
     }
     if (r.outcome == MbOutcome::Found)
         m_cover = r.image;
-    status(m_cover.isEmpty() ? QStringLiteral("Found by MusicBrainz, no cover picture")
-                             : QStringLiteral("Found by MusicBrainz, with cover picture"));
+    status(m_cover.isEmpty()
+               ? QCoreApplication::translate("MusicBrainzLookup", "Found by MusicBrainz, no cover picture")
+               : QCoreApplication::translate("MusicBrainzLookup", "Found by MusicBrainz, with cover picture"));
     end(true);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/lookup/SiteRules.h"
 
 #include "platform/NumericText.h"
+#include <QCoreApplication>
 
 namespace vinaxo {
 
@@ -44,8 +45,8 @@ int CurrentSiteIndex(const QStringList& items, const QString& address, const QSt
 
 QString ProtocolText(const QString& port)
 {
-    return port.trimmed() == QLatin1String("80") ? QStringLiteral("Protocol:HTTP")
-                                                 : QStringLiteral("Protocol:cddbp");
+    return port.trimmed() == QLatin1String("80") ? QCoreApplication::translate("SiteRules", "Protocol:HTTP")
+                                                 : QCoreApplication::translate("SiteRules", "Protocol:cddbp");
 }
 
 QString StoredUserId(const QString& typed)

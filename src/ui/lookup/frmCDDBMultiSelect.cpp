@@ -118,8 +118,7 @@ void frmCDDBMultiSelect::setCandidates(std::vector<MbCandidate> candidates)
     m_candidates = std::move(candidates);
     m_mb = true;
     m_info = nullptr;
-    ui->lvResults->setHeaderLabels(
-        {QStringLiteral("Artist/Title"), QStringLiteral("Description"), QStringLiteral("Release")});
+    ui->lvResults->setHeaderLabels({tr("Artist/Title"), tr("Description"), tr("Release")});
 }
 
 void frmCDDBMultiSelect::rebuildCandidates()

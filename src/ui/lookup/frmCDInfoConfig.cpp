@@ -146,8 +146,8 @@ void frmCDInfoConfig::timeoutChanged(const QString& text)
 {
     const auto seconds = TimeoutSeconds(text);
     if (!seconds) {
-        m_ctx.ws.messages.show(QStringLiteral("Timeout value must be between 1 and 60 seconds.  "),
-                               QStringLiteral("Invalid Timeout Value"), MsgIcon::None);
+        m_ctx.ws.messages.show(tr("Timeout value must be between 1 and 60 seconds.  "), tr("Invalid Timeout Value"),
+                               MsgIcon::None);
         ui->txtTimeout->setFocus();
         return;
     }

@@ -6,6 +6,7 @@
 #include "platform/IBusyPointer.h"
 #include "ui/main/MainListModel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <utility>
 
@@ -24,13 +25,17 @@ void MainController::notify()
 
 QString MainController::CountText(int rows)
 {
-    return u' ' + QString::number(rows) + (rows == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
+    return (rows == 1 ? QCoreApplication::translate("MainController", " %1 record")
+                      : QCoreApplication::translate("MainController", " %1 records"))
+        .arg(rows);
 }
 
 QString MainController::CountText(int rows, int of)
 {
-    return u' ' + QString::number(rows) + QStringLiteral(" of ") + QString::number(of)
-           + (of == 1 ? QStringLiteral(" record") : QStringLiteral(" records"));
+    return (of == 1 ? QCoreApplication::translate("MainController", " %1 of %2 record")
+                    : QCoreApplication::translate("MainController", " %1 of %2 records"))
+        .arg(rows)
+        .arg(of);
 }
 
 QString MainController::countText() const
@@ -92,7 +97,7 @@ void MainController::rebuildList()
                                                   : QString();
     const int formerRow = key.isEmpty() ? -1 : m_model.rowOfKey(key);
     m_busy.ShowBusyPointer();
-    m_panel2 = QStringLiteral("Refreshing list");
+    m_panel2 = QCoreApplication::translate("MainController", "Refreshing list");
     notify();
     if (paintNow)
         paintNow();
@@ -116,13 +121,14 @@ void MainController::filterRoutine()
     if (!m_ws.allRecords) {
         const CEntrySelection& s = m_ws.selection;
         if (s.SearchTypeText)
-            m_panel1 = QStringLiteral("Records containing: ") + s.SearchString;
+            m_panel1 = QCoreApplication::translate("MainController", "Records containing: %1").arg(s.SearchString);
         else if (s.SearchTypeTextBegin)
-            m_panel1 = QStringLiteral("Records starting with: ") + s.SearchString;
+            m_panel1 = QCoreApplication::translate("MainController", "Records starting with: %1").arg(s.SearchString);
         else if (s.SearchTypeCategory)
-            m_panel1 = QStringLiteral("Records in Category: ") + s.SearchCategory;
+            m_panel1 = QCoreApplication::translate("MainController", "Records in Category: %1").arg(s.SearchCategory);
         else if (s.SearchTypeMedium)
-            m_panel1 = QStringLiteral("Records with Medium of: ") + s.SearchMedium;
+            m_panel1
+                = QCoreApplication::translate("MainController", "Records with Medium of: %1").arg(s.SearchMedium);
     } else {
         m_panel1.clear();
     }
@@ -199,14 +205,14 @@ void MainController::clearList()
 QString MainController::caption(bool fileCommandDone) const
 {
     if (!fileCommandDone)
-        return QStringLiteral("Vinaxo - Recording Collection");
+        return QCoreApplication::translate("MainController", "Vinaxo - Recording Collection");
     // Trailing blanks only: a path may begin with a space.
     QString name = m_ws.currentFileName;
     while (!name.isEmpty() && name.back().isSpace())
         name.chop(1);
     if (name.isEmpty())
-        return QStringLiteral("Vinaxo Recording Collection (Unnamed)");
-    return QStringLiteral("Vinaxo Recording Collection ") + name;
+        return QCoreApplication::translate("MainController", "Vinaxo Recording Collection (Unnamed)");
+    return QCoreApplication::translate("MainController", "Vinaxo Recording Collection %1").arg(name);
 }
 
 bool MainController::saveEnabled() const
@@ -221,8 +227,9 @@ bool MainController::toolbarSaveIsSaveAs() const
 
 QString MainController::backgroundHint() const
 {
-    return m_ws.entries.Count() == 0 ? QStringLiteral("Open a file or enter new entries")
-                                     : QStringLiteral(" ");
+    return m_ws.entries.Count() == 0
+        ? QCoreApplication::translate("MainController", "Open a file or enter new entries")
+        : QStringLiteral(" ");
 }
 
 } // namespace vinaxo

@@ -16,6 +16,7 @@
 #include "ui/main/MainController.h"
 #include "ui/main/RecentFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -23,10 +24,10 @@
 namespace vinaxo {
 
 namespace {
-const QString NotSavedTitle = QStringLiteral("File Not Saved");
-
-const QString ChangedOnDiskText =
-    QStringLiteral(" was changed on disk since it was opened. Overwrite it, save under another name, or cancel?");
+QString NotSavedTitle()
+{
+    return QCoreApplication::translate("MainFileCommands", "File Not Saved");
+}
 
 QString shownName(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -34,7 +35,8 @@ FileDialogRequest collectionDialog(const QString& title, const QString& current)
 {
     FileDialogRequest r;
     r.title = title;
-    r.filters = {QStringLiteral("Data Files (*.DAT)"), QStringLiteral("All Files (*)")};
+    r.filters = {QCoreApplication::translate("MainFileCommands", "Data Files") + QStringLiteral(" (*.DAT)"),
+                 QCoreApplication::translate("MainFileCommands", "All Files") + QStringLiteral(" (*)")};
     r.filterIndex = 0;
     r.directory = current.isEmpty() ? QDir::homePath() : QFileInfo(current).absolutePath();
     return r;
@@ -99,9 +101,11 @@ bool MainFileCommands::askLoseChanges()
     if (!m_ctx.ws.entries.DBChanged)
         return true;
     return m_ctx.ws.messages.show(
-               QStringLiteral("Current file has not been saved - do you want to continue and lose all changes?"),
-               NotSavedTitle, MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second)
-           == MsgAnswer::Yes;
+               QCoreApplication::translate(
+                   "MainFileCommands",
+                   "Current file has not been saved - do you want to continue and lose all changes?"),
+               NotSavedTitle(), MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second)
+        == MsgAnswer::Yes;
 }
 
 void MainFileCommands::newFile()
@@ -142,8 +146,10 @@ void MainFileCommands::open()
 
 bool MainFileCommands::chooseAndLoad()
 {
-    const auto path = m_ctx.dialogs.openFile(
-        dialogParent, collectionDialog(QStringLiteral("Open Vinaxo File"), m_ctx.ws.currentFileName));
+    const auto path
+        = m_ctx.dialogs.openFile(dialogParent,
+                                 collectionDialog(QCoreApplication::translate("MainFileCommands", "Open Vinaxo File"),
+                                                  m_ctx.ws.currentFileName));
     if (!path)
         return false;
     load(*path);
@@ -199,8 +205,10 @@ void MainFileCommands::load(const QString& path)
     // Also after a failed load: the collection is as it was and gets its list back.
     m_controller.filterRoutine();
     if (report.damaged)
-        m_controller.setHint(QStringLiteral("The file was damaged: it was opened unnamed so that it stays as it "
-                                            "is. Use Save As to keep what could be read."));
+        m_controller.setHint(
+            QCoreApplication::translate("MainFileCommands",
+                                        "The file was damaged: it was opened unnamed so that it stays as it "
+                                        "is. Use Save As to keep what could be read."));
     tell(hooks.viewsChanged);
     tell(hooks.captionChanged);
     if (report.loaded())
@@ -212,8 +220,9 @@ void MainFileCommands::load(const QString& path)
 void MainFileCommands::openExample(const QString& examplePath)
 {
     if (examplePath.isEmpty()) {
-        m_ctx.ws.messages.show(QStringLiteral("The example collection is not installed."),
-                               QStringLiteral("File Not Found"), MsgIcon::Critical, MsgButtons::OK);
+        m_ctx.ws.messages.show(
+            QCoreApplication::translate("MainFileCommands", "The example collection is not installed."),
+            QCoreApplication::translate("MainFileCommands", "File Not Found"), MsgIcon::Critical, MsgButtons::OK);
         return;
     }
     if (!askLoseChanges())
@@ -231,8 +240,9 @@ void MainFileCommands::close()
 {
     if (m_ctx.ws.entries.DBChanged) {
         const MsgAnswer a = m_ctx.ws.messages.show(
-            QStringLiteral("Current file has not been saved - do you want to save before closing?"),
-            NotSavedTitle, MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second);
+            QCoreApplication::translate("MainFileCommands",
+                                        "Current file has not been saved - do you want to save before closing?"),
+            NotSavedTitle(), MsgIcon::Critical, MsgButtons::YesNo, MsgDefault::Second);
         if (a == MsgAnswer::Yes) {
             saveAs();
             return;
@@ -257,7 +267,9 @@ bool MainFileCommands::saveAs()
 {
     for (;;) {
         const auto chosen = m_ctx.dialogs.saveFile(
-            dialogParent, collectionDialog(QStringLiteral("Save Vinaxo File"), m_ctx.ws.currentFileName));
+            dialogParent,
+            collectionDialog(QCoreApplication::translate("MainFileCommands", "Save Vinaxo File"),
+                             m_ctx.ws.currentFileName));
         if (!chosen)
             return false;
         const QString path = CollectionSaveAsPath(*chosen);
@@ -311,10 +323,12 @@ bool MainFileCommands::canShutDown()
         return false;
     if (m_ctx.exchange.definitionChanged && m_ctx.exchange.table.Count() > 0
         && m_ctx.ws.messages.show(
-               QStringLiteral("Report definition has not been saved - do you want to continue and lose all changes?"),
-               QStringLiteral("Report Def Not Saved"), MsgIcon::Question, MsgButtons::YesNo,
-               MsgDefault::Second)
-               != MsgAnswer::Yes)
+               QCoreApplication::translate(
+                   "MainFileCommands",
+                   "Report definition has not been saved - do you want to continue and lose all changes?"),
+               QCoreApplication::translate("MainFileCommands", "Report Def Not Saved"), MsgIcon::Question,
+               MsgButtons::YesNo, MsgDefault::Second)
+            != MsgAnswer::Yes)
         return false;
     changesGone();
     return true;
@@ -335,11 +349,15 @@ bool MainFileCommands::lockForLoading(const QString& path, bool& readOnly)
     if (m_lock.lock(path) != CollectionLock::Result::HeldByOther)
         return true; // taken, or a folder where nobody can take it
     const int answer = m_ctx.ws.messages.showCustom(
-        shownName(path) + QStringLiteral(" is open in another Vinaxo (")
-            + CollectionLock::describe(m_lock.holder())
-            + QStringLiteral("). Open it read-only? Its changes can then only be saved under another name."),
-        QStringLiteral("File In Use"), MsgIcon::Exclamation,
-        {QStringLiteral("Open Read-Only"), QStringLiteral("Cancel")}, 1);
+        QCoreApplication::translate(
+            "MainFileCommands",
+            "%1 is open in another Vinaxo (%2). Open it read-only? Its changes can then only be saved under "
+            "another name.")
+            .arg(shownName(path), CollectionLock::describe(m_lock.holder())),
+        QCoreApplication::translate("MainFileCommands", "File In Use"), MsgIcon::Exclamation,
+        {QCoreApplication::translate("MainFileCommands", "Open Read-Only"),
+         QCoreApplication::translate("MainFileCommands", "Cancel")},
+        1);
     if (answer != 0)
         return false;
     readOnly = true;
@@ -356,10 +374,11 @@ bool MainFileCommands::lockForSaving(const QString& path)
     const CollectionLock::Holder holder = m_lock.holder();
     if (!heldBefore.isEmpty())
         m_lock.lock(heldBefore);
-    m_ctx.ws.messages.show(shownName(path) + QStringLiteral(" is open in another Vinaxo (")
-                               + CollectionLock::describe(holder)
-                               + QStringLiteral("). It cannot be replaced; save under another name."),
-                           QStringLiteral("File In Use"), MsgIcon::Exclamation, MsgButtons::OK);
+    m_ctx.ws.messages.show(
+        QCoreApplication::translate(
+            "MainFileCommands", "%1 is open in another Vinaxo (%2). It cannot be replaced; save under another name.")
+            .arg(shownName(path), CollectionLock::describe(holder)),
+        QCoreApplication::translate("MainFileCommands", "File In Use"), MsgIcon::Exclamation, MsgButtons::OK);
     return false;
 }
 
@@ -371,8 +390,15 @@ bool MainFileCommands::confirmUnchangedOnDisk(const QString& path, bool& saveEls
     if (FileStamp::of(path).sameAs(m_stamp) || (!m_stamp.exists && !FileStamp::of(path).exists))
         return true;
     const int answer = m_ctx.ws.messages.showCustom(
-        shownName(path) + ChangedOnDiskText, QStringLiteral("File Changed"), MsgIcon::Exclamation,
-        {QStringLiteral("Overwrite"), QStringLiteral("Save As"), QStringLiteral("Cancel")}, 2);
+        QCoreApplication::translate(
+            "MainFileCommands",
+            "%1 was changed on disk since it was opened. Overwrite it, save under another name, or cancel?")
+            .arg(shownName(path)),
+        QCoreApplication::translate("MainFileCommands", "File Changed"), MsgIcon::Exclamation,
+        {QCoreApplication::translate("MainFileCommands", "Overwrite"),
+         QCoreApplication::translate("MainFileCommands", "Save As"),
+         QCoreApplication::translate("MainFileCommands", "Cancel")},
+        2);
     if (answer == 0)
         return true;
     saveElsewhere = answer == 1;
@@ -404,21 +430,27 @@ bool MainFileCommands::offerRecovery()
         if (!claim)
             continue; // its program started meanwhile
         if (!copy.readable()) {
-            m_ctx.ws.messages.show(
-                QStringLiteral("A recovery copy cannot be read (") + copy.problem
-                    + QStringLiteral("). It is kept as ") + shownName(copy.dataPath) + QStringLiteral("."),
-                QStringLiteral("Recovery Copy Damaged"), MsgIcon::Exclamation, MsgButtons::OK);
+            m_ctx.ws.messages.show(QCoreApplication::translate(
+                                       "MainFileCommands", "A recovery copy cannot be read (%1). It is kept as %2.")
+                                       .arg(copy.problem, shownName(copy.dataPath)),
+                                   QCoreApplication::translate("MainFileCommands", "Recovery Copy Damaged"),
+                                   MsgIcon::Exclamation, MsgButtons::OK);
             continue;
         }
         const QString original = copy.record ? copy.record->original : QString();
-        const QString name = original.isEmpty() ? QStringLiteral("an unnamed collection") : shownName(original);
+        const QString name = original.isEmpty()
+            ? QCoreApplication::translate("MainFileCommands", "an unnamed collection")
+            : shownName(original);
         const QDateTime time = copy.time().toLocalTime();
         const int answer = m_ctx.ws.messages.showCustom(
-            QStringLiteral("Vinaxo was not closed properly. Recover the unsaved changes to ") + name
-                + QStringLiteral(" from ") + m_ctx.ws.formats.shortDate(time.date()) + u' '
-                + time.toString(QStringLiteral("hh:mm")) + QStringLiteral("?"),
-            QStringLiteral("Recover Unsaved Changes"), MsgIcon::Question,
-            {QStringLiteral("Recover"), QStringLiteral("Discard"), QStringLiteral("Later")}, 0);
+            QCoreApplication::translate("MainFileCommands",
+                                        "Vinaxo was not closed properly. Recover the unsaved changes to %1 from %2?")
+                .arg(name, m_ctx.ws.formats.shortDate(time.date()) + u' ' + time.toString(QStringLiteral("hh:mm"))),
+            QCoreApplication::translate("MainFileCommands", "Recover Unsaved Changes"), MsgIcon::Question,
+            {QCoreApplication::translate("MainFileCommands", "Recover"),
+             QCoreApplication::translate("MainFileCommands", "Discard"),
+             QCoreApplication::translate("MainFileCommands", "Later")},
+            0);
         if (answer == 0 && recover(copy, std::move(claim)))
             return true;
         if (answer == 1)
@@ -445,9 +477,11 @@ bool MainFileCommands::recover(const RecoveryCopy& copy, std::unique_ptr<QLockFi
         damaged = io.Damaged();
     }
     if (result != CFileIO::Loaded || damaged) {
-        m_ctx.ws.messages.show(QStringLiteral("The recovery copy could not be read whole. It is kept as ")
-                                   + shownName(copy.dataPath) + QStringLiteral("."),
-                               QStringLiteral("Recovery Copy Damaged"), MsgIcon::Exclamation, MsgButtons::OK);
+        m_ctx.ws.messages.show(QCoreApplication::translate(
+                                   "MainFileCommands", "The recovery copy could not be read whole. It is kept as %1.")
+                                   .arg(shownName(copy.dataPath)),
+                               QCoreApplication::translate("MainFileCommands", "Recovery Copy Damaged"),
+                               MsgIcon::Exclamation, MsgButtons::OK);
         if (result != CFileIO::Loaded) {
             m_lock.release();
             m_controller.filterRoutine();

@@ -94,7 +94,8 @@ void frmCDMLIST::setUpStatusBar()
     m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
     m_panel2 = new QLabel(this);
     m_panel2->setObjectName(QStringLiteral("StatusPanel2"));
-    m_panel2->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral(" 000000 records ")));
+    m_panel2->setMinimumWidth(
+        fontMetrics().horizontalAdvance(MainController::CountText(0).replace(u'0', QStringLiteral("000000")) + u' '));
     ui->StatusBar1->addWidget(m_panel1, 1);
     ui->StatusBar1->addPermanentWidget(m_panel2);
     m_controller.changed = [this] { refreshStatus(); };
@@ -284,12 +285,14 @@ void frmCDMLIST::updateHistoryActions()
     const QUndoStack& stack = m_history.stack();
     auto caption = [](const QString& verb, const QString& step) {
         QString text = step;
-        return step.isEmpty() ? verb : verb + u' ' + text.replace(u'&', QStringLiteral("&&"));
+        return step.isEmpty()
+            ? verb
+            : tr("%1 %2", "undo or redo and the step's name").arg(verb, text.replace(u'&', QStringLiteral("&&")));
     };
     ui->MU_Edit_Undo->setEnabled(stack.canUndo() && !editing);
-    ui->MU_Edit_Undo->setText(caption(QStringLiteral("&Undo"), stack.canUndo() ? stack.undoText() : QString()));
+    ui->MU_Edit_Undo->setText(caption(tr("&Undo"), stack.canUndo() ? stack.undoText() : QString()));
     ui->MU_Edit_Redo->setEnabled(stack.canRedo() && !editing);
-    ui->MU_Edit_Redo->setText(caption(QStringLiteral("&Redo"), stack.canRedo() ? stack.redoText() : QString()));
+    ui->MU_Edit_Redo->setText(caption(tr("&Redo"), stack.canRedo() ? stack.redoText() : QString()));
 }
 
 void frmCDMLIST::watchEditor()
@@ -400,16 +403,16 @@ void frmCDMLIST::calculator()
 {
     const QString key = selectedKey();
     if (key.isEmpty()) {
-        m_ctx.ws.messages.show(QStringLiteral("A Recording must be selected before choosing this option"),
-                               QStringLiteral("Selection Required"), MsgIcon::Exclamation, MsgButtons::OK);
+        m_ctx.ws.messages.show(tr("A Recording must be selected before choosing this option"),
+                               tr("Selection Required"), MsgIcon::Exclamation, MsgButtons::OK);
         return;
     }
     if (!m_ctx.ws.entries.LocateEntryByKey(key))
         return;
     if (m_ctx.ws.entries.CurrEntry()->CDNbrTracks < 1) {
-        m_ctx.ws.messages.show(QStringLiteral("No tracks available for the calculator.  You must first enter "
-                                              "track detail for this entry."),
-                               QStringLiteral("No Tracks Available"), MsgIcon::Information, MsgButtons::OK);
+        m_ctx.ws.messages.show(tr("No tracks available for the calculator.  You must first enter "
+                                  "track detail for this entry."),
+                               tr("No Tracks Available"), MsgIcon::Information, MsgButtons::OK);
         return;
     }
     frmCDCalc calc(m_ctx, this);
@@ -447,8 +450,8 @@ void frmCDMLIST::helpContents()
 {
     const QString help = AppFiles::helpDocumentPath();
     if (help.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
-        m_ctx.ws.messages.show(QStringLiteral("The help document could not be opened."),
-                               QStringLiteral("Help"), MsgIcon::Exclamation, MsgButtons::OK);
+        m_ctx.ws.messages.show(tr("The help document could not be opened."), tr("Help"), MsgIcon::Exclamation,
+                               MsgButtons::OK);
 }
 
 void frmCDMLIST::about() { frmAbout::showAbout(this); }
@@ -596,7 +599,7 @@ void frmCDMLIST::fillRecentMenu()
     }
     menu->setEnabled(true);
     if (files.isEmpty())
-        menu->addAction(QStringLiteral("(none)"))->setEnabled(false);
+        menu->addAction(tr("(none)"))->setEnabled(false);
 }
 
 // ---- Events -------------------------------------------------------------------------
@@ -678,15 +681,18 @@ void frmCDMLIST::enableRecovery(RecoveryStore& store, std::chrono::milliseconds 
 
 void frmCDMLIST::setUpRecoveryMenu()
 {
-    QMenu* menu = new QMenu(QStringLiteral("&Recovery Copy"), this);
+    QMenu* menu = new QMenu(tr("&Recovery Copy"), this);
     menu->setObjectName(QStringLiteral("MU_Options_Recovery"));
     auto* group = new QActionGroup(menu);
     const int current = int(std::chrono::duration_cast<std::chrono::seconds>(m_recovery->interval()).count());
-    const std::pair<int, const char*> choices[] = {
-        {0, "&Off"}, {30, "Every &30 Seconds"}, {60, "Every &Minute"}, {120, "Every &2 Minutes"},
-        {300, "Every &5 Minutes"}};
+    const std::pair<int, const char*> choices[]
+        = {{0, QT_TRANSLATE_NOOP("vinaxo::frmCDMLIST", "&Off")},
+           {30, QT_TRANSLATE_NOOP("vinaxo::frmCDMLIST", "Every &30 Seconds")},
+           {60, QT_TRANSLATE_NOOP("vinaxo::frmCDMLIST", "Every &Minute")},
+           {120, QT_TRANSLATE_NOOP("vinaxo::frmCDMLIST", "Every &2 Minutes")},
+           {300, QT_TRANSLATE_NOOP("vinaxo::frmCDMLIST", "Every &5 Minutes")}};
     for (const auto& [seconds, caption] : choices) {
-        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        QAction* a = menu->addAction(tr(caption));
         a->setObjectName(QStringLiteral("MU_Options_Recovery_%1").arg(seconds));
         a->setCheckable(true);
         a->setChecked(seconds == current);
@@ -712,7 +718,7 @@ void frmCDMLIST::commitSessionData(QSessionManager& manager)
 
 QString frmCDMLIST::readOnlyMark() const
 {
-    return m_files.readOnly() ? QStringLiteral(" [read-only]") : QString();
+    return m_files.readOnly() ? tr(" [read-only]") : QString();
 }
 
 } // namespace vinaxo

@@ -1,5 +1,6 @@
 #include "ui/print/QtPrinterSurface.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -27,7 +28,8 @@ void QtPrinterSurface::beforeStart()
     partial.setAutoRemove(false);
     if (!partial.open())
         throw PrinterError{PrinterError::Failed,
-                           QStringLiteral("The file could not be opened: ") + partial.errorString()};
+                           QCoreApplication::translate("QtPrinterSurface", "The file could not be opened: ")
+                               + partial.errorString()};
     m_target = target;
     m_partial = partial.fileName();
     partial.close();
@@ -43,7 +45,9 @@ void QtPrinterSurface::delivered()
     // rename() replaces the earlier file in one step.
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(partial);
-        throw PrinterError{PrinterError::Failed, QStringLiteral("The file could not be written: ") + target};
+        throw PrinterError{PrinterError::Failed,
+                           QCoreApplication::translate("QtPrinterSurface", "The file could not be written: ")
+                               + target};
     }
 }
 

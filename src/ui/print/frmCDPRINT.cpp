@@ -19,7 +19,10 @@
 namespace vinaxo {
 
 namespace {
-const QString CalcReportName = QStringLiteral("Tape Calculator Report");
+QString CalcReportName()
+{
+    return frmCDPRINT::tr("Tape Calculator Report");
+}
 }
 
 frmCDPRINT::frmCDPRINT(AppContext& ctx, QWidget* parent)
@@ -85,7 +88,7 @@ void frmCDPRINT::LoadReportView()
         heading = view->ReportHeading;
     }
     if (m_calc)
-        name = heading = CalcReportName;
+        name = heading = CalcReportName();
     m_ui->TX_ReportLoaded->setText(name);
     m_ui->TX_Heading->setText(heading);
 }
@@ -111,8 +114,7 @@ bool frmCDPRINT::chooseFont(bool heading)
     QFont initial = ToQFont(current);
     if (RightTrimmed(current.name).isEmpty())
         initial = font();
-    const auto chosen = m_dialogs->chooseFont(this, initial, heading ? QStringLiteral("Heading Font")
-                                                                     : QStringLiteral("Report Detail Font"));
+    const auto chosen = m_dialogs->chooseFont(this, initial, heading ? tr("Heading Font") : tr("Report Detail Font"));
     if (!chosen)
         return false;
     if (heading)
@@ -202,8 +204,8 @@ void frmCDPRINT::printOn(QPrinter& qprinter)
     m_progress = std::make_unique<QProgressDialog>(this);
     m_progress->setObjectName(QStringLiteral("dlgPrintProgress"));
     m_progress->setWindowTitle(windowTitle());
-    m_progress->setLabelText(QStringLiteral("Printing..."));
-    m_progress->setCancelButtonText(QStringLiteral("&Cancel"));
+    m_progress->setLabelText(tr("Printing..."));
+    m_progress->setCancelButtonText(tr("&Cancel"));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setAutoReset(false);
     m_progress->setAutoClose(false);
@@ -214,9 +216,9 @@ void frmCDPRINT::printOn(QPrinter& qprinter)
         if (pages > 0) {
             m_progress->setMaximum(pages);
             m_progress->setValue(qMin(page, pages));
-            m_progress->setLabelText(QStringLiteral("Printing page %1 of %2").arg(page).arg(pages));
+            m_progress->setLabelText(tr("Printing page %1 of %2").arg(page).arg(pages));
         } else {
-            m_progress->setLabelText(QStringLiteral("Printing page %1").arg(page));
+            m_progress->setLabelText(tr("Printing page %1").arg(page));
         }
     });
     connect(m_runner.get(), &ReportRunner::finished, this, &frmCDPRINT::printEnded, Qt::QueuedConnection);
@@ -266,10 +268,10 @@ void frmCDPRINT::PB_Preview_Click()
     connect(&runner, &ReportRunner::finished, &preview, [&] {
         QString problem;
         if (job.result().layoutError)
-            problem = calculator ? QStringLiteral("The columns of this report are wider than the page: choose "
-                                                  "landscape or a smaller detail font")
-                                 : QStringLiteral("The columns of this view are wider than the page: choose "
-                                                  "landscape, a smaller detail font, or narrower columns");
+            problem = calculator ? tr("The columns of this report are wider than the page: choose "
+                                      "landscape or a smaller detail font")
+                                 : tr("The columns of this view are wider than the page: choose "
+                                      "landscape, a smaller detail font, or narrower columns");
         preview.finished(problem);
     });
     connect(&preview, &QDialog::finished, &runner, &ReportRunner::cancel);

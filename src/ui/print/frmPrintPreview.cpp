@@ -54,11 +54,11 @@ void frmPrintPreview::showPage(int index)
     const int count = m_pages.pageCount();
     index = qBound(0, index, qMax(count - 1, 0));
     m_ui->pgPage->setPage(index);
-    QString text = QStringLiteral("Page %1 of %2").arg(count == 0 ? 0 : index + 1).arg(count);
+    QString text = tr("Page %1 of %2").arg(count == 0 ? 0 : index + 1).arg(count);
     if (m_running && m_reportPages > 0)
-        text += QStringLiteral(" (laying out page %1 of %2...)").arg(qMin(m_layoutPage, m_reportPages)).arg(m_reportPages);
+        text += tr(" (laying out page %1 of %2...)").arg(qMin(m_layoutPage, m_reportPages)).arg(m_reportPages);
     else if (m_running)
-        text += QStringLiteral(" (laying out...)");
+        text += tr(" (laying out...)");
     m_ui->TX_PageNumber->setText(text);
     m_ui->PB_PreviousPage->setEnabled(index > 0);
     m_ui->PB_NextPage->setEnabled(index + 1 < count);

@@ -1,5 +1,6 @@
 #include "ui/stats/StatisticsCharts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
@@ -31,7 +32,7 @@ QValueAxis* countAxis(double maximum)
     // Counts are whole numbers: no ticks between them on a short axis.
     if (axis->max() <= 10)
         axis->setTickCount(int(axis->max()) + 1);
-    axis->setTitleText(QStringLiteral("Recordings"));
+    axis->setTitleText(QCoreApplication::translate("StatisticsCharts", "Recordings"));
     return axis;
 }
 
@@ -74,7 +75,7 @@ void addBars(QChart& chart, const StatisticsChartSheet& sheet)
     // Bars across are drawn from the bottom up: the first (most frequent) goes on top.
     if (sheet.horizontal)
         std::reverse(rows.begin(), rows.end());
-    auto* set = new QBarSet(QStringLiteral("Recordings"));
+    auto* set = new QBarSet(QCoreApplication::translate("StatisticsCharts", "Recordings"));
     QStringList names;
     double most = 0;
     for (const StatisticsRow& row : rows) {
@@ -101,7 +102,7 @@ void addBars(QChart& chart, const StatisticsChartSheet& sheet)
     }
     // The year's cost on an axis of its own, one point over each year's bar.
     auto* cost = new QLineSeries;
-    cost->setName(QStringLiteral("Cost"));
+    cost->setName(QCoreApplication::translate("StatisticsCharts", "Cost"));
     cost->setPointsVisible(true);
     double dearest = 0;
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -113,7 +114,7 @@ void addBars(QChart& chart, const StatisticsChartSheet& sheet)
     costAxis->setRange(0, std::max(1.0, dearest));
     costAxis->applyNiceNumbers();
     costAxis->setLabelFormat(QStringLiteral("%.0f"));
-    costAxis->setTitleText(QStringLiteral("Cost"));
+    costAxis->setTitleText(QCoreApplication::translate("StatisticsCharts", "Cost"));
     chart.addAxis(costAxis, Qt::AlignRight);
     cost->attachAxis(categories);
     cost->attachAxis(costAxis);

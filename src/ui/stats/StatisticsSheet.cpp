@@ -1,9 +1,13 @@
 #include "ui/stats/StatisticsSheet.h"
 #include "platform/IFormats.h"
+#include <QCoreApplication>
 
 namespace vinaxo::StatisticsSheet {
 
-QString AllOthers() { return QStringLiteral("(all others)"); }
+QString AllOthers()
+{
+    return QCoreApplication::translate("StatisticsSheet", "(all others)");
+}
 
 QList<StatisticsChart> Charts()
 {
@@ -14,12 +18,18 @@ QList<StatisticsChart> Charts()
 QString ChartName(StatisticsChart chart)
 {
     switch (chart) {
-    case StatisticsChart::Categories: return QStringLiteral("Recordings per category");
-    case StatisticsChart::Mediums: return QStringLiteral("Recordings per medium");
-    case StatisticsChart::Decades: return QStringLiteral("Recordings per decade of release");
-    case StatisticsChart::Labels: return QStringLiteral("The ten most frequent labels");
-    case StatisticsChart::Artists: return QStringLiteral("The ten most frequent artists");
-    case StatisticsChart::Purchases: return QStringLiteral("Purchases per year");
+    case StatisticsChart::Categories:
+        return QCoreApplication::translate("StatisticsSheet", "Recordings per category");
+    case StatisticsChart::Mediums:
+        return QCoreApplication::translate("StatisticsSheet", "Recordings per medium");
+    case StatisticsChart::Decades:
+        return QCoreApplication::translate("StatisticsSheet", "Recordings per decade of release");
+    case StatisticsChart::Labels:
+        return QCoreApplication::translate("StatisticsSheet", "The ten most frequent labels");
+    case StatisticsChart::Artists:
+        return QCoreApplication::translate("StatisticsSheet", "The ten most frequent artists");
+    case StatisticsChart::Purchases:
+        return QCoreApplication::translate("StatisticsSheet", "Purchases per year");
     }
     return {};
 }
@@ -32,31 +42,31 @@ StatisticsChartSheet Sheet(const StatisticsResult& r, StatisticsChart chart, con
     switch (chart) {
     case StatisticsChart::Categories:
         counts = &r.categories;
-        s.heading = QStringLiteral("Category");
+        s.heading = QCoreApplication::translate("StatisticsSheet", "Category");
         s.pieAllowed = true;
         break;
     case StatisticsChart::Mediums:
         counts = &r.mediums;
-        s.heading = QStringLiteral("Medium");
+        s.heading = QCoreApplication::translate("StatisticsSheet", "Medium");
         s.pieAllowed = true;
         break;
     case StatisticsChart::Decades:
         counts = &r.decades;
-        s.heading = QStringLiteral("Decade");
+        s.heading = QCoreApplication::translate("StatisticsSheet", "Decade");
         break;
     case StatisticsChart::Labels:
         counts = &r.labels;
-        s.heading = QStringLiteral("Label");
+        s.heading = QCoreApplication::translate("StatisticsSheet", "Label");
         s.horizontal = true;
         break;
     case StatisticsChart::Artists:
         counts = &r.artists;
-        s.heading = QStringLiteral("Artist");
+        s.heading = QCoreApplication::translate("StatisticsSheet", "Artist");
         s.horizontal = true;
         break;
     case StatisticsChart::Purchases:
         counts = &r.purchases;
-        s.heading = QStringLiteral("Year");
+        s.heading = QCoreApplication::translate("StatisticsSheet", "Year");
         s.withCost = true;
         break;
     }

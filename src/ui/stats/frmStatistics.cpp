@@ -101,7 +101,7 @@ void frmStatistics::refresh(bool force)
         return;
     m_counting = input;
     m_started = true;
-    ui->lblStatus->setText(QStringLiteral("Counting..."));
+    ui->lblStatus->setText(tr("Counting..."));
     m_counter.start(std::move(input));
 }
 
@@ -137,7 +137,7 @@ void frmStatistics::showChart()
 
     QTreeWidget* list = ui->lvFigures;
     list->clear();
-    list->setHeaderLabels({sheet.heading, QStringLiteral("Recordings"), QStringLiteral("Cost")});
+    list->setHeaderLabels({sheet.heading, tr("Recordings"), tr("Cost")});
     list->setColumnHidden(2, !sheet.withCost);
     QList<QTreeWidgetItem*> items;
     items.reserve(sheet.rows.size());
@@ -154,8 +154,9 @@ void frmStatistics::exportChart()
 {
     CDConfig& config = m_ctx.ws.config;
     FileDialogRequest request;
-    request.title = QStringLiteral("Export Chart");
-    request.filters = {QStringLiteral("PNG Images (*.png)"), QStringLiteral("SVG Drawings (*.svg)")};
+    request.title = tr("Export Chart");
+    request.filters
+        = {tr("PNG Images") + QStringLiteral(" (*.png)"), tr("SVG Drawings") + QStringLiteral(" (*.svg)")};
     request.directory = config.extraValue(WindowsSection, ExportFolderKey, QDir::homePath()).toString();
     const std::optional<QString> chosen = m_ctx.dialogs.saveFile(this, request);
     if (!chosen)
@@ -171,9 +172,8 @@ void frmStatistics::exportChart()
     const QString title = StatisticsSheet::ChartName(shownChart());
     const bool written = svg ? WriteSvg(*ui->chartView, path, title) : WritePng(*ui->chartView, path);
     if (!written)
-        m_ctx.ws.messages.show(QStringLiteral("The chart could not be written to ") + QDir::toNativeSeparators(path)
-                                   + QStringLiteral("."),
-                               QStringLiteral("Export Chart"), MsgIcon::Exclamation, MsgButtons::OK);
+        m_ctx.ws.messages.show(tr("The chart could not be written to %1.").arg(QDir::toNativeSeparators(path)),
+                               tr("Export Chart"), MsgIcon::Exclamation, MsgButtons::OK);
 }
 
 } // namespace vinaxo

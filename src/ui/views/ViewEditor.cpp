@@ -4,6 +4,7 @@
 #include "model/Utility.h"
 #include "platform/IMessageService.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace vinaxo {
@@ -169,13 +170,14 @@ bool ViewEditor::newView(const QString& name)
 bool ViewEditor::deleteView(IMessageService& messages)
 {
     if (m_entries.ViewEntries().size() < 2) {
-        messages.show(QStringLiteral("At least 1 view must be defined.  You cannot delete the last view."),
-                      QStringLiteral("View Delete Not Allowed"), MsgIcon::Critical);
+        messages.show(QCoreApplication::translate(
+                          "ViewEditor", "At least 1 view must be defined.  You cannot delete the last view."),
+                      QCoreApplication::translate("ViewEditor", "View Delete Not Allowed"), MsgIcon::Critical);
         return false;
     }
     const MsgAnswer answer = messages.show(
-        QStringLiteral("Are you sure you want to delete view ''") + m_shown + QStringLiteral("''?"),
-        QStringLiteral("About to delete view"), MsgIcon::Question, MsgButtons::YesNo,
+        QCoreApplication::translate("ViewEditor", "Are you sure you want to delete view ''%1''?").arg(m_shown),
+        QCoreApplication::translate("ViewEditor", "About to delete view"), MsgIcon::Question, MsgButtons::YesNo,
         MsgDefault::Second);
     if (answer != MsgAnswer::Yes)
         return false;
@@ -191,14 +193,15 @@ bool AcceptNewViewName(const CEntries& entries, const QString& name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty()) {
-        entries.messages().show(QStringLiteral("A view name must be entered."),
-                                QStringLiteral("View Name Required"), MsgIcon::Critical);
+        entries.messages().show(QCoreApplication::translate("ViewEditor", "A view name must be entered."),
+                                QCoreApplication::translate("ViewEditor", "View Name Required"), MsgIcon::Critical);
         return false;
     }
     if (entries.VerifyViewByName(trimmed)) {
         entries.messages().show(
-            QStringLiteral("A view with this name already exists.  Please select another name.  "),
-            QStringLiteral("Duplicate View Name"), MsgIcon::Critical);
+            QCoreApplication::translate("ViewEditor",
+                                        "A view with this name already exists.  Please select another name.  "),
+            QCoreApplication::translate("ViewEditor", "Duplicate View Name"), MsgIcon::Critical);
         return false;
     }
     return true;

@@ -44,8 +44,8 @@ frmConfigureView::frmConfigureView(AppContext& ctx, QWidget* parent)
       m_editor(ctx.ws.entries)
 {
     ui->setupUi(this);
-    TextLimit::cap(ui->edtColumnName, MaxStoredTextLength, QStringLiteral("A column heading"));
-    TextLimit::cap(ui->edtReportHeading, MaxStoredTextLength, QStringLiteral("The report heading"));
+    TextLimit::cap(ui->edtColumnName, MaxStoredTextLength, tr("A column heading"));
+    TextLimit::cap(ui->edtReportHeading, MaxStoredTextLength, tr("The report heading"));
     connect(ui->cmbViewName, &QComboBox::activated, this, &frmConfigureView::cmbViewName_Activated);
     connect(ui->cmdNewView, &QPushButton::clicked, this, &frmConfigureView::cmdNewView_Click);
     connect(ui->cmdDeleteView, &QPushButton::clicked, this, &frmConfigureView::cmdDeleteView_Click);

@@ -10,7 +10,7 @@ frmNewView::frmNewView(const CEntries& entries, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmNewView>()), m_entries(entries)
 {
     ui->setupUi(this);
-    TextLimit::cap(ui->edtViewName, MaxStoredTextLength, QStringLiteral("A view name"));
+    TextLimit::cap(ui->edtViewName, MaxStoredTextLength, tr("A view name"));
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmNewView::cmdOK_Click);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
