@@ -5,6 +5,7 @@
 #include "platform/CodePage1252.h"
 #include "platform/IBusyPointer.h"
 #include "platform/IMessageService.h"
+#include "platform/TwoHalves.h"
 #include "storage/FileAccess.h"
 #include "storage/Release150.h"
 
@@ -356,31 +357,6 @@ namespace {
 qsizetype roomFor(qsizetype recordings)
 {
     return 65536 + recordings * 1024;
-}
-
-// Where a large collection is split so that its second half is worked on by another thread
-// (saving and copying only read the recordings); n when it is not split.
-qsizetype splitPoint(qsizetype n)
-{
-    return n >= 2048 && std::thread::hardware_concurrency() > 1 ? n / 2 : n;
-}
-
-// work(from, to) over [0, half) here and [half, n) on another thread meanwhile; both here
-// when no thread can be had.
-template <class F>
-void inTwoHalves(qsizetype half, qsizetype n, const F& work)
-{
-    std::thread other;
-    if (half < n) {
-        try {
-            other = std::thread([&work, half, n] { work(half, n); });
-        } catch (const std::system_error&) {
-            work(half, n);
-        }
-    }
-    work(0, half);
-    if (other.joinable())
-        other.join();
 }
 }
 
