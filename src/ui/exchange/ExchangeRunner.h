@@ -31,6 +31,9 @@ public:
                    std::chrono::milliseconds slice = Slice);
     // A run still going is cancelled, without a word.
     ~ExchangeRunner() override;
+    // From the next slice on (tests shorten them, to stop a run under way however fast
+    // the machine).
+    void setSlice(std::chrono::milliseconds slice) { m_slice = slice; }
 
     // What BeginImport and BeginExport are to report to for the next run: this runner,
     // its count cleared.

@@ -34,6 +34,8 @@ public:
     static qint16 FindColID(const QString& name);
 
     bool isRunning() const { return m_running; }
+    // Runs work in slices of about this long between turns of the event loop.
+    void setRunSlice(std::chrono::milliseconds slice) { m_runner.setSlice(slice); }
 
 Q_SIGNALS:
     // An import or export has ended (completed, failed or cancelled) and the controls are back.

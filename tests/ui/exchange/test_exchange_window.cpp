@@ -237,6 +237,7 @@ TEST(ExchangeWindow, CancelDuringARun)
         const QString in = w.dir.filePath("many.txt");
         writeFile(in, text);
         Window x(w);
+        x.window.setRunSlice(std::chrono::milliseconds(1)); // caught under way on any machine
         x.chooseDataFile(in);
         x.addFields({"Title", "Artist"});
         x.click("PB_Import");
