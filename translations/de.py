@@ -320,6 +320,9 @@ DE = {
     "File In Use": "Datei in Verwendung",
     "File Name:": "Dateiname:",
     "File Not Found": "Datei nicht gefunden",
+    "Cover Pictures Not Saved": "Coverbilder nicht gespeichert",
+    "The collection was saved, but some cover pictures could not be written to %1. They are kept: save again once the folder can be written.":
+        "Die Sammlung wurde gespeichert, aber einige Coverbilder konnten nicht nach %1 geschrieben werden. Sie bleiben erhalten: Speichern Sie erneut, sobald der Ordner beschreibbar ist.",
     "File Not Saved": "Datei nicht gespeichert",
     "File already loaded": "Datei bereits geladen",
     "File is unavailable, and may be write-protected.": "Die Datei ist nicht verfügbar und möglicherweise schreibgeschützt.",

@@ -956,6 +956,14 @@ Für diese Aufnahme übernehmen?</translation>
         <source>The recovery copy could not be read whole. It is kept as %1.</source>
         <translation>Die Wiederherstellungskopie konnte nicht vollständig gelesen werden. Sie bleibt als %1 erhalten.</translation>
     </message>
+    <message>
+        <source>The collection was saved, but some cover pictures could not be written to %1. They are kept: save again once the folder can be written.</source>
+        <translation>Die Sammlung wurde gespeichert, aber einige Coverbilder konnten nicht nach %1 geschrieben werden. Sie bleiben erhalten: Speichern Sie erneut, sobald der Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>Cover Pictures Not Saved</source>
+        <translation>Coverbilder nicht gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>MusicBrainzClient</name>

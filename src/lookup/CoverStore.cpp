@@ -130,27 +130,29 @@ void CopyCovers(const QString& fromFile, const QString& toFile)
     CoverStore(fromFile).copyTo(toFile);
 }
 
-void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists,
-                PendingCovers* pending)
+int SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists,
+               PendingCovers* pending)
 {
     if (!fromFile.isEmpty() && fromFile != toFile)
         CopyCovers(fromFile, toFile);
     CoverStore store(toFile);
+    const int left = pending ? int(pending->changes().size()) : 0;
     if (!store.isValid() || !exists)
-        return;
+        return left;
     const QDir dir(store.folder());
     for (const QFileInfo& f : dir.entryInfoList({QStringLiteral("*.jpg"), QStringLiteral("*.png")}, QDir::Files)) {
         if (!exists(f.completeBaseName()))
             QFile::remove(f.filePath());
     }
     if (!pending)
-        return;
+        return 0;
     const QHash<QString, QByteArray> changes = pending->changes();
     for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
         const bool placed = !exists(it.key()) || (it->isEmpty() ? store.remove(it.key()) : store.store(it.key(), *it));
         if (placed)
             pending->drop(it.key());
     }
+    return int(pending->changes().size());
 }
 
 } // namespace vinaxo

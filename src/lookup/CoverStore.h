@@ -56,7 +56,8 @@ void CopyCovers(const QString& fromFile, const QString& toFile);
 // Save As, those of recordings no longer in the collection go, and the pending changes
 // are placed (those that could not be written stay pending for the next save). Done at
 // saving, not at deleting, so that a deletion the user does not save keeps its picture.
-void SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists,
+// The number of changes still pending.
+int SaveCovers(const QString& fromFile, const QString& toFile, const std::function<bool(const QString&)>& exists,
                 PendingCovers* pending = nullptr);
 
 } // namespace vinaxo

@@ -289,8 +289,9 @@ bool MainFileCommands::saveTo(const QString& path)
     options.busy = &m_ctx.busy;
     const bool saved = SaveCollectionFile(ws, path, options);
     if (saved) {
-        SaveCovers(ws.currentFileName, path, [&ws](const QString& key) { return ws.entries.Entries().contains(key); },
-                   &ws.pendingCovers);
+        const int unplaced = SaveCovers(ws.currentFileName, path,
+                                        [&ws](const QString& key) { return ws.entries.Entries().contains(key); },
+                                        &ws.pendingCovers);
         // Named only once the file is there.
         ws.currentFileName = path;
         ws.config.setLastFileName(path);
@@ -298,6 +299,18 @@ bool MainFileCommands::saveTo(const QString& path)
         m_readOnly = false;
         remember(path);
         changesGone();
+        if (unplaced > 0) {
+            // The pictures stay pending, and the collection counts as changed so that
+            // closing asks and the recovery copy goes on, until a save places them.
+            ws.entries.DBChanged = true;
+            ws.messages.show(QCoreApplication::translate("MainFileCommands",
+                                                         "The collection was saved, but some cover pictures could "
+                                                         "not be written to %1. They are kept: save again once the "
+                                                         "folder can be written.")
+                                 .arg(QDir::toNativeSeparators(CoverStore::FolderFor(path))),
+                             QCoreApplication::translate("MainFileCommands", "Cover Pictures Not Saved"),
+                             MsgIcon::Exclamation, MsgButtons::OK);
+        }
     } else if (m_lock.collection() != heldBefore) {
         // Not written: the file still open keeps its lock.
         if (heldBefore.isEmpty() || m_readOnly)

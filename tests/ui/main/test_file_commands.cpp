@@ -1,4 +1,5 @@
 // The main window's file commands, start-up and shut-down questions, without a window.
+#include "lookup/CoverStore.h"
 #include "model/CEntrySelection.h"
 #include "platform/IBusyPointer.h"
 #include "storage/FileCommands.h"
@@ -165,6 +166,32 @@ TEST(FileCommands, SaveAsAppliesTheExtensionAndNoToReplaceOpensTheDialogAgain)
     EXPECT_EQ(c.w.config().LastFileName(), c.path("fresh.DAT"));
     EXPECT_EQ(c.recent.list().value(0), c.path("fresh.DAT"));
     EXPECT_FALSE(c.w.entries().DBChanged);
+}
+
+// Regression: a picture that could not be written at Save stayed pending without a word,
+// and closing afterwards lost it without asking.
+TEST(FileCommands, CoverPicturesThatCannotBeWrittenAreSaidAndKeepTheCollectionChanged)
+{
+    Commands c;
+    const QString file = writeCollection(c.path("pics.DAT"), {"A"});
+    c.files.openFile(file);
+    const QString key = c.w.entries().Entries().at(0)->CDKey;
+    c.w.ws->pendingCovers.set(key, QByteArray("\x89PNG\r\n\x1a\npicture", 15));
+    c.w.entries().DBChanged = true;
+    test::writeFile(CoverStore::FolderFor(file), "a file where the folder goes");
+    EXPECT_TRUE(c.files.save());
+    EXPECT_EQ(c.w.messages.last().title, "Cover Pictures Not Saved");
+    EXPECT_EQ(c.w.messages.last().icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(c.w.entries().DBChanged);
+    EXPECT_FALSE(c.w.ws->pendingCovers.isEmpty());
+
+    QFile::remove(CoverStore::FolderFor(file));
+    const auto shown = c.w.messages.count();
+    EXPECT_TRUE(c.files.save());
+    EXPECT_EQ(c.w.messages.count(), shown);
+    EXPECT_FALSE(c.w.entries().DBChanged);
+    EXPECT_TRUE(c.w.ws->pendingCovers.isEmpty());
+    EXPECT_FALSE(CoverStore(file).find(key).isEmpty());
 }
 
 TEST(FileCommands, ToolbarSaveAsksForANameForAnEmptyOrUnnamedCollection)
