@@ -69,6 +69,7 @@ void RecoveryKeeper::post()
         std::lock_guard lock(m_mutex);
         m_job = Job::Write;
         m_snapshot = std::move(snapshot); // a snapshot not yet written is superseded
+        m_pictures = m_ws.pendingCovers.changes(); // shared, not copied
         m_original = m_ws.currentFileName;
         m_stamp = originalStamp;
         if (!m_worker.joinable())
@@ -88,6 +89,7 @@ void RecoveryKeeper::discard()
     }
     m_job = Job::Remove;
     m_snapshot.reset();
+    m_pictures.clear();
     m_wake.notify_one();
 }
 
@@ -112,6 +114,7 @@ void RecoveryKeeper::run()
             return;
         const Job job = std::exchange(m_job, Job::None);
         const std::unique_ptr<CollectionSnapshot> snapshot = std::move(m_snapshot);
+        const QHash<QString, QByteArray> pictures = std::exchange(m_pictures, {});
         RecoveryRecord record;
         record.original = m_original;
         record.originalStamp = m_stamp;
@@ -121,10 +124,11 @@ void RecoveryKeeper::run()
         if (job == Job::Write) {
             QByteArray bytes = CFileIO::SnapshotBytes(m_ws, *snapshot);
             // A copy that would change nothing is not written again.
-            if (bytes != m_lastWritten) {
+            if (bytes != m_lastWritten || pictures != m_lastPictures) {
                 record.copied = QDateTime::currentDateTimeUtc();
-                const FileError error = m_store.write(bytes, record);
+                const FileError error = m_store.write(bytes, record, pictures);
                 m_lastWritten = error ? QByteArray() : std::move(bytes);
+                m_lastPictures = error ? QHash<QString, QByteArray>() : pictures;
                 wrote = true;
                 if (written)
                     written(error);
@@ -132,6 +136,7 @@ void RecoveryKeeper::run()
         } else {
             m_store.remove();
             m_lastWritten.clear();
+            m_lastPictures.clear();
         }
         lock.lock();
         m_busy = false;

@@ -11,6 +11,7 @@
 #include "storage/HandleFileError.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <chrono>
 #include <condition_variable>
@@ -78,7 +79,9 @@ private:
     std::condition_variable m_wake, m_idle;
     Job m_job = Job::None;
     std::unique_ptr<CollectionSnapshot> m_snapshot;
+    QHash<QString, QByteArray> m_pictures; // the picture changes not yet saved, with it
     QByteArray m_lastWritten; // the worker's: skips a write that would change nothing
+    QHash<QString, QByteArray> m_lastPictures;
     QString m_original;
     FileStamp m_stamp;
     bool m_busy = false, m_stop = false;

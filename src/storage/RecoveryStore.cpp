@@ -3,6 +3,7 @@
 #include "storage/FileAccess.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -134,12 +135,27 @@ QString RecoveryStore::id()
     return m_id;
 }
 
-FileError RecoveryStore::write(const QByteArray& bytes, RecoveryRecord record)
+namespace {
+constexpr QDataStream::Version kPicturesFormat = QDataStream::Qt_6_4;
+}
+
+FileError RecoveryStore::write(const QByteArray& bytes, RecoveryRecord record, const Pictures& pictures)
 {
     if (!ensureSession())
         return FileError{
             FileErr::PathFileAccess,
             QCoreApplication::translate("RecoveryStore", "The recovery folder %1 cannot be used.").arg(m_folder)};
+    const QString picturesPath = pathOf(m_id, ".covers");
+    if (pictures.isEmpty()) {
+        QFile::remove(picturesPath);
+    } else {
+        QByteArray packed;
+        QDataStream out(&packed, QIODevice::WriteOnly);
+        out.setVersion(kPicturesFormat);
+        out << pictures;
+        if (FileError e = m_access->replaceFile(picturesPath, packed))
+            return e;
+    }
     if (FileError e = m_access->replaceFile(dataPath(), bytes))
         return e;
     record.copySize = bytes.size();
@@ -148,6 +164,18 @@ FileError RecoveryStore::write(const QByteArray& bytes, RecoveryRecord record)
     if (!record.copied.isValid())
         record.copied = QDateTime::currentDateTimeUtc();
     return m_access->replaceFile(recordPath(), record.toJson());
+}
+
+RecoveryStore::Pictures RecoveryStore::pictures(const QString& id) const
+{
+    QFile file(pathOf(id, ".covers"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QDataStream in(&file);
+    in.setVersion(kPicturesFormat);
+    Pictures pictures;
+    in >> pictures;
+    return in.status() == QDataStream::Ok ? pictures : Pictures{};
 }
 
 void RecoveryStore::remove()
@@ -167,9 +195,12 @@ void RecoveryStore::removeFiles(const QString& id) const
     // without its copy is nothing.
     QFile::remove(pathOf(id, ".json"));
     QFile::remove(pathOf(id, ".DAT"));
+    QFile::remove(pathOf(id, ".covers"));
     // What an interrupted safe replacement left behind ("ID.DAT.XXXXXX").
     const QDir dir(m_folder);
-    for (const QString& f : dir.entryList({id + QStringLiteral(".DAT.*"), id + QStringLiteral(".json.*")}, QDir::Files | QDir::Hidden))
+    for (const QString& f : dir.entryList({id + QStringLiteral(".DAT.*"), id + QStringLiteral(".json.*"),
+                                           id + QStringLiteral(".covers.*")},
+                                          QDir::Files | QDir::Hidden))
         QFile::remove(dir.filePath(f));
 }
 

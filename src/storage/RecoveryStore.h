@@ -2,13 +2,14 @@
 // Recovery copies: while a collection has unsaved changes, a copy of it in the collection
 // file format is kept under the user's data folder (<data>/Vinaxo/recovery/ID.DAT) with a
 // small companion record (ID.json) naming the original file, how it looked when it was
-// loaded, and when the copy was made. Each running program holds the lock ID.lock of its
+// loaded, and when the copy was made, and the picture changes not yet saved (ID.covers). Each running program holds the lock ID.lock of its
 // own copy, so a copy whose lock can be taken belongs to a program that is gone.
 #include "storage/FileStamp.h"
 #include "storage/HandleFileError.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -64,9 +65,13 @@ public:
     QString id();
     QString dataPath() const { return pathOf(m_id, ".DAT"); }
     QString recordPath() const { return pathOf(m_id, ".json"); }
-    // Writes the copy, then its record, each through the safe replacement, so a copy
-    // interrupted half way leaves the previous one whole. Safe on any thread, one at a time.
-    FileError write(const QByteArray& bytes, RecoveryRecord record);
+    // Writes the pictures not yet saved (ID.covers; none: removed), the copy, then its
+    // record, each through the safe replacement, so a copy interrupted half way leaves the
+    // previous one whole. Safe on any thread, one at a time.
+    using Pictures = QHash<QString, QByteArray>; // by recording key; empty bytes: removed
+    FileError write(const QByteArray& bytes, RecoveryRecord record, const Pictures& pictures = {});
+    // The pictures written with copy `id`; none when there are none or they cannot be read.
+    Pictures pictures(const QString& id) const;
     // Removes this run's copy and its record (the lock stays for the run).
     void remove();
     bool exists() const;

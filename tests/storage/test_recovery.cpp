@@ -79,6 +79,20 @@ TEST(Recovery, CopyHasTheBytesOfASaveAndARecordOfTheOriginal)
     keeper.tick(t0 + 120s);
     keeper.waitIdle();
     EXPECT_EQ(keeper.writes(), 1);
+
+    // Picture changes not yet saved go with the copy; one alone makes a new copy.
+    const QByteArray png("\x89PNG\r\n\x1a\npicture", 15);
+    w.ws->pendingCovers.set(QStringLiteral("1"), png);
+    w.ws->pendingCovers.remove(QStringLiteral("2"));
+    keeper.copyNow(true);
+    EXPECT_EQ(keeper.writes(), 2);
+    const RecoveryStore::Pictures pictures = store.pictures(store.id());
+    EXPECT_EQ(pictures.size(), 2);
+    EXPECT_EQ(pictures.value(QStringLiteral("1")), png);
+    EXPECT_TRUE(pictures.contains(QStringLiteral("2")) && pictures.value(QStringLiteral("2")).isEmpty());
+    keeper.discard();
+    keeper.waitIdle();
+    EXPECT_TRUE(QDir(store.folder()).entryList({"*.covers*"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(Recovery, SnapshotStaysAsTakenWhileTheModelChangesAfterwards)

@@ -505,6 +505,15 @@ bool MainFileCommands::recover(const RecoveryCopy& copy, std::unique_ptr<QLockFi
     // that no Save replaces the original with it), changed, and compared at Save with
     // the original as it was when the lost run loaded it.
     ws.pendingCovers.clear();
+    if (recovery && !damaged) {
+        const RecoveryStore::Pictures pictures = recovery->store().pictures(copy.id);
+        for (auto it = pictures.cbegin(); it != pictures.cend(); ++it) {
+            if (it->isEmpty())
+                ws.pendingCovers.remove(it.key());
+            else
+                ws.pendingCovers.set(it.key(), *it);
+        }
+    }
     ws.currentFileName = damaged ? QString() : original;
     if (!ws.currentFileName.isEmpty())
         ws.config.setLastFileName(ws.currentFileName);

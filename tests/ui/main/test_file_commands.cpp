@@ -16,6 +16,7 @@
 
 #include <QAction>
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -340,7 +341,10 @@ struct RecoveringCommands : Commands {
     RecoveringCommands() { files.recovery = &keeper; }
 };
 
-// A run that loaded `original`, added a recording and was lost after its copy was written.
+const QByteArray kPicture("\x89PNG\r\n\x1a\npicture", 15);
+
+// A run that loaded `original`, added a recording with a picture and was lost after its
+// copy was written.
 QByteArray leaveLostCopy(const QString& folder, const QString& original)
 {
     Commands lost;
@@ -349,6 +353,7 @@ QByteArray leaveLostCopy(const QString& folder, const QString& original)
     lost.files.recovery = &keeper;
     lost.files.openFile(original);
     lost.w.addRecording(QStringLiteral("Typed before the crash"));
+    lost.w.ws->pendingCovers.set(lost.w.entries().Entries().at(1)->CDKey, kPicture);
     lost.w.entries().DBChanged = true;
     keeper.copyNow(true);
     CFileIO io(*lost.w.ws);
@@ -382,12 +387,16 @@ TEST(FileCommands, StartUpOffersALostRunsCopy_RecoverDiscardLater)
             EXPECT_TRUE(c.w.entries().DBChanged);
             EXPECT_EQ(c.w.entries().Count(), 2);
             EXPECT_TRUE(c.files.lock().held());
-            // Save writes the original, byte for byte the lost run's state, and the
-            // copy (now this run's) goes.
+            const QString typed = c.w.entries().Entries().at(1)->CDKey;
+            EXPECT_EQ(c.w.ws->pendingCovers.find(typed), kPicture);
+            // Save writes the original, byte for byte the lost run's state, with the
+            // picture beside it, and the copy (now this run's) goes.
             EXPECT_TRUE(c.files.save());
             c.keeper.waitIdle();
             EXPECT_EQ(test::readFile(original), lostState);
+            EXPECT_FALSE(CoverStore(original).find(typed).isEmpty());
             EXPECT_TRUE(c.store.list().isEmpty());
+            EXPECT_TRUE(QDir(c.store.folder()).entryList({"*.covers*"}, QDir::Files | QDir::Hidden).isEmpty());
         } else {
             EXPECT_EQ(c.w.entries().Count(), 0);
             EXPECT_EQ(left.size(), answer == Later ? 1 : 0);
